@@ -1,0 +1,74 @@
+// The query: which card is asked next, the answer check, the grading moves, and the
+// counters and clock of the statistics panel. The main window owns one and shows its state.
+#pragma once
+
+#include "einstellungen.h"
+#include "kartei.h"
+#include "zufall.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+enum class TZustand { Offen = 0, Aufgedeckt = 1, Abgelehnt = 2 };
+
+inline constexpr std::string_view kNichtsZuLernen = "Momentan gibt es nichts zu lernen!";
+
+struct TAktuelleVokabel {
+    std::string Deutsch;
+    std::string Fremd;
+    std::string Zusatz;
+};
+
+// What a reveal (F9) or an automatic check (F10) came to; the shell acts on it.
+enum class TAufdeckung { Nichts, KeineKartei, Aufgedeckt };
+enum class TPruefung { Nichts, KeineKartei, Richtig, Abgelehnt, Weiter };
+
+class TAbfrage {
+public:
+    int AktuellesFach = 0; // 1..5, -1 when nothing is to be learned, 0 before the first box
+    int Fach1Position = 0;
+    bool Wechsel = false;
+    TAktuelleVokabel AktuelleVokabel;
+    int Richtung = 0; // 0: the German side is asked, 1: the foreign side
+    TZustand Zustand = TZustand::Offen;
+
+    int Richtige = 0;
+    int Falsche = 0;
+    int Minuten = 0;
+    int Sekunden = 0;
+    bool ErinnerungOffen = false;
+
+    void AbfrageStarten(TKartei& kartei);
+
+    // False (and nothing changes) while no box is open.
+    bool NaechsteVokabel(TKartei& kartei, Datum heute, const TEinstellungen& e, Zufall& zufall);
+    std::string Frage() const;   // the side shown, or the nothing-to-learn text
+    std::string Loesung() const; // the side to be typed
+    int Balkenstufe() const;     // the level bar's level for the card shown
+
+    TAufdeckung Aufdecken(TKartei& kartei);
+    // eingabe is the typed answer in code page 1252; nullopt when it holds a character
+    // that the code page cannot hold, which then never matches.
+    TPruefung AutomatischPruefen(TKartei& kartei, std::optional<std::string_view> eingabe);
+    // Whether R (richtig) or F (falsch) grades in the present state.
+    bool KannBewerten(bool richtig) const;
+    // Counts the answer and moves the card. The level the bar runs to, or nullopt when the
+    // grading finds no box or no card to move and so does nothing.
+    std::optional<int> VokabelVerschieben(TKartei& kartei, bool richtig, Zufall& zufall);
+
+    void Sekundentakt();
+    std::string Zeittext() const;
+    // Right answers in whole percent; nullopt before the first answer.
+    std::optional<int> Prozent() const;
+};
+
+// Letter case, the ends' blanks and line breaks do not count; everything else does.
+bool AntwortRichtig(std::string_view antwort, std::string_view loesung);
+
+std::string FachText(int k, int anzahl);
+std::string GesamtText(int anzahl);
+
+} // namespace lexidor

@@ -1,0 +1,142 @@
+// Windows-1252 <-> UTF-8 and the 8-bit lower-case table.
+#include "cp1252.h"
+
+#include <array>
+
+namespace lexidor {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the undefined ones map to their C1 control.
+constexpr std::array<char32_t, 32> kObererBlock = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t ZeichenVon(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F) {
+        return kObererBlock[b - 0x80];
+    }
+    return b;
+}
+
+std::optional<unsigned char> ByteFuer(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        return static_cast<unsigned char>(cp);
+    }
+    for (std::size_t i = 0; i < kObererBlock.size(); ++i) {
+        if (kObererBlock[i] == cp) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+void Utf8Anhaengen(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at `pos`; nullopt for a malformed one (pos then skips a byte).
+std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos++]);
+    if (b0 < 0x80) {
+        return b0;
+    }
+    int folge = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        folge = 1, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        folge = 2, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        folge = 3, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    for (int i = 0; i < folge; ++i) {
+        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return cp;
+}
+
+constexpr std::array<unsigned char, 256> KleinTabelle() {
+    std::array<unsigned char, 256> t{};
+    for (int i = 0; i < 256; ++i) {
+        t[i] = static_cast<unsigned char>(i);
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        t[c] = static_cast<unsigned char>(c + 0x20);
+    }
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c != 0xD7) { // the multiplication sign has no lower case
+            t[c] = static_cast<unsigned char>(c + 0x20);
+        }
+    }
+    t[0x8A] = 0x9A; // Š
+    t[0x8C] = 0x9C; // Œ
+    t[0x8E] = 0x9E; // Ž
+    t[0x9F] = 0xFF; // Ÿ
+    return t;
+}
+
+constexpr auto kKlein = KleinTabelle();
+
+} // namespace
+
+std::string Cp1252NachUtf8(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 8);
+    for (char c : cp1252) {
+        Utf8Anhaengen(out, ZeichenVon(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
+    Cp1252Kodierung k;
+    k.text.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t anfang = pos;
+        const auto cp = Utf8Lesen(utf8, pos);
+        const auto byte = cp ? ByteFuer(*cp) : std::nullopt;
+        if (!byte) {
+            k.fremdzeichen = cp ? std::string(utf8.substr(anfang, pos - anfang)) : "\xEF\xBF\xBD";
+            return k;
+        }
+        k.text += static_cast<char>(*byte);
+    }
+    return k;
+}
+
+unsigned char Klein(unsigned char c) { return kKlein[c]; }
+
+std::string Kleinschreibung(std::string_view cp1252) {
+    std::string out(cp1252);
+    for (char& c : out) {
+        c = static_cast<char>(kKlein[static_cast<unsigned char>(c)]);
+    }
+    return out;
+}
+
+} // namespace lexidor

@@ -1,0 +1,30 @@
+// Windows code page 1252: the encoding of card-box files and of the program's own files.
+// Conversion to and from UTF-8 (what the shell hands to its widgets) and the 8-bit lower case.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+// Every byte decodes; the five bytes without a character in 1252 become the C1 controls
+// of the same number, so that decoding and encoding again keeps every file intact.
+std::string Cp1252NachUtf8(std::string_view cp1252);
+
+struct Cp1252Kodierung {
+    std::string text;                        // the encoded bytes, complete only when ok()
+    std::optional<std::string> fremdzeichen; // UTF-8 of the first character 1252 cannot hold
+    bool ok() const { return !fremdzeichen; }
+};
+
+// Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
+Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
+
+// The lower case of one byte and of a whole text, by the rules of code page 1252
+// ("Ä" to "ä", "Š" to "š", "Ÿ" to "ÿ").
+unsigned char Klein(unsigned char c);
+std::string Kleinschreibung(std::string_view cp1252);
+
+} // namespace lexidor

@@ -1,0 +1,29 @@
+// The recent-file list: four slots of paths, most recent first, "none" when empty.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexidor {
+
+inline constexpr std::string_view kLeererPlatz = "none";
+
+class THistory {
+public:
+    THistory(int count, std::string fileName);
+
+    // nullopt: the file could not be read. Always leaves Count slots.
+    void Load(std::optional<std::string_view> datei);
+    std::string Save() const;
+    void Add(std::string_view path);
+    const std::string& Get(int i) const { return Lines[i]; }
+    std::string GetDisplay(int i) const;
+
+    int Count;
+    std::vector<std::string> Lines;
+    std::string FileName;
+};
+
+} // namespace lexidor

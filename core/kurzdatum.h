@@ -1,0 +1,28 @@
+// Calendar dates of whole days and their short-date form in card-box files.
+// The pattern is the one the regional settings give (strftime style, as nl_langinfo(D_FMT)).
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+using Datum = std::chrono::sys_days;
+
+Datum DatumAus(int jahr, unsigned monat, unsigned tag);
+Datum PlusTage(Datum d, int tage);
+
+// The pattern to use for a locale: its own D_FMT, or dd.mm.yyyy where the locale has no
+// regional format (C, POSIX, C.UTF-8) or gives none.
+std::string KurzdatumMuster(std::string_view localeName, std::string_view dFmt);
+
+// Understands %d %e %m %Y %y %D %F and %%; any other character stands for itself.
+std::string KurzdatumFormatieren(Datum d, std::string_view muster);
+
+// Accepts the pattern, dd.mm.yyyy and yyyy-mm-dd; single-digit day and month and
+// surrounding blanks are fine, anything else (trailing text, an impossible day) fails.
+std::optional<Datum> KurzdatumLesen(std::string_view text, std::string_view muster);
+
+} // namespace lexidor

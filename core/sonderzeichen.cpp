@@ -1,0 +1,43 @@
+// Substitution table: loading, saving and the decision for a typed key.
+#include "sonderzeichen.h"
+
+#include "zeilen.h"
+
+namespace lexidor {
+
+Ersatztexte ErsatztexteLeer() {
+    Ersatztexte t;
+    t.fill(std::string(kNichts));
+    return t;
+}
+
+bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei) {
+    texte = ErsatztexteLeer();
+    if (!datei) {
+        return false;
+    }
+    Zeilenleser leser(*datei);
+    for (auto& text : texte) {
+        const auto zeile = leser.Naechste();
+        if (!zeile) {
+            return false;
+        }
+        text = *zeile;
+    }
+    return true;
+}
+
+std::string ErsatztexteSpeichern(const Ersatztexte& texte) {
+    return ZeilenVerbinden(std::vector<std::string>(texte.begin(), texte.end()));
+}
+
+std::optional<std::string> Ersetzung(const Ersatztexte& texte, std::string_view zeichen) {
+    for (int i = 0; i < kSondertastenAnzahl; ++i) {
+        if (zeichen == Sondertasten[i] && texte[i] != kNichts) {
+            return texte[i];
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace lexidor

@@ -1,0 +1,33 @@
+// The 35 substitutable keys, their replacement texts and "sonderzeichen.ini".
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+inline constexpr int kSondertastenAnzahl = 35;
+inline constexpr std::string_view kNichts = "(Nichts)";
+
+// Code page 1252, one character each, in the order of the file's lines.
+inline constexpr std::array<std::string_view, kSondertastenAnzahl> Sondertasten = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "\xDF", "+",
+    "#", "-", "<", "!", "\"", "\xA7", "$", "%", "&", "/", "(", ")",
+    "=", "?", "*", "_", ">", "\xFC", "\xF6", "\xE4", "\xDC", "\xD6", "\xC4"};
+
+using Ersatztexte = std::array<std::string, kSondertastenAnzahl>;
+
+Ersatztexte ErsatztexteLeer();
+
+// Fills the table from the file's bytes (nullopt: it could not be read). False when the
+// file is missing or has fewer than 35 lines; the lines that were there are taken.
+bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei);
+
+std::string ErsatztexteSpeichern(const Ersatztexte& texte);
+
+// The replacement for a typed character (code page 1252), or nullopt to type it as it is.
+std::optional<std::string> Ersetzung(const Ersatztexte& texte, std::string_view zeichen);
+
+} // namespace lexidor
