@@ -1,0 +1,30 @@
+// Program entry: one instance only, German standard dialogs, then the main window.
+#include "einzelinstanz.h"
+#include "hauptfenster.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lexidor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Karvello Lexidor"));
+
+    lexidor::Einzelinstanz instanz;
+    if (instanz.LaeuftSchon()) {
+        return 0;
+    }
+
+    // The standard dialogs speak German whatever the system's language.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtDeutsch);
+    }
+
+    TForm1 form1(QApplication::arguments().mid(1));
+    instanz.Lauschen(&form1);
+    form1.show();
+    return app.exec();
+}

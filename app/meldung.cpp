@@ -1,0 +1,56 @@
+// Message boxes with a test hook.
+#include "meldung.h"
+
+#include <QApplication>
+#include <QList>
+
+namespace lexidor {
+namespace {
+
+QList<QMessageBox::StandardButton>& Antworten() {
+    static QList<QMessageBox::StandardButton> antworten;
+    return antworten;
+}
+
+} // namespace
+
+QStringList& Meldung::Gezeigt() {
+    static QStringList gezeigt;
+    return gezeigt;
+}
+
+void Meldung::NaechsteAntwort(QMessageBox::StandardButton antwort) { Antworten().append(antwort); }
+
+void Meldung::Zuruecksetzen() {
+    Antworten().clear();
+    Gezeigt().clear();
+}
+
+void Meldung::Information(QWidget* parent, const QString& text) {
+    Gezeigt().append(text);
+    if (!Antworten().isEmpty()) {
+        Antworten().removeFirst();
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel,
+                                           const QString& text,
+                                           QMessageBox::StandardButtons knoepfe) {
+    Gezeigt().append(text);
+    if (!Antworten().isEmpty()) {
+        return Antworten().takeFirst();
+    }
+    QMessageBox box(QMessageBox::Question, titel, text, knoepfe, parent);
+    const int ergebnis = box.exec();
+    // A box closed without a choice answers as Cancel where there is one, else as No.
+    if (ergebnis == QMessageBox::Escape || ergebnis == 0) {
+        return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+    }
+    return static_cast<QMessageBox::StandardButton>(ergebnis);
+}
+
+} // namespace lexidor

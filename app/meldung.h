@@ -1,0 +1,25 @@
+// Every message box of the program goes through here: information messages with the
+// application title, and questions. Tests queue answers and read what the user saw.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+namespace lexidor {
+
+class Meldung final {
+public:
+    static void Information(QWidget* parent, const QString& text);
+    static QMessageBox::StandardButton Frage(QWidget* parent, const QString& titel,
+                                             const QString& text,
+                                             QMessageBox::StandardButtons knoepfe);
+
+    // For tests: while answers are queued, no box is shown and each call takes the next
+    // answer (an information message takes one too). Every text shown is recorded.
+    static void NaechsteAntwort(QMessageBox::StandardButton antwort);
+    static QStringList& Gezeigt();
+    static void Zuruecksetzen();
+};
+
+} // namespace lexidor

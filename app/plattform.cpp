@@ -1,0 +1,85 @@
+// Platform glue: files, dates, locale and text conversion.
+#include "plattform.h"
+
+#include "cp1252.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QSaveFile>
+#include <chrono>
+#include <clocale>
+#include <langinfo.h>
+
+namespace lexidor {
+
+QString Programmverzeichnis() { return QCoreApplication::applicationDirPath(); }
+
+QString ProgrammDatei(const QString& name) { return Programmverzeichnis() + u'/' + name; }
+
+std::optional<std::string> DateiLesen(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const qint64 groesse = datei.size();
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(groesse));
+    if (groesse > 0 && datei.read(bytes.data(), groesse) != groesse) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto laenge = static_cast<qint64>(bytes.size());
+    if (datei.write(bytes.data(), laenge) != laenge) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+Datum Heute() {
+    const QDate heute = QDate::currentDate();
+    return DatumAus(heute.year(), static_cast<unsigned>(heute.month()),
+                    static_cast<unsigned>(heute.day()));
+}
+
+std::string Datumsmuster() {
+    // The regional settings are LC_TIME of the environment, as the user set them.
+    const char* name = std::setlocale(LC_TIME, "");
+    return KurzdatumMuster(name ? name : "C", nl_langinfo(D_FMT));
+}
+
+std::uint64_t Uhrsaat() {
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+QString AusCp1252(std::string_view bytes) {
+    return QString::fromStdString(Cp1252NachUtf8(bytes));
+}
+
+std::optional<std::string> NachCp1252(const QString& text, QString* fremd) {
+    auto k = Utf8NachCp1252(text.toStdString());
+    if (!k.ok()) {
+        if (fremd) {
+            *fremd = QString::fromStdString(*k.fremdzeichen);
+        }
+        return std::nullopt;
+    }
+    return std::move(k.text);
+}
+
+std::string PfadBytes(const QString& pfad) { return pfad.toStdString(); }
+
+QString PfadAus(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace lexidor

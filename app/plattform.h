@@ -1,0 +1,39 @@
+// Platform glue between core and Qt: the program directory, whole-file reading and safe
+// writing, today's date and the regional short-date pattern, text conversions, the clock seed.
+#pragma once
+
+#include "kurzdatum.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+// The folder of the executable; the program's own files live there.
+QString Programmverzeichnis();
+QString ProgrammDatei(const QString& name);
+
+// nullopt when the file does not exist or cannot be read.
+std::optional<std::string> DateiLesen(const QString& pfad);
+// Writes the whole file before it replaces the old one, so a failure keeps the old file.
+bool DateiSchreiben(const QString& pfad, std::string_view bytes);
+
+Datum Heute();
+// From LC_TIME of the environment; dd.mm.yyyy where the locale has no regional format.
+std::string Datumsmuster();
+std::uint64_t Uhrsaat();
+
+// Card texts are code page 1252 bytes; widgets speak QString.
+QString AusCp1252(std::string_view bytes);
+// nullopt when the text holds a character the code page cannot hold; that character is
+// then put into *fremd.
+std::optional<std::string> NachCp1252(const QString& text, QString* fremd = nullptr);
+
+// Paths are kept as UTF-8 bytes (the system's encoding) in core.
+std::string PfadBytes(const QString& pfad);
+QString PfadAus(std::string_view bytes);
+
+} // namespace lexidor
