@@ -99,10 +99,15 @@ std::optional<std::string> Profildatei::Lesen(std::string_view sektion,
 
 void Profildatei::Schreiben(std::string_view sektion, std::string_view schluessel,
                             std::string_view wert) {
-    std::string eintrag = std::string(schluessel) + "=" + std::string(wert);
+    std::string eintrag(schluessel);
+    eintrag += '=';
+    eintrag += wert;
     const auto b = SektionFinden(sektion);
     if (!b) {
-        zeilen_.push_back("[" + std::string(sektion) + "]");
+        std::string kopf = "[";
+        kopf += sektion;
+        kopf += ']';
+        zeilen_.push_back(std::move(kopf));
         zeilen_.push_back(std::move(eintrag));
         return;
     }
