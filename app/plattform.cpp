@@ -13,9 +13,24 @@
 
 namespace lexidor {
 
-QString Programmverzeichnis() { return QCoreApplication::applicationDirPath(); }
+namespace {
+QString& Festgelegt() {
+    static QString pfad;
+    return pfad;
+}
+} // namespace
 
-QString ProgrammDatei(const QString& name) { return Programmverzeichnis() + u'/' + name; }
+QString Programmverzeichnis() {
+    return Festgelegt().isEmpty() ? QCoreApplication::applicationDirPath() : Festgelegt();
+}
+
+void ProgrammverzeichnisFestlegen(const QString& pfad) {
+    Festgelegt() = pfad;
+}
+
+QString ProgrammDatei(const QString& name) {
+    return Programmverzeichnis() + u'/' + name;
+}
 
 std::optional<std::string> DateiLesen(const QString& pfad) {
     QFile datei(pfad);
@@ -76,7 +91,9 @@ std::optional<std::string> NachCp1252(const QString& text, QString* fremd) {
     return std::move(k.text);
 }
 
-std::string PfadBytes(const QString& pfad) { return pfad.toStdString(); }
+std::string PfadBytes(const QString& pfad) {
+    return pfad.toStdString();
+}
 
 QString PfadAus(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -14,6 +14,8 @@ namespace lexidor {
 
 // The folder of the executable; the program's own files live there.
 QString Programmverzeichnis();
+// For tests: another folder stands in for the program directory.
+void ProgrammverzeichnisFestlegen(const QString& pfad);
 QString ProgrammDatei(const QString& name);
 
 // nullopt when the file does not exist or cannot be read.

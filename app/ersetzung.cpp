@@ -1,0 +1,46 @@
+// Key substitution in the text fields.
+#include "ersetzung.h"
+
+#include "plattform.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+namespace lexidor {
+
+bool Substitute(QPlainTextEdit* feld, const QString& zeichen, const Ersatztexte& texte) {
+    const auto byte = NachCp1252(zeichen);
+    if (!byte) {
+        return false;
+    }
+    const auto ersatz = Ersetzung(texte, *byte);
+    if (!ersatz) {
+        return false;
+    }
+    feld->textCursor().insertText(AusCp1252(*ersatz));
+    return true;
+}
+
+Sonderzeichenersetzung::Sonderzeichenersetzung(const Ersatztexte& texte, QObject* parent)
+    : QObject(parent), texte_(texte) {
+}
+
+void Sonderzeichenersetzung::Einrichten(QPlainTextEdit* feld) {
+    feld->installEventFilter(this);
+}
+
+bool Sonderzeichenersetzung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress) {
+        return false;
+    }
+    auto* feld = qobject_cast<QPlainTextEdit*>(objekt);
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    // Shortcuts with Ctrl or Meta type no character; AltGr combinations do.
+    if (!feld || feld->isReadOnly() || taste->text().size() != 1 ||
+        (taste->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    return Substitute(feld, taste->text(), texte_);
+}
+
+} // namespace lexidor

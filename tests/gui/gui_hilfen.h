@@ -1,0 +1,58 @@
+// Helpers for the window tests: a fresh program directory per test, modal dialogs reached
+// from a timer, and typing of characters that QTest::keyClicks cannot send.
+#pragma once
+
+#include "meldung.h"
+#include "plattform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace lexidor::test {
+
+// Every test gets an empty program directory and no queued message answers.
+class GuiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(verzeichnis.isValid());
+        ProgrammverzeichnisFestlegen(verzeichnis.path());
+        Meldung::Zuruecksetzen();
+    }
+    void TearDown() override {
+        ProgrammverzeichnisFestlegen(QString());
+        Meldung::Zuruecksetzen();
+    }
+    QString Pfad(const QString& name) const { return verzeichnis.filePath(name); }
+
+    QTemporaryDir verzeichnis;
+};
+
+// Runs aktion on the next modal widget once it is shown (polls, so it also finds a modal
+// dialog that a modal dialog opens).
+inline void ModalBedienen(std::function<void(QWidget*)> aktion, int versuche = 200) {
+    QTimer::singleShot(10, [aktion = std::move(aktion), versuche]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            aktion(modal);
+            return;
+        }
+        if (versuche > 0) {
+            ModalBedienen(std::move(aktion), versuche - 1);
+        }
+    });
+}
+
+// Types text character by character, umlauts included.
+inline void Tippen(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+} // namespace lexidor::test
