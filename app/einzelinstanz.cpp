@@ -37,8 +37,7 @@ void Einzelinstanz::Lauschen(QWidget* fenster) {
         while (QLocalSocket* s = server_.nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
         }
-        fenster->setWindowState((fenster->windowState() & ~Qt::WindowMinimized) |
-                                Qt::WindowActive);
+        fenster->setWindowState((fenster->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         fenster->show();
         fenster->raise();
         fenster->activateWindow();

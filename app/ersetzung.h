@@ -20,14 +20,14 @@ class Sonderzeichenersetzung final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Sonderzeichenersetzung)
 
-  public:
+public:
     Sonderzeichenersetzung(const Ersatztexte& texte, QObject* parent);
     void Einrichten(QPlainTextEdit* feld);
 
-  protected:
+protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
-  private:
+private:
     const Ersatztexte& texte_;
 };
 

@@ -1,8 +1,32 @@
-// The main window: menus, toolbar, query area, statistics and the file commands.
+// The main window: menus, toolbar, query area, statistics, recent files and the file commands.
+// It owns everything the program keeps while it runs; the rules live in core.
 #pragma once
+
+#include "abfrage.h"
+#include "einstellungen.h"
+#include "history.h"
+#include "kartei.h"
+#include "sonderzeichen.h"
+#include "zufall.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace lexidor {
+class Stufenbarflaeche;
+class Verlaufspanel;
+} // namespace lexidor
 
 class TForm1 final : public QMainWindow {
     Q_OBJECT
@@ -10,4 +34,129 @@ class TForm1 final : public QMainWindow {
 
 public:
     explicit TForm1(const QStringList& argumente, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    lexidor::TKartei Kartei;
+    lexidor::TAbfrage Abfrage;
+    lexidor::TEinstellungen Einstellungen;
+    bool HintergrundStartFlag = false;
+    lexidor::Ersatztexte Ersatztexte = lexidor::ErsatztexteLeer();
+    lexidor::THistory Historie;
+
+    // File commands.
+    void KarteiLaden();
+    void KarteiSchliessen();
+    bool AenderungenPruefen();
+    void AutoSpeichern();
+    void Neu1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void Schlieen1Click();
+    void Beenden1Click();
+
+    // The query.
+    void AbfrageStarten();
+    void NaechsteVokabel();
+    void TastenUmschalten(bool an);
+    void Button1Click();
+    void Button2Click();
+    void RbuttonClick();
+    void FbuttonClick();
+    void Bewerten(bool richtig);
+    void VokabelVerschieben(bool richtig);
+    void StatistikAktualisieren();
+
+    // Recent files.
+    void HistorieAnzeigen();
+    void CClick(int slot);
+
+    // Commands whose windows come with their dialogs.
+    void Hinzufgen1Click();
+    void Liste1Click();
+    void Wirbel1Click();
+    void Allgemein1Click();
+    void TastaturbelegungSonderzeichen1Click();
+    void Hintergrundanaus1Click();
+    void Hilfe1Click();
+    void Homepage1Click();
+    void ber1Click();
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void HinweisZeigen(const QString& hinweis);
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool event(QEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void FormCreate(const QStringList& argumente);
+    bool FormClose();
+    void MenueAufbauen();
+    void WerkzeugleisteAufbauen();
+    void AbfragebereichAufbauen();
+    void StatistikAufbauen();
+    void StatusleisteAufbauen();
+    QAction* Aktion(QMenu* menue, const char* name, const QString& text, const QString& hinweis,
+                    const QKeySequence& taste = {});
+    QToolButton* Knopf(const char* name, int x, const QString& bild, const QString& hinweis,
+                       QAction* aktion);
+    void TitelSetzen();
+    void FeldZeigen(QPlainTextEdit* feld, const std::string& text);
+    void Eingabefeld(bool bearbeitbar);
+    void LoesungZeigen();
+    void SichernUnter(bool alsNeu);
+    void DateiSpeichernFehlgeschlagen(const QString& text);
+    void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
+
+    lexidor::MersenneZufall zufall_;
+    QString letzterOeffnenName_;
+    QString letzterSpeichernName_;
+
+    // Toolbar, status bar and start panel.
+    QWidget* Panel4 = nullptr;
+    QLabel* Hinweisfeld = nullptr;
+    QLabel* Uhrfeld = nullptr;
+    lexidor::Verlaufspanel* JvPanel1 = nullptr;
+
+    // Query area.
+    QGroupBox* Abfragebereich = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Rbutton = nullptr;
+    QPushButton* Fbutton = nullptr;
+    lexidor::Stufenbarflaeche* PaintBox1 = nullptr;
+
+    // Statistics.
+    QGroupBox* sbox = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* labgesamt = nullptr;
+    QLabel* Labr = nullptr;
+    QLabel* Labf = nullptr;
+    QLabel* Label17 = nullptr;
+    QProgressBar* Prozentsatz = nullptr;
+    std::array<QLabel*, 7> lab{}; // 1..6
+    QLabel* gesamt = nullptr;
+
+    // Menu items that change while the program runs.
+    QAction* oben = nullptr;
+    QAction* unten = nullptr;
+    std::array<QAction*, 4> C{};
+    QAction* F1 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* Enter1 = nullptr;
+
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QTimer* Timer4 = nullptr;
 };

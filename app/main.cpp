@@ -9,7 +9,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexidor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Karvello Lexidor"));
 
     lexidor::Einzelinstanz instanz;
     if (instanz.LaeuftSchon()) {

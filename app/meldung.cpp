@@ -14,12 +14,18 @@ QList<QMessageBox::StandardButton>& Antworten() {
 
 } // namespace
 
+QString Anwendungstitel() {
+    return QStringLiteral("Karvello Lexidor");
+}
+
 QStringList& Meldung::Gezeigt() {
     static QStringList gezeigt;
     return gezeigt;
 }
 
-void Meldung::NaechsteAntwort(QMessageBox::StandardButton antwort) { Antworten().append(antwort); }
+void Meldung::NaechsteAntwort(QMessageBox::StandardButton antwort) {
+    Antworten().append(antwort);
+}
 
 void Meldung::Zuruecksetzen() {
     Antworten().clear();
@@ -32,8 +38,7 @@ void Meldung::Information(QWidget* parent, const QString& text) {
         Antworten().removeFirst();
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

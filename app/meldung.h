@@ -8,6 +8,10 @@
 
 namespace lexidor {
 
+// The caption of information messages. Not the application's display name: Qt would append
+// that to every window title.
+QString Anwendungstitel();
+
 class Meldung final {
 public:
     static void Information(QWidget* parent, const QString& text);

@@ -7,8 +7,10 @@
 #include <QDate>
 #include <QFile>
 #include <QSaveFile>
+#include <QThread>
 #include <chrono>
 #include <clocale>
+#include <ctime>
 #include <langinfo.h>
 
 namespace lexidor {
@@ -74,6 +76,33 @@ std::string Datumsmuster() {
 std::uint64_t Uhrsaat() {
     return static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+QString Uhrzeit() {
+    std::setlocale(LC_TIME, "");
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm ortszeit{};
+    localtime_r(&jetzt, &ortszeit);
+    char puffer[64];
+    const std::size_t n = std::strftime(puffer, sizeof puffer, nl_langinfo(T_FMT), &ortszeit);
+    return QString::fromLocal8Bit(puffer, static_cast<qsizetype>(n));
+}
+
+namespace {
+bool& OhnePausen() {
+    static bool ab = false;
+    return ab;
+}
+} // namespace
+
+void Pause(int ms) {
+    if (!OhnePausen()) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+    }
+}
+
+void PausenAbschalten(bool ab) {
+    OhnePausen() = ab;
 }
 
 QString AusCp1252(std::string_view bytes) {

@@ -27,6 +27,12 @@ Datum Heute();
 // From LC_TIME of the environment; dd.mm.yyyy where the locale has no regional format.
 std::string Datumsmuster();
 std::uint64_t Uhrsaat();
+// The time of day in the regional long time format (LC_TIME's T_FMT).
+QString Uhrzeit();
+
+// A blocking pause of the user-interface thread. Tests switch the waiting off.
+void Pause(int ms);
+void PausenAbschalten(bool ab);
 
 // Card texts are code page 1252 bytes; widgets speak QString.
 QString AusCp1252(std::string_view bytes);

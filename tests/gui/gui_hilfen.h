@@ -18,7 +18,7 @@ namespace lexidor::test {
 
 // Every test gets an empty program directory and no queued message answers.
 class GuiTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(verzeichnis.isValid());
         ProgrammverzeichnisFestlegen(verzeichnis.path());

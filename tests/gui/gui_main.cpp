@@ -10,7 +10,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Karvello Lexidor"));
     QTranslator qtDeutsch;
     if (qtDeutsch.load(QStringLiteral("qtbase_de"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -1,0 +1,31 @@
+// The paint box of the level bar: draws a TStufenbar and animates its moves.
+#pragma once
+
+#include "stufenbar.h"
+
+#include <QWidget>
+
+namespace lexidor {
+
+class Stufenbarflaeche final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Stufenbarflaeche)
+
+public:
+    Stufenbarflaeche(int breite, int hoehe, QWidget* parent);
+
+    const TStufenbar& Balken() const { return balken_; }
+    void Setzen(int n);
+    // Slides the highlighted cell pixel by pixel and pauses, blocking as the user expects
+    // the card to travel before the next one comes.
+    void Bewegen(int n);
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    void Zeichnen();
+    TStufenbar balken_;
+};
+
+} // namespace lexidor
