@@ -12,6 +12,11 @@ QList<std::optional<QString>>& Antworten() {
     return antworten;
 }
 
+bool& ImTest() {
+    static bool an = false;
+    return an;
+}
+
 std::optional<QString> Waehlen(QWidget* parent, QString& letzter, QFileDialog::AcceptMode modus) {
     if (!Antworten().isEmpty()) {
         auto antwort = Antworten().takeFirst();
@@ -19,6 +24,9 @@ std::optional<QString> Waehlen(QWidget* parent, QString& letzter, QFileDialog::A
             letzter = *antwort;
         }
         return antwort;
+    }
+    if (ImTest()) {
+        return std::nullopt;
     }
     QFileDialog dialog(parent);
     dialog.setAcceptMode(modus);
@@ -52,8 +60,8 @@ void Dateiwahl::NaechsteAntwort(std::optional<QString> antwort) {
     Antworten().append(std::move(antwort));
 }
 
-void Dateiwahl::Zuruecksetzen() {
-    Antworten().clear();
-}
+void Dateiwahl::Zuruecksetzen() { Antworten().clear(); }
+
+void Dateiwahl::Testbetrieb(bool an) { ImTest() = an; }
 
 } // namespace lexidor

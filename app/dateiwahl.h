@@ -17,6 +17,8 @@ public:
     // For tests: while answers are queued, no dialog is shown and each call takes the next.
     static void NaechsteAntwort(std::optional<QString> antwort);
     static void Zuruecksetzen();
+    // While on, an unqueued dialog counts as cancelled and is never shown.
+    static void Testbetrieb(bool an);
 };
 
 } // namespace lexidor

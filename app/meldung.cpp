@@ -12,6 +12,11 @@ QList<QMessageBox::StandardButton>& Antworten() {
     return antworten;
 }
 
+bool& ImTest() {
+    static bool an = false;
+    return an;
+}
+
 } // namespace
 
 QString Anwendungstitel() {
@@ -27,6 +32,10 @@ void Meldung::NaechsteAntwort(QMessageBox::StandardButton antwort) {
     Antworten().append(antwort);
 }
 
+void Meldung::Testbetrieb(bool an) {
+    ImTest() = an;
+}
+
 void Meldung::Zuruecksetzen() {
     Antworten().clear();
     Gezeigt().clear();
@@ -36,6 +45,9 @@ void Meldung::Information(QWidget* parent, const QString& text) {
     Gezeigt().append(text);
     if (!Antworten().isEmpty()) {
         Antworten().removeFirst();
+        return;
+    }
+    if (ImTest()) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
@@ -48,6 +60,9 @@ QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel
     Gezeigt().append(text);
     if (!Antworten().isEmpty()) {
         return Antworten().takeFirst();
+    }
+    if (ImTest()) {
+        return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
     QMessageBox box(QMessageBox::Question, titel, text, knoepfe, parent);
     const int ergebnis = box.exec();

@@ -22,6 +22,9 @@ public:
     // For tests: while answers are queued, no box is shown and each call takes the next
     // answer (an information message takes one too). Every text shown is recorded.
     static void NaechsteAntwort(QMessageBox::StandardButton antwort);
+    // While on, no box is ever shown: an unqueued question answers Cancel (No where there
+    // is no Cancel), so a test that forgot an answer fails instead of hanging.
+    static void Testbetrieb(bool an);
     static QStringList& Gezeigt();
     static void Zuruecksetzen();
 };

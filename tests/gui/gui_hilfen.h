@@ -2,6 +2,7 @@
 // from a timer, and typing of characters that QTest::keyClicks cannot send.
 #pragma once
 
+#include "dateiwahl.h"
 #include "meldung.h"
 #include "plattform.h"
 
@@ -16,17 +17,26 @@
 
 namespace lexidor::test {
 
-// Every test gets an empty program directory and no queued message answers.
+// Every test gets an empty program directory, no queued answers, no real message boxes or
+// file dialogs (a test that does not expect one fails rather than hangs) and no pauses.
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(verzeichnis.isValid());
         ProgrammverzeichnisFestlegen(verzeichnis.path());
         Meldung::Zuruecksetzen();
+        Meldung::Testbetrieb(true);
+        Dateiwahl::Zuruecksetzen();
+        Dateiwahl::Testbetrieb(true);
+        PausenAbschalten(true);
     }
     void TearDown() override {
         ProgrammverzeichnisFestlegen(QString());
         Meldung::Zuruecksetzen();
+        Meldung::Testbetrieb(false);
+        Dateiwahl::Zuruecksetzen();
+        Dateiwahl::Testbetrieb(false);
+        PausenAbschalten(false);
     }
     QString Pfad(const QString& name) const { return verzeichnis.filePath(name); }
 

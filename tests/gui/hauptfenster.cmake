@@ -1,0 +1,1 @@
+lexidor_add_gui_test(hauptfenster_tests ${CMAKE_CURRENT_LIST_DIR}/hauptfenster_test.cpp)
