@@ -1,0 +1,91 @@
+#!/bin/bash
+# The real program in a fresh program directory under Xvfb: a box named on the command line,
+# one answer checked by the program (typed through a mapped key), one checked by the user,
+# a second start that must hand over, Ctrl+S, and the files left behind.
+set -euo pipefail
+
+programm=$1
+export LC_ALL=C ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
+ordner=$(mktemp -d)
+xvfb_pid=
+programm_pid=
+aufraeumen() {
+    [ -n "$programm_pid" ] && kill "$programm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$ordner"
+}
+trap aufraeumen EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$ordner/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$ordner/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$ordner/display")"
+
+cp "$programm" "$ordner/lexidor"
+crlf() { printf '%s\r\n' "$@"; }
+marker=(
+    "-----------Anfang der Datei / Anfang Fach1----------"
+    "----------------ENDE Fach1 / Anfang Fach2-----------"
+    "---------------ENDE Fach2 / Anfang Fach3 -----------"
+    "--------------ENDE Fach3 / Anfang Fach4-------------"
+    "-------------ENDE Fach4 / Anfang Fach5--------------"
+    "-----------ENDE Fach5 / Anfang Fach6 -------------"
+    "----------ENDE Fach6 / ENDE DER DATEI --------------"
+)
+karte() { crlf "$(printf 'H\xe4uschen')" "house" "" "true" "<<<<<>>>>>"; }
+{
+    crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}"
+    karte
+    karte
+    for i in 1 2 3 4 5 6; do crlf "${marker[$i]}"; done
+} >"$ordner/box.vkd"
+# The key "1" types "house"; German is asked, the foreign side is typed.
+{
+    crlf "house"
+    for _ in $(seq 34); do crlf "(Nichts)"; done
+} >"$ordner/sonderzeichen.ini"
+cp "$ordner/sonderzeichen.ini" "$ordner/sonderzeichen.vorher"
+crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
+
+cd "$ordner"
+./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
+programm_pid=$!
+fenster=$(timeout 20 xdotool search --sync --name "^Karvello Lexidor 1.1   -   box.vkd$" | head -1) ||
+    fehler "das Hauptfenster zeigt die Kartei nicht"
+xdotool windowfocus --sync "$fenster"
+sleep 0.3
+
+xdotool type --delay 50 "1"
+xdotool key F10
+sleep 1
+xdotool key F9
+sleep 0.2
+xdotool key r
+sleep 1
+
+# A second start hands over to the running one and ends at once.
+timeout 10 ./lexidor "$ordner/box.vkd" 2>/dev/null || fehler "der zweite Start endete nicht mit 0"
+xdotool windowfocus --sync "$fenster"
+xdotool key ctrl+s
+sleep 0.5
+# "Anwendung beenden" on the toolbar; the box is saved, so no question comes.
+xdotool mousemove --window "$fenster" 652 50 click 1
+for _ in $(seq 100); do kill -0 "$programm_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$programm_pid" 2>/dev/null && fehler "das Programm hat sich nicht beendet"
+wait "$programm_pid" || fehler "Exit-Code $?"
+programm_pid=
+
+erwartet() {
+    for tage in 3 10 30 90; do crlf "$(date -d "+$tage days" +%d.%m.%Y)"; done
+    crlf "${marker[0]}" "${marker[1]}"
+    karte
+    karte
+    for i in 2 3 4 5 6; do crlf "${marker[$i]}"; done
+}
+cmp <(erwartet) box.vkd || fehler "box.vkd ist nicht wie erwartet: $(cat -A box.vkd)"
+cmp <(crlf "$ordner/box.vkd" none none none) history.ini || fehler "history.ini: $(cat -A history.ini)"
+cmp sonderzeichen.vorher sonderzeichen.ini || fehler "sonderzeichen.ini hat sich verändert"
+grep -q $'^Abfragerichtung=0\r$' lexidor.ini || fehler "lexidor.ini: $(cat -A lexidor.ini)"
+grep -q $'^Form10Sichtbar=' lexidor.ini || fehler "lexidor.ini ohne Form10Sichtbar"
+echo "ok"
