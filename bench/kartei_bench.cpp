@@ -2,6 +2,7 @@
 // 3,200,000 cards of realistic length.
 #include "abfrage.h"
 #include "karteidatei.h"
+#include "karten.h"
 #include "suche.h"
 
 #include <benchmark/benchmark.h>
@@ -11,53 +12,9 @@
 namespace {
 
 using namespace lexidor;
+using namespace lexidor::bench;
 
-constexpr int kKarten = 3'200'000;
 constexpr std::string_view kMuster = "%d.%m.%Y";
-
-std::string Wort(std::mt19937& gen) {
-    static constexpr std::string_view kBuchstaben = "abcdefghijklmnopqrstuvwxyz\xE4\xF6\xFC\xDF";
-    std::uniform_int_distribution<int> laenge(5, 30);
-    std::uniform_int_distribution<std::size_t> zeichen(0, kBuchstaben.size() - 1);
-    std::string w;
-    const int n = laenge(gen);
-    const bool zweiZeilen = n > 12 && gen() % 10 == 0; // some sides span two lines
-    for (int i = 0; i < n; ++i) {
-        if (zweiZeilen && i == n / 2) {
-            w += "\xBE\xBC";
-        }
-        w += kBuchstaben[zeichen(gen)];
-    }
-    return w;
-}
-
-// Compartment 1 holds the most, 6 the fewest, as in a box that is being learned.
-int FachFuer(int i) {
-    static constexpr int kAnteil[] = {30, 15, 15, 15, 15, 10};
-    int rest = i % 100;
-    for (int c = 0; c < 6; ++c) {
-        if (rest < kAnteil[c]) {
-            return c + 1;
-        }
-        rest -= kAnteil[c];
-    }
-    return 6;
-}
-
-const TKartei& GrosseKartei() {
-    static const TKartei kartei = [] {
-        TKartei k;
-        std::mt19937 gen(42);
-        for (int i = 0; i < kKarten; ++i) {
-            k.Fach[FachFuer(i)].Anhaengen(Wort(gen), Wort(gen), "");
-        }
-        for (int c = 2; c <= 5; ++c) {
-            k.Termin[c] = DatumAus(2026, 12, static_cast<unsigned>(c));
-        }
-        return k;
-    }();
-    return kartei;
-}
 
 const std::string& GrosseDatei() {
     static const std::string datei = KarteiSchreiben(GrosseKartei(), kMuster);
@@ -71,8 +28,7 @@ void BM_KarteiLesen(benchmark::State& state) {
         TKartei kartei;
         kartei.Dateipfad = "/tmp/gross.vkd";
         MersenneZufall zufall(7);
-        const bool ok =
-            KarteiLesen(kartei, datei, kMuster, DatumAus(2026, 12, 6), zufall);
+        const bool ok = KarteiLesen(kartei, datei, kMuster, DatumAus(2026, 12, 6), zufall);
         benchmark::DoNotOptimize(ok);
         state.PauseTiming();
         speicher = 0;

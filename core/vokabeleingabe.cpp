@@ -1,0 +1,98 @@
+// Taking a card from the add and edit dialogs' fields.
+#include "vokabeleingabe.h"
+
+#include "cp1252.h"
+
+#include <optional>
+
+namespace lexidor {
+namespace {
+
+bool Leer(std::string_view text) {
+    // Blanks and control characters are the bytes up to the space; UTF-8 puts no other
+    // character there, so the bytes can be tested as they are.
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > ' ') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Ersetzen(std::string_view text, std::string_view alt, std::string_view neu) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    for (std::size_t fund; (fund = text.find(alt, pos)) != std::string_view::npos;
+         pos = fund + alt.size()) {
+        out.append(text.substr(pos, fund - pos)).append(neu);
+    }
+    out.append(text.substr(pos));
+    return out;
+}
+
+// One field's text as a card side, or the character that stops it.
+std::optional<std::string> Seite(std::string_view feld, std::string& fremdzeichen) {
+    Cp1252Kodierung k = Utf8NachCp1252(feld);
+    if (!k.ok()) {
+        fremdzeichen = *k.fremdzeichen;
+        return std::nullopt;
+    }
+    return UmbruecheKodieren(Ersetzen(k.text, "\n", "\r\n"));
+}
+
+Eingabeergebnis Vokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte) {
+    Eingabeergebnis e;
+    auto d = Seite(deutsch, e.fremdzeichen);
+    auto f = d ? Seite(fremd, e.fremdzeichen) : std::nullopt;
+    if (!f) {
+        e.ergebnis = Eingabe::Fremdzeichen;
+        return e;
+    }
+    if (!DeutschSpeicherbar(*d)) {
+        e.ergebnis = Eingabe::Markerzeile;
+        return e;
+    }
+    karte = TVokabel{std::move(*d), std::move(*f), std::string(), true};
+    return e;
+}
+
+} // namespace
+
+Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
+                                   std::string_view fremd) {
+    if (kartei.Gesamtzahl() >= kKartenlimit) {
+        return {Eingabe::Limit, {}};
+    }
+    if (Leer(deutsch) && Leer(fremd)) {
+        return {Eingabe::Leer, {}};
+    }
+    TVokabel karte;
+    Eingabeergebnis e = Vokabel(deutsch, fremd, karte);
+    if (e.ergebnis == Eingabe::Ok) {
+        kartei.Fach[1].Add(karte);
+    }
+    return e;
+}
+
+Eingabeergebnis VokabelAendern(TKartei& kartei, TPosInfo bearb, std::string_view deutsch,
+                               std::string_view fremd) {
+    TVokabel karte;
+    Eingabeergebnis e = Vokabel(deutsch, fremd, karte);
+    if (e.ergebnis != Eingabe::Ok) {
+        return e;
+    }
+    if (bearb.Stufe >= 1 && bearb.Stufe <= 6) {
+        kartei.Fach[bearb.Stufe].Put(bearb.Index, karte);
+    }
+    kartei.Gesichert = false;
+    return e;
+}
+
+std::string UmbruecheImFeld(std::string_view utf8) {
+    const std::string lf = Ersetzen(utf8, "\xC2\xBC", "\n");
+    const std::string crlf = Ersetzen(lf, "\xC2\xBE", "\r");
+    return Ersetzen(Ersetzen(crlf, "\r\n", "\n"), "\r", "\n");
+}
+
+} // namespace lexidor

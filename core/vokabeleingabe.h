@@ -1,0 +1,39 @@
+// New and changed cards as the add and edit dialogs take them from their fields: the card
+// limit, blank input, and the two texts a card-box file cannot hold.
+#pragma once
+
+#include "kartei.h"
+
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+inline constexpr int kKartenlimit = 3'200'000;
+
+enum class Eingabe {
+    Ok,
+    Limit,        // the box holds kKartenlimit cards already
+    Leer,         // both fields hold nothing but blanks and control characters
+    Markerzeile,  // the German side begins like a compartment marker line
+    Fremdzeichen, // a character that code page 1252 cannot hold
+};
+
+struct Eingabeergebnis {
+    Eingabe ergebnis = Eingabe::Ok;
+    std::string fremdzeichen; // UTF-8, with Eingabe::Fremdzeichen
+};
+
+// The field texts are UTF-8 as the fields hold them, lines separated by "\n". They are
+// stored as typed, untrimmed, with each line break as the Windows "¾¼".
+Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
+                                   std::string_view fremd);
+// Replaces the card at bearb (when its compartment is 1..6) by one with an empty Zusatz.
+Eingabeergebnis VokabelAendern(TKartei& kartei, TPosInfo bearb, std::string_view deutsch,
+                               std::string_view fremd);
+
+// A field's UTF-8 text with every "¼" and "¾" turned into the field's own line break; a
+// Windows "¾¼" becomes one line break.
+std::string UmbruecheImFeld(std::string_view utf8);
+
+} // namespace lexidor

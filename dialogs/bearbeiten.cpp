@@ -1,0 +1,140 @@
+// The edit dialog.
+#include "bearbeiten.h"
+
+#include "ersetzung.h"
+#include "hinzufuegen.h"
+#include "plattform.h"
+#include "vokabeleingabe.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+using namespace lexidor;
+
+TForm6::TForm6(TKartei& kartei, const Ersatztexte& ersatztexte, QWidget* parent)
+    : QDialog(parent), kartei_(kartei) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Vokabel bearbeiten..."));
+    Aufbauen(ersatztexte);
+    resize(560, 270);
+}
+
+namespace {
+
+QPlainTextEdit* Textfeld(const char* name, QWidget* parent) {
+    auto* feld = new QPlainTextEdit(parent);
+    feld->setObjectName(QString::fromLatin1(name));
+    feld->setTabChangesFocus(true);
+    return feld;
+}
+
+QPushButton* Knopf(const char* name, const QString& text, QStyle::StandardPixmap bild,
+                   QWidget* parent) {
+    auto* knopf = new QPushButton(parent->style()->standardIcon(bild), text, parent);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setFocusPolicy(Qt::ClickFocus);
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+} // namespace
+
+void TForm6::Aufbauen(const Ersatztexte& ersatztexte) {
+    Memo2 = Textfeld("Memo2", this);
+    Memo1 = Textfeld("Memo1", this);
+    auto* ersetzung = new Sonderzeichenersetzung(ersatztexte, this);
+    for (QPlainTextEdit* feld : {Memo1, Memo2}) {
+        ersetzung->Einrichten(feld);
+        connect(feld, &QPlainTextEdit::textChanged, this, [this, feld] { MemoChange(feld); });
+    }
+    Panel1 = new QLabel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    JvBitBtn1 = Knopf("JvBitBtn1", QStringLiteral("OK (F10)"), QStyle::SP_DialogOkButton, this);
+    JvBitBtn1->setDefault(true);
+    connect(JvBitBtn1, &QPushButton::clicked, this, &TForm6::JvBitBtn1Click);
+    JvBitBtn2 =
+        Knopf("JvBitBtn2", QStringLiteral("Abbrechen"), QStyle::SP_DialogCancelButton, this);
+    connect(JvBitBtn2, &QPushButton::clicked, this, &TForm6::JvBitBtn2Click);
+
+    auto* raster = new QGridLayout(this);
+    raster->addWidget(new QLabel(QStringLiteral("Fremdsprachliche Bedeutung:"), this), 0, 0);
+    raster->addWidget(new QLabel(QStringLiteral("Deutsche Bedeutung:"), this), 0, 1);
+    raster->addWidget(Memo2, 1, 0);
+    raster->addWidget(Memo1, 1, 1);
+    auto* leiste = new QHBoxLayout;
+    leiste->addWidget(Panel1, 1);
+    leiste->addWidget(JvBitBtn1);
+    leiste->addWidget(JvBitBtn2);
+    raster->addLayout(leiste, 2, 0, 1, 2);
+    setTabOrder(Memo2, Memo1);
+
+    F101 = new QAction(QStringLiteral("F10"), this);
+    F101->setObjectName(QStringLiteral("F101"));
+    F101->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(F101, &QAction::triggered, this, &TForm6::JvBitBtn1Click);
+    addAction(F101);
+}
+
+void TForm6::Fuellen(std::string_view deutsch, std::string_view fremd, TPosInfo bearb) {
+    bearb_ = bearb;
+    // The fields turn the stored line breaks into their own as the text arrives.
+    Memo1->setPlainText(AusCp1252(deutsch));
+    Memo2->setPlainText(AusCp1252(fremd));
+    Panel1->setText(QStringLiteral("Stufe %1").arg(bearb.Stufe));
+}
+
+void TForm6::MemoChange(QPlainTextEdit* memo) {
+    const QString text = memo->toPlainText();
+    const QString feldtext = QString::fromStdString(UmbruecheImFeld(text.toStdString()));
+    if (feldtext == text) {
+        return;
+    }
+    // A "¼" or "¾" typed here becomes a line break, and the caret stays behind it.
+    const int caret = memo->textCursor().position();
+    const int neu = static_cast<int>(
+        QString::fromStdString(UmbruecheImFeld(text.left(caret).toStdString())).size());
+    memo->setPlainText(feldtext);
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(neu);
+    memo->setTextCursor(cursor);
+}
+
+void TForm6::FormActivate() {
+    Memo2->setFocus();
+}
+
+void TForm6::JvBitBtn1Click() {
+    const Eingabeergebnis e = VokabelAendern(kartei_, bearb_, Memo1->toPlainText().toStdString(),
+                                             Memo2->toPlainText().toStdString());
+    if (e.ergebnis != Eingabe::Ok) {
+        EingabeAbgelehntMelden(this, e);
+        return;
+    }
+    accept();
+}
+
+void TForm6::JvBitBtn2Click() {
+    reject();
+}
+
+bool TForm6::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QDialog::event(ereignis);
+}
+
+void TForm6::keyPressEvent(QKeyEvent* ereignis) {
+    // Only the buttons, F10 and the close box close the dialog.
+    if (ereignis->key() == Qt::Key_Escape) {
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}

@@ -1,0 +1,126 @@
+// Taking cards from the add and edit fields, and the vocabulary list's rows, search and delete.
+#include "vokabeleingabe.h"
+#include "vokabelzeilen.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+TVokabel Karte(std::string deutsch, std::string fremd, std::string zusatz = "") {
+    return {std::move(deutsch), std::move(fremd), std::move(zusatz), true};
+}
+
+TEST(VokabelHinzufuegen, NeedsOneSideThatIsNotBlank) {
+    TKartei k;
+    EXPECT_EQ(VokabelHinzufuegen(k, " \n\t ", "\n\n").ergebnis, Eingabe::Leer);
+    EXPECT_EQ(k.Fach[1].Count(), 0);
+    EXPECT_EQ(VokabelHinzufuegen(k, "", "dog").ergebnis, Eingabe::Ok);
+    EXPECT_EQ(VokabelHinzufuegen(k, "Katze", "  ").ergebnis, Eingabe::Ok);
+    ASSERT_EQ(k.Fach[1].Count(), 2);
+    EXPECT_EQ(k.Fach[1].Get(0), Karte("", "dog"));
+    EXPECT_EQ(k.Fach[1].Get(1), Karte("Katze", "  "));
+}
+
+TEST(VokabelHinzufuegen, RefusesWhatTheFileCouldNotHoldAndAddsNothing) {
+    TKartei k;
+    // "ł" (Polish) stands before "ő" (Hungarian): the first one is named.
+    const Eingabeergebnis e = VokabelHinzufuegen(k,
+                                                 "\xC5\x82\xC3\xB3"
+                                                 "d\xC5\xBA",
+                                                 "\xC5\x91");
+    EXPECT_EQ(e.ergebnis, Eingabe::Fremdzeichen);
+    EXPECT_EQ(e.fremdzeichen, "\xC5\x82");
+    EXPECT_EQ(VokabelHinzufuegen(k, "Boot", "\xD0\xBB\xD0\xBE\xD0\xB4").fremdzeichen, "\xD0\xBB");
+    EXPECT_EQ(k.Fach[1].Count(), 0);
+    // Only a German side that starts with the marker would end a compartment.
+    EXPECT_EQ(VokabelHinzufuegen(k, "Tag----", "----").ergebnis, Eingabe::Ok);
+}
+
+TEST(VokabelAendern, WithoutACompartmentOnlyMarksTheBoxChanged) {
+    TKartei k;
+    k.Fach[1].Add(Karte("a", "b", "z"));
+    EXPECT_EQ(VokabelAendern(k, {0, 0}, "x", "y").ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[1].Get(0), Karte("a", "b", "z"));
+    EXPECT_FALSE(k.Gesichert);
+}
+
+TEST(VokabelAendern, RefusedTextLeavesCardAndSavedFlag) {
+    TKartei k;
+    k.Fach[2].Add(Karte("a", "b", "z"));
+    EXPECT_EQ(VokabelAendern(k, {2, 0}, "-----", "b").ergebnis, Eingabe::Markerzeile);
+    EXPECT_EQ(VokabelAendern(k, {2, 0}, "a", "\xE2\x82\xAC\xC5\x91").fremdzeichen, "\xC5\x91");
+    EXPECT_EQ(k.Fach[2].Get(0), Karte("a", "b", "z"));
+    EXPECT_TRUE(k.Gesichert);
+}
+
+TEST(UmbruecheImFeld, TurnsEncodedBreaksIntoFieldLines) {
+    EXPECT_EQ(UmbruecheImFeld("Haus\xC2\xBE\xC2\xBCH\xC3\xA4user"), "Haus\nH\xC3\xA4user");
+    EXPECT_EQ(UmbruecheImFeld("a\xC2\xBC"
+                              "b\xC2\xBE"
+                              "c"),
+              "a\nb\nc");
+    EXPECT_EQ(UmbruecheImFeld("\xC2\xBC\xC2\xBE"), "\n\n");
+    EXPECT_EQ(UmbruecheImFeld("Stra\xC3\x9F"
+                              "e\n"),
+              "Stra\xC3\x9F"
+              "e\n");
+}
+
+class VokabellisteTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        k.Fach[1].Add(Karte("Haus\xBE\xBCHund", "house"));
+        k.Fach[1].Add(Karte("\xBE\xBC"
+                            "Apfel",
+                            "\xC4PFEL"));
+        k.Fach[3].Add(Karte("Katze", "cat"));
+        k.Fach[3].Add(Karte("B\xE4r", "bear"));
+        k.Fach[6].Add(Karte("Maus", "mouse 3"));
+        liste.Aufbauen();
+    }
+    TKartei k;
+    TVokabelliste liste{k};
+};
+
+TEST_F(VokabellisteTest, RowsFollowCompartmentOrderAndSkipEmptyOnes) {
+    ASSERT_EQ(liste.Zeilen(), 5);
+    EXPECT_EQ(liste.Position(0), (TPosInfo{1, 0}));
+    EXPECT_EQ(liste.Position(1), (TPosInfo{1, 1}));
+    EXPECT_EQ(liste.Position(2), (TPosInfo{3, 0}));
+    EXPECT_EQ(liste.Position(3), (TPosInfo{3, 1}));
+    EXPECT_EQ(liste.Position(4), (TPosInfo{6, 0}));
+    EXPECT_EQ(liste.Deutsch(0), "Haus");
+    EXPECT_EQ(liste.Deutsch(1), "");
+    EXPECT_EQ(liste.Fremd(4), "mouse 3");
+}
+
+TEST_F(VokabellisteTest, SearchFindsShownTextIgnoringCase) {
+    EXPECT_EQ(liste.Suchen("B\xC3\x84R").zeile, 3); // "BÄR" finds "Bär"
+    EXPECT_EQ(liste.Suchposition, 4);
+    EXPECT_EQ(liste.Suchen("\xC3\xA4pfel").zeile, 1); // "äpfel" finds "ÄPFEL"
+    // The second line of a side is not shown, so not searched.
+    EXPECT_EQ(liste.Suchen("hund").ausgang, Suchausgang::KeinTreffer);
+    EXPECT_EQ(liste.Suchposition, -1);
+    EXPECT_EQ(liste.Suchen("").ausgang, Suchausgang::KeinTreffer);
+    EXPECT_EQ(liste.Suchen("\xC5\x82").ausgang, Suchausgang::KeinTreffer);
+}
+
+TEST_F(VokabellisteTest, LevelDigitIsSearchedToo) {
+    EXPECT_EQ(liste.Suchen("3").zeile, 2);
+    EXPECT_EQ(liste.Weitersuchen("3").zeile, 3);
+    EXPECT_EQ(liste.Weitersuchen("3").zeile, 4); // "mouse 3" in compartment 6
+}
+
+TEST_F(VokabellisteTest, SearchNextNeedsASearchSinceTheTextChanged) {
+    // Untouched, the search resumes at row 0 with the empty text, which never hits.
+    EXPECT_EQ(liste.Weitersuchen("").ausgang, Suchausgang::KeinTreffer);
+    EXPECT_EQ(liste.Suchen("a").zeile, 0);
+    liste.SuchtextGeaendert();
+    EXPECT_EQ(liste.Weitersuchen("a").ausgang, Suchausgang::NichtGesucht);
+    liste.Suchposition = 99; // past the last row, after deletes
+    EXPECT_EQ(liste.Weitersuchen("a").ausgang, Suchausgang::KeinTreffer);
+}
+
+} // namespace
+} // namespace lexidor

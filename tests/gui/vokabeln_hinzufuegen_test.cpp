@@ -1,0 +1,217 @@
+// The add dialog driven by keys: adding with F10, the button and Enter, refusals, the card
+// limit, the status line across openings and the key substitution.
+#include "gui_hilfen.h"
+#include "hinzufuegen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+
+namespace lexidor::test {
+namespace {
+
+const QString kHinzugefuegt = QStringLiteral("Vokabel wurde hinzugefügt");
+const QString kLeer = QStringLiteral("Vokabel wurde nicht hinzugefügt, Eingabefelder leer");
+
+class HinzufuegenTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        kartei.Geoeffnet = true;
+        form = std::make_unique<TForm5>(kartei, einstellungen, ersatztexte, nullptr);
+    }
+
+    void Oeffnen() {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    template <typename T> T* Teil(const char* name) {
+        T* teil = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(teil, nullptr) << name;
+        return teil;
+    }
+    QPlainTextEdit* Memo(const char* name) { return Teil<QPlainTextEdit>(name); }
+    QString Text(const char* name) { return Memo(name)->toPlainText(); }
+    QString Status() { return Teil<QLabel>("Panel1")->text(); }
+    // Types the card the way a user does: foreign side first, Tab, then German.
+    void Eingeben(const QString& fremd, const QString& deutsch) {
+        Tippen(form->focusWidget(), fremd);
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        Tippen(form->focusWidget(), deutsch);
+    }
+    void Ankreuzen() {
+        auto* box = Teil<QCheckBox>("CheckBox1");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+    void F10() { QTest::keyClick(form->focusWidget(), Qt::Key_F10); }
+
+    TKartei kartei;
+    TEinstellungen einstellungen;
+    Ersatztexte ersatztexte = ErsatztexteLeer();
+    std::unique_ptr<TForm5> form;
+};
+
+TEST_F(HinzufuegenTest, OpensEmptyWithTheFocusOnTheForeignField) {
+    Memo("Memo1")->setPlainText(QStringLiteral("vom letzten Mal"));
+    Oeffnen();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vokabeln hinzufügen..."));
+    EXPECT_EQ(Text("Memo1"), QString());
+    EXPECT_EQ(form->focusWidget(), Memo("Memo2"));
+    EXPECT_TRUE(Teil<QPushButton>("Button1")->isDefault());
+}
+
+TEST_F(HinzufuegenTest, F10AndTheButtonAddBothSidesToTheEndOfCompartmentOne) {
+    kartei.Fach[1].Add({"alt", "old", "", true});
+    Oeffnen();
+    Eingeben(QStringLiteral("street"), QStringLiteral("Straße"));
+    F10();
+    EXPECT_EQ(Status(), kHinzugefuegt);
+    EXPECT_EQ(Text("Memo1"), QString());
+    EXPECT_EQ(Text("Memo2"), QString());
+    EXPECT_EQ(form->focusWidget(), Memo("Memo2"));
+    Eingeben(QStringLiteral(" cat "), QString());
+    QTest::mouseClick(Teil<QPushButton>("Button1"), Qt::LeftButton);
+    ASSERT_EQ(kartei.Fach[1].Count(), 3);
+    EXPECT_EQ(kartei.Fach[1].Get(1), (TVokabel{"Stra\xDF"
+                                               "e",
+                                               "street", "", true}));
+    EXPECT_EQ(kartei.Fach[1].Get(2), (TVokabel{"", " cat ", "", true}));
+}
+
+TEST_F(HinzufuegenTest, BlankFieldsAddNothingAndAreEmptied) {
+    Oeffnen();
+    Tippen(form->focusWidget(), QStringLiteral("   "));
+    QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+    F10();
+    EXPECT_EQ(kartei.Fach[1].Count(), 0);
+    EXPECT_EQ(Status(), kLeer);
+    EXPECT_EQ(Text("Memo2"), QString());
+    EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
+}
+
+TEST_F(HinzufuegenTest, WithoutEnterToAddEnterBreaksTheLine) {
+    Oeffnen();
+    Tippen(form->focusWidget(), QStringLiteral("Haus"));
+    QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+    Tippen(form->focusWidget(), QStringLiteral("Häuser"));
+    EXPECT_EQ(kartei.Fach[1].Count(), 0);
+    F10();
+    ASSERT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(kartei.Fach[1].Get(0).Fremd, "Haus\xBE\xBCH\xE4user");
+    // On the check box, Enter reaches the default button.
+    Tippen(form->focusWidget(), QStringLiteral("Tür"));
+    Teil<QCheckBox>("CheckBox1")->setFocus();
+    QTest::keyClick(Teil<QCheckBox>("CheckBox1"), Qt::Key_Return);
+    ASSERT_EQ(kartei.Fach[1].Count(), 2);
+    EXPECT_EQ(kartei.Fach[1].Get(1).Fremd, "T\xFCr");
+    EXPECT_FALSE(einstellungen.Enterneu);
+}
+
+TEST_F(HinzufuegenTest, TheCheckBoxSwitchesEnterToAddInTheSetting) {
+    Oeffnen();
+    Ankreuzen();
+    EXPECT_TRUE(einstellungen.Enterneu);
+    Memo("Memo2")->setFocus();
+    Tippen(form->focusWidget(), QStringLiteral("dog"));
+    QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(kartei.Fach[1].Get(0).Fremd, "dog");
+    EXPECT_EQ(Text("Memo2"), QString());
+
+    Ankreuzen();
+    EXPECT_FALSE(einstellungen.Enterneu);
+    EXPECT_TRUE(Teil<QAction>("Enter1")->shortcuts().isEmpty());
+}
+
+TEST_F(HinzufuegenTest, EnterToAddFromTheSettingAtActivation) {
+    einstellungen.Enterneu = true;
+    Oeffnen();
+    EXPECT_TRUE(Teil<QCheckBox>("CheckBox1")->isChecked());
+    Eingeben(QStringLiteral("eins"), QStringLiteral("one"));
+    QTest::keyClick(form->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"one", "eins", "", true}));
+}
+
+TEST_F(HinzufuegenTest, TheCardLimitRefusesTheNextCard) {
+    kartei.Fach[5].Reservieren(kKartenlimit, 0);
+    for (int i = 1; i < kKartenlimit; ++i) {
+        kartei.Fach[5].Anhaengen("", "", "");
+    }
+    Oeffnen();
+    Eingeben(QStringLiteral("vorletzte"), QString());
+    F10();
+    EXPECT_EQ(kartei.Fach[1].Count(), 1);
+    Eingeben(QStringLiteral("zu viel"), QString());
+    F10();
+    EXPECT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(Status(), kHinzugefuegt);
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Es können keine weiteren Vokabeln hinzugefügt werden, "
+                                         "da das Limit (3200000) erreicht wurde")});
+}
+
+TEST_F(HinzufuegenTest, StatusLineOutlivesClosingButFieldsDoNot) {
+    Oeffnen();
+    Eingeben(QStringLiteral("Baum"), QStringLiteral("tree"));
+    F10();
+    Eingeben(QStringLiteral("halb"), QString());
+    form->close();
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    Oeffnen();
+    EXPECT_EQ(Status(), kHinzugefuegt);
+    EXPECT_EQ(Text("Memo2"), QString());
+}
+
+TEST_F(HinzufuegenTest, FinishAcceptsAndTheCloseBoxRejects) {
+    ModalBedienen([](QWidget* modal) {
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Button2")),
+                          Qt::LeftButton);
+    });
+    EXPECT_EQ(form->exec(), QDialog::Accepted);
+    bool nachEscapeOffen = false;
+    ModalBedienen([&](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        nachEscapeOffen = modal->isVisible();
+        modal->close();
+    });
+    EXPECT_EQ(form->exec(), QDialog::Rejected);
+    EXPECT_TRUE(nachEscapeOffen);
+}
+
+TEST_F(HinzufuegenTest, RefusedCardsKeepWhatWasTyped) {
+    Oeffnen();
+    Eingeben(QStringLiteral("Minus"), QStringLiteral("----"));
+    F10();
+    Memo("Memo2")->setPlainText(QStringLiteral("Łódź"));
+    F10();
+    EXPECT_EQ(kartei.Fach[1].Count(), 0);
+    EXPECT_EQ(Meldung::Gezeigt(),
+              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
+                                          "beginnen."),
+                           QStringLiteral("Das Zeichen „Ł“ kann in einer Vokabelkartei nicht "
+                                          "gespeichert werden.")}));
+    EXPECT_EQ(Text("Memo1"), QStringLiteral("----"));
+    EXPECT_EQ(Text("Memo2"), QStringLiteral("Łódź"));
+    // The message box over the dialog hands the activation back: the fields stay.
+    form->FormActivate();
+    EXPECT_EQ(Text("Memo2"), QStringLiteral("Łódź"));
+    form->FormActivate();
+    EXPECT_EQ(Text("Memo2"), QString());
+}
+
+TEST_F(HinzufuegenTest, MappedKeysAreReplacedInBothFields) {
+    ersatztexte[0] = "\xE7"; // "1" types "ç"
+    Oeffnen();
+    Eingeben(QStringLiteral("gar1on"), QStringLiteral("Kellner1"));
+    F10();
+    ASSERT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Kellner\xE7", "gar\xE7on", "", true}));
+}
+
+} // namespace
+} // namespace lexidor::test

@@ -1,0 +1,251 @@
+// The vocabulary list and the edit dialog driven as a user drives them: rows and levels,
+// search and search next with their messages, delete, and edit confirmed or cancelled.
+#include "bearbeiten.h"
+#include "gui_hilfen.h"
+#include "vokabelliste.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <memory>
+
+namespace lexidor::test {
+namespace {
+
+const QString kKeineWeiteren = QStringLiteral("Keine weiteren Treffer gefunden");
+
+class ListeTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        kartei.Geoeffnet = true;
+        kartei.Fach[1].Add({"Haus\xBE\xBCH\xE4user", "house", "z1", true});
+        kartei.Fach[1].Add({"\xBE\xBC"
+                            "Apfel",
+                            "APFEL", "", true});
+        kartei.Fach[3].Add({"Katze", "cat", "z3", true});
+        kartei.Fach[6].Add({"B\xE4r", "bear", "", true});
+        form6 = std::make_unique<TForm6>(kartei, ersatztexte, nullptr);
+        form = std::make_unique<TForm7>(kartei, *form6, nullptr);
+    }
+
+    void Oeffnen() {
+        form->Aufbauen();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    QTableView* List() { return form->findChild<QTableView*>(QStringLiteral("List")); }
+    QString Zelle(int zeile, int spalte) {
+        return List()->model()->index(zeile, spalte).data().toString();
+    }
+    int Ausgewaehlt() {
+        const auto zeilen = List()->selectionModel()->selectedRows();
+        return zeilen.size() == 1 ? zeilen.first().row() : -1;
+    }
+    void Waehlen(int zeile) { List()->selectRow(zeile); }
+    void Klick(const char* knopf) {
+        QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(knopf)),
+                          Qt::LeftButton);
+    }
+    QLineEdit* Suchfeld() { return form->findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    void Suchen(const QString& text) {
+        Suchfeld()->clear();
+        Tippen(Suchfeld(), text);
+        QTest::keyClick(Suchfeld(), Qt::Key_Return);
+    }
+    // Opens the edit dialog on the selected row and hands it to aktion.
+    void Bearbeiten(std::function<void(QWidget*)> aktion) {
+        bool gezeigt = false;
+        ModalBedienen([&](QWidget* modal) {
+            gezeigt = true;
+            aktion(modal);
+        });
+        Klick("Button5");
+        EXPECT_TRUE(gezeigt);
+    }
+    static QPlainTextEdit* Memo(QWidget* dialog, const char* name) {
+        return dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    }
+
+    TKartei kartei;
+    Ersatztexte ersatztexte = ErsatztexteLeer();
+    std::unique_ptr<TForm6> form6;
+    std::unique_ptr<TForm7> form;
+};
+
+TEST_F(ListeTest, ShowsEveryCardsFirstLinesAndLevelInCompartmentOrder) {
+    Oeffnen();
+    ASSERT_EQ(List()->model()->rowCount(), 4);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vokabelliste  (Doppelklicken zum Bearbeiten)"));
+    EXPECT_EQ(List()->model()->headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("Fremdpsprachliche Bedeutung"));
+    EXPECT_EQ(Zelle(0, 0), QStringLiteral("Haus"));
+    EXPECT_EQ(Zelle(1, 0), QString());
+    EXPECT_EQ(Zelle(2, 1), QStringLiteral("cat"));
+    EXPECT_EQ(Zelle(3, 0), QStringLiteral("Bär"));
+    EXPECT_EQ(Zelle(3, 2), QStringLiteral("6"));
+    EXPECT_EQ(List()->horizontalHeader()->sectionSize(2), 80);
+    EXPECT_EQ(Ausgewaehlt(), -1);
+}
+
+TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
+    Oeffnen();
+    Suchen(QStringLiteral("A"));
+    EXPECT_EQ(Ausgewaehlt(), 0);
+    EXPECT_EQ(form->focusWidget(), List());
+    Klick("Button4");
+    EXPECT_EQ(Ausgewaehlt(), 1); // "APFEL"
+    Klick("Button4");
+    EXPECT_EQ(Ausgewaehlt(), 2);
+    Klick("Button4");
+    EXPECT_EQ(Ausgewaehlt(), 3);
+    Klick("Button4");
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
+    Klick("Button4"); // nothing left to continue: silent
+    Suchen(QStringLiteral("Hund"));
+    EXPECT_EQ(Meldung::Gezeigt(),
+              (QStringList{kKeineWeiteren,
+                           QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos")}));
+}
+
+TEST_F(ListeTest, TypingInTheSearchFieldEndsTheSearchToContinue) {
+    Oeffnen();
+    Klick("Button4"); // untouched: the empty text from row 0 finds nothing
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
+    Suchen(QStringLiteral("a"));
+    EXPECT_EQ(Ausgewaehlt(), 0);
+    Tippen(Suchfeld(), QStringLiteral("t"));
+    Klick("Button4");
+    EXPECT_EQ(Ausgewaehlt(), 0);
+    EXPECT_EQ(Meldung::Gezeigt().size(), 1);
+    Klick("Button3");
+    EXPECT_EQ(Ausgewaehlt(), 2); // "Katze"
+}
+
+TEST_F(ListeTest, AHitStandsFiftyPixelsBelowTheTopOfTheVisibleRows) {
+    for (int i = 0; i < 400; ++i) {
+        kartei.Fach[2].Add({"Wort", i == 300 ? "Ziel" : "word", "", true});
+    }
+    Oeffnen();
+    Suchen(QStringLiteral("ziel"));
+    ASSERT_EQ(Ausgewaehlt(), 302);
+    EXPECT_EQ(List()->visualRect(List()->model()->index(302, 0)).top(), 50);
+}
+
+TEST_F(ListeTest, DeleteSelectsTheFollowingRowOrNoneAfterTheLast) {
+    Oeffnen();
+    kartei.Gesichert = true;
+    Waehlen(1);
+    Klick("Button2");
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_EQ(kartei.Fach[1].Count(), 1);
+    EXPECT_EQ(Ausgewaehlt(), 1);
+    EXPECT_EQ(Zelle(1, 0), QStringLiteral("Katze")); // the next compartment's card
+    Waehlen(2);
+    Klick("Button2");
+    EXPECT_EQ(kartei.Fach[6].Count(), 0);
+    EXPECT_EQ(Ausgewaehlt(), -1);
+    EXPECT_EQ(List()->model()->rowCount(), 2);
+    Klick("Button2"); // nothing selected
+    EXPECT_EQ(kartei.Gesamtzahl(), 2);
+}
+
+TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
+    Oeffnen();
+    kartei.Gesichert = true;
+    Waehlen(0);
+    Bearbeiten([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vokabel bearbeiten..."));
+        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("Haus\nHäuser"));
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
+                  QStringLiteral("Stufe 1"));
+        EXPECT_EQ(dialog->focusWidget(), Memo(dialog, "Memo2"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // a line break, not OK
+        EXPECT_TRUE(dialog->isVisible());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Backspace);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+    });
+    EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Haus\xBE\xBCH\xE4user", "house", "", true}));
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 0);
+}
+
+TEST_F(ListeTest, EditCanEmptyBothSidesAndTypedBreakCharactersBecomeLines) {
+    Oeffnen();
+    Waehlen(2);
+    Bearbeiten([](QWidget* dialog) {
+        Memo(dialog, "Memo1")->clear();
+        QPlainTextEdit* fremd = Memo(dialog, "Memo2");
+        fremd->clear();
+        Tippen(fremd, QStringLiteral("a¼b"));
+        EXPECT_EQ(fremd->toPlainText(), QStringLiteral("a\nb"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
+                          Qt::LeftButton);
+    });
+    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"",
+                                               "a\xBE\xBC"
+                                               "b",
+                                               "", true}));
+    EXPECT_EQ(Zelle(2, 1), QStringLiteral("a"));
+    EXPECT_EQ(Ausgewaehlt(), 2);
+}
+
+TEST_F(ListeTest, CancelLeavesTheCardAndReselectsTheRow) {
+    Oeffnen();
+    kartei.Gesichert = true;
+    Waehlen(2);
+    Bearbeiten([](QWidget* dialog) {
+        Tippen(Memo(dialog, "Memo2"), QStringLiteral("xyz"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
+                          Qt::LeftButton);
+    });
+    Waehlen(0);
+    Waehlen(2);
+    Bearbeiten([](QWidget* dialog) { dialog->close(); });
+    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"Katze", "cat", "z3", true}));
+    EXPECT_TRUE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 2);
+}
+
+TEST_F(ListeTest, RefusedEditKeepsTheDialogOpenWithTheText) {
+    Oeffnen();
+    Waehlen(3);
+    Bearbeiten([](QWidget* dialog) {
+        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("----"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        EXPECT_TRUE(dialog->isVisible());
+        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
+        dialog->close();
+    });
+    EXPECT_EQ(Meldung::Gezeigt(),
+              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
+                                          "beginnen."),
+                           QStringLiteral("Das Zeichen „м“ kann in einer Vokabelkartei nicht "
+                                          "gespeichert werden.")}));
+    EXPECT_EQ(kartei.Fach[6].Get(0).Deutsch, "B\xE4r");
+}
+
+TEST_F(ListeTest, MappedKeysAreReplacedInTheEditFieldsButNotInTheSearchField) {
+    ersatztexte[31] = "\xE6"; // "ä" types "æ"
+    Oeffnen();
+    Tippen(Suchfeld(), QStringLiteral("ä"));
+    EXPECT_EQ(Suchfeld()->text(), QStringLiteral("ä"));
+    Waehlen(2);
+    Bearbeiten([](QWidget* dialog) {
+        Tippen(Memo(dialog, "Memo2"), QStringLiteral("ä"));
+        Tippen(Memo(dialog, "Memo1"), QStringLiteral("ä"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+    });
+    EXPECT_EQ(kartei.Fach[3].Get(0).Deutsch, "\xE6Katze");
+    EXPECT_EQ(kartei.Fach[3].Get(0).Fremd, "\xE6"
+                                           "cat");
+}
+
+} // namespace
+} // namespace lexidor::test
