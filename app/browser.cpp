@@ -1,0 +1,15 @@
+// Opening the help and homepage files.
+#include "browser.h"
+
+#include "plattform.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace lexidor {
+
+void HtmlOeffnen(const QString& name) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgrammDatei(name)));
+}
+
+} // namespace lexidor

@@ -1,0 +1,12 @@
+// The HTML files of the program directory, handed to the user's web browser.
+#pragma once
+
+#include <QString>
+
+namespace lexidor {
+
+// Returns at once; whatever the desktop does with the file is all the user sees. Tests
+// catch the "file" address with QDesktopServices::setUrlHandler.
+void HtmlOeffnen(const QString& name);
+
+} // namespace lexidor

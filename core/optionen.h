@@ -1,0 +1,30 @@
+// What the settings and keyboard-mapping dialogs show: value labels, the query-direction
+// item and the rows of the key list.
+#pragma once
+
+#include "sonderzeichen.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lexidor {
+
+// The intervals that "Auf Standardwerte zurücksetzen" puts back, compartments 2 to 5.
+inline constexpr std::int32_t kStandardFach2 = 3;
+inline constexpr std::int32_t kStandardFach3 = 10;
+inline constexpr std::int32_t kStandardFach4 = 30;
+inline constexpr std::int32_t kStandardFach5 = 90;
+
+// "30 Tage".
+std::string TageText(std::int32_t tage);
+// "Nach 7 Minuten", or "Deaktiviert" for 0.
+std::string TimerText(std::int32_t minuten);
+
+// The radio item for a query direction read from the file: above the last item selects the
+// last one, a negative value selects none (-1).
+int RichtungsIndex(std::int32_t abfragerichtung, int anzahl);
+
+// Row i of the key list: the key, 14 blanks, its replacement text (code page 1252).
+std::string Belegungszeile(const Ersatztexte& texte, int i);
+
+} // namespace lexidor

@@ -1,0 +1,39 @@
+// Value labels, the query-direction item and the key-list rows of the option dialogs.
+#include "optionen.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+TEST(OptionenTexte, LabelsShowTheNumberWithoutLeadingZeros) {
+    EXPECT_EQ(TageText(30), "30 Tage");
+    EXPECT_EQ(TageText(200), "200 Tage");
+    EXPECT_EQ(TimerText(7), "Nach 7 Minuten");
+    EXPECT_EQ(TimerText(60), "Nach 60 Minuten");
+}
+
+TEST(OptionenTexte, TimerZeroReadsDeaktiviert) {
+    EXPECT_EQ(TimerText(0), "Deaktiviert");
+}
+
+TEST(RichtungsIndex, OutOfRangeValuesSelectTheLastItemOrNone) {
+    EXPECT_EQ(RichtungsIndex(0, 3), 0);
+    EXPECT_EQ(RichtungsIndex(2, 3), 2);
+    EXPECT_EQ(RichtungsIndex(3, 3), 2);
+    EXPECT_EQ(RichtungsIndex(1000, 3), 2);
+    EXPECT_EQ(RichtungsIndex(-1, 3), -1);
+    EXPECT_EQ(RichtungsIndex(-50, 3), -1);
+}
+
+TEST(Belegungszeile, IsTheKeyFourteenBlanksAndTheReplacement) {
+    Ersatztexte texte = ErsatztexteLeer();
+    texte[34] = "\xE7\xE6";
+    EXPECT_EQ(Belegungszeile(texte, 0), "1              (Nichts)");
+    EXPECT_EQ(Belegungszeile(texte, 34), "\xC4              \xE7\xE6");
+    texte[16] = "";
+    EXPECT_EQ(Belegungszeile(texte, 16), "\"              ");
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,0 +1,192 @@
+// The mapping dialog and the character picker: the rows, every way of closing the picker,
+// "Alles löschen", the refusal of characters outside code page 1252, and the next key press.
+#include "ersetzung.h"
+#include "gui_hilfen.h"
+#include "tastaturbelegung.h"
+#include "zeichenwahl.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+
+namespace lexidor::test {
+namespace {
+
+const QString kVierzehn = QString(14, QLatin1Char(' '));
+
+class TastaturbelegungTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        picker = std::make_unique<TForm9>(nullptr);
+        form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
+        form->show();
+    }
+    QListWidget* Liste() { return form->findChild<QListWidget*>(QStringLiteral("slist")); }
+    QString Zeile(int i) { return Liste()->item(i)->text(); }
+    QString Panel() { return form->findChild<QLineEdit*>(QStringLiteral("Panel1"))->text(); }
+    void Waehlen(int zeile) {
+        QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
+                          Liste()->visualItemRect(Liste()->item(zeile)).center());
+    }
+    static QPushButton* Knopf(QWidget* w, const char* name) {
+        return w->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    // Runs "Ändern..." and operates the picker with bedienen; records its caption and text.
+    void Aendern(std::function<void(QWidget*)> bedienen) {
+        ModalBedienen([this, bedienen](QWidget* modal) {
+            titel = modal->windowTitle();
+            text = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+            bedienen(modal);
+        });
+        QTest::mouseClick(Knopf(form.get(), "Button10"), Qt::LeftButton);
+    }
+    static void Eintippen(QWidget* modal, const QString& s) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        edit->clear();
+        Tippen(edit, s);
+    }
+
+    Ersatztexte ersatztexte = ErsatztexteLeer();
+    std::unique_ptr<TForm9> picker;
+    std::unique_ptr<TForm8> form;
+    QString titel;
+    QString text;
+};
+
+TEST_F(TastaturbelegungTest, ListsTheThirtyFiveKeysWithFourteenBlanksAndNoCloseBox) {
+    ASSERT_EQ(Liste()->count(), 35);
+    EXPECT_EQ(Zeile(0), QStringLiteral("1") + kVierzehn + QStringLiteral("(Nichts)"));
+    EXPECT_EQ(Zeile(34), QStringLiteral("Ä") + kVierzehn + QStringLiteral("(Nichts)"));
+    EXPECT_EQ(Zeile(10), QStringLiteral("ß") + kVierzehn + QStringLiteral("(Nichts)"));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    QTest::mouseClick(Knopf(form.get(), "JvBitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(TastaturbelegungTest, SelectingARowShowsItsReplacement) {
+    ersatztexte[2] = "\xE5";
+    form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
+    form->show();
+    Waehlen(2);
+    EXPECT_EQ(Panel(), QStringLiteral("å"));
+    QTest::keyClick(Liste(), Qt::Key_Down);
+    EXPECT_EQ(Panel(), QStringLiteral("(Nichts)"));
+}
+
+TEST_F(TastaturbelegungTest, PickerButtonThenOkStoresTheCharacterAndTheNextKeyInsertsIt) {
+    QPlainTextEdit antwort;
+    Sonderzeichenersetzung ersetzung(ersatztexte, &antwort);
+    ersetzung.Einrichten(&antwort);
+    Waehlen(0);
+    Aendern([](QWidget* modal) {
+        QTest::mouseClick(Knopf(modal, "Button2"), Qt::LeftButton);
+        EXPECT_TRUE(modal->isVisible());
+        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(titel, QStringLiteral("Die Taste 1 wird ersetzt durch..."));
+    EXPECT_EQ(text, QStringLiteral("(Nichts)"));
+    EXPECT_EQ(ersatztexte[0], "\xE7");
+    EXPECT_EQ(Zeile(0), QStringLiteral("1") + kVierzehn + QStringLiteral("ç"));
+    EXPECT_EQ(Panel(), QStringLiteral("ç"));
+    EXPECT_TRUE(Liste()->selectedItems().isEmpty());
+    Tippen(&antwort, QStringLiteral("a1!"));
+    EXPECT_EQ(antwort.toPlainText(), QStringLiteral("aç!"));
+}
+
+TEST_F(TastaturbelegungTest, TypedTextConfirmedWithEnterIsInsertedWhole) {
+    Waehlen(31);
+    Aendern([](QWidget* modal) {
+        Eintippen(modal, QStringLiteral("ae"));
+        QTest::keyClick(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+    });
+    EXPECT_EQ(titel, QStringLiteral("Die Taste ä wird ersetzt durch..."));
+    EXPECT_EQ(ersatztexte[31], "ae");
+    QPlainTextEdit feld;
+    EXPECT_TRUE(Substitute(&feld, QStringLiteral("ä"), ersatztexte));
+    EXPECT_EQ(feld.toPlainText(), QStringLiteral("ae"));
+}
+
+TEST_F(TastaturbelegungTest, EmptyFieldAndOkRemovesTheReplacement) {
+    ersatztexte[5] = "x";
+    Waehlen(5);
+    Aendern([](QWidget* modal) {
+        EXPECT_EQ(modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+                  QStringLiteral("x"));
+        Eintippen(modal, QString());
+        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(ersatztexte[5], "(Nichts)");
+    EXPECT_EQ(Panel(), QStringLiteral("(Nichts)"));
+}
+
+TEST_F(TastaturbelegungTest, AbortAndCloseBoxLeaveTheTableButThePanelShowsThePickerText) {
+    Waehlen(3);
+    Aendern([](QWidget* modal) {
+        QTest::mouseClick(Knopf(modal, "Button8"), Qt::LeftButton);
+        QTest::mouseClick(Knopf(modal, "BitBtn2"), Qt::LeftButton);
+    });
+    EXPECT_EQ(ersatztexte[3], "(Nichts)");
+    EXPECT_EQ(Panel(), QStringLiteral("æ"));
+    Waehlen(4);
+    Aendern([](QWidget* modal) {
+        Eintippen(modal, QStringLiteral("zz"));
+        QTest::keyClick(modal, Qt::Key_Escape);
+        EXPECT_TRUE(modal->isVisible());
+        modal->close();
+    });
+    EXPECT_EQ(ersatztexte[4], "(Nichts)");
+    EXPECT_EQ(Panel(), QStringLiteral("zz"));
+    EXPECT_EQ(Zeile(4), QStringLiteral("5") + kVierzehn + QStringLiteral("(Nichts)"));
+}
+
+TEST_F(TastaturbelegungTest, ChangeWithoutASelectedRowDoesNothing) {
+    bool gezeigt = false;
+    ModalBedienen(
+        [&](QWidget* modal) {
+            gezeigt = modal != form.get();
+            modal->close();
+        },
+        5);
+    QTest::mouseClick(Knopf(form.get(), "Button10"), Qt::LeftButton);
+    QTest::qWait(100);
+    EXPECT_FALSE(gezeigt);
+    EXPECT_FALSE(picker->isVisible());
+}
+
+TEST_F(TastaturbelegungTest, ACharacterOutsideTheCodePageIsRefusedAndThePickerStaysOpen) {
+    Waehlen(0);
+    bool offenNachOk = false;
+    Aendern([&](QWidget* modal) {
+        Eintippen(modal, QStringLiteral("aŁb"));
+        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+        offenNachOk = modal->isVisible();
+        Eintippen(modal, QStringLiteral("ab"));
+        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(offenNachOk);
+    ASSERT_EQ(Meldung::Gezeigt().size(), 1);
+    EXPECT_EQ(Meldung::Gezeigt().front(),
+              QStringLiteral("Das Zeichen „Ł“ kann nicht als Sonderzeichen gespeichert werden."));
+    EXPECT_EQ(ersatztexte[0], "ab");
+}
+
+TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
+    ersatztexte[0] = "\xE7";
+    ersatztexte[34] = "";
+    form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
+    form->show();
+    Waehlen(0);
+    QTest::mouseClick(Knopf(form.get(), "Button3"), Qt::LeftButton);
+    EXPECT_EQ(ersatztexte, ErsatztexteLeer());
+    EXPECT_EQ(Zeile(34), QStringLiteral("Ä") + kVierzehn + QStringLiteral("(Nichts)"));
+    EXPECT_EQ(Panel(), QStringLiteral("ç"));
+    EXPECT_TRUE(Liste()->selectedItems().isEmpty());
+}
+
+} // namespace
+} // namespace lexidor::test
