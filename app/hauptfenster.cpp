@@ -1,14 +1,28 @@
 // The main window. Handlers gather what the user did, let core decide and show the result.
 #include "hauptfenster.h"
 
+#include "bearbeiten.h"
+#include "browser.h"
+#include "cp1252.h"
 #include "dateiwahl.h"
+#include "einstellungsdialog.h"
 #include "ersetzung.h"
+#include "hilfehinweis.h"
+#include "hintergrund.h"
+#include "hinzufuegen.h"
+#include "hotkey.h"
+#include "info.h"
 #include "karteidatei.h"
 #include "meldung.h"
 #include "plattform.h"
 #include "profil.h"
 #include "stufenbarflaeche.h"
+#include "tastaturbelegung.h"
 #include "verlaufspanel.h"
+#include "vokabeleingabe.h"
+#include "vokabelliste.h"
+#include "wirbelflaeche.h"
+#include "zeichenwahl.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,6 +53,7 @@ const QString kTitelTrenner = QStringLiteral("   -   ");
 const QString kFrageUngesichert =
     QStringLiteral("Die momentan geöffnete Datei wurde nicht gesichert");
 const QString kFrageSpeichern = QStringLiteral("Wollen sie die Änderungen Speichern?");
+const QString kKeineKartei = QStringLiteral("Keine Vokabelkartei geöffnet!");
 const QString kTrennlinie = QString(26, u'-');
 
 constexpr int kBreite = 674;
@@ -81,14 +96,6 @@ void Textfarbe(QPlainTextEdit* feld, const QColor& farbe) {
     feld->setPalette(p);
 }
 
-// Stored line breaks ("¾" carriage return, "¼" line feed) become the field's own.
-QString Anzeigetext(const std::string& text) {
-    QString t = AusCp1252(UmbruecheDekodieren(text));
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(u'\r', u'\n');
-    return t;
-}
-
 } // namespace
 
 TForm1::TForm1(const QStringList& argumente, QWidget* parent)
@@ -124,23 +131,30 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     Label14->adjustSize();
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(20);
     Timer2->setSingleShot(true);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(20);
     connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
     Timer3->start();
     Timer4 = new QTimer(this);
+    Timer4->setObjectName(QStringLiteral("Timer4"));
     Timer4->setInterval(10);
     Timer4->setSingleShot(true);
     connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
     Timer4->start();
 
+    // Ctrl+Alt+W from any window, for as long as this window exists.
+    JvApplicationHotKey1 = new Globaltaste(this, [this] { JvApplicationHotKey1HotKey(); });
     FormCreate(argumente);
+    FensterErzeugen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Timer3Timer();
 }
@@ -497,7 +511,7 @@ bool TForm1::FormClose() {
     }
     Profildatei profil(
         DateiLesen(ProgrammDatei(QStringLiteral("lexidor.ini"))).value_or(std::string()));
-    EinstellungenSpeichern(profil, Einstellungen, false);
+    EinstellungenSpeichern(profil, Einstellungen, Form10->isVisible());
     ProgrammdateiSchreiben(QStringLiteral("lexidor.ini"), profil.Daten());
     ProgrammdateiSchreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(Ersatztexte));
     ProgrammdateiSchreiben(QStringLiteral("history.ini"), Historie.Save());
@@ -736,7 +750,7 @@ void TForm1::Eingabefeld(bool bearbeitbar) {
 }
 
 void TForm1::FeldZeigen(QPlainTextEdit* feld, const std::string& text) {
-    feld->setPlainText(Anzeigetext(text));
+    feld->setPlainText(QString::fromStdString(UmbruecheImFeld(Cp1252NachUtf8(text))));
 }
 
 void TForm1::NaechsteVokabel() {
@@ -776,7 +790,7 @@ void TForm1::Button1Click() {
     case TAufdeckung::Nichts:
         return;
     case TAufdeckung::KeineKartei:
-        Meldung::Information(this, QStringLiteral("Keine Vokabelkartei geöffnet!"));
+        Meldung::Information(this, kKeineKartei);
         return;
     case TAufdeckung::Aufgedeckt:
         break;
@@ -809,7 +823,7 @@ void TForm1::Button2Click() {
     case TPruefung::Weiter:
         return;
     case TPruefung::KeineKartei:
-        Meldung::Information(this, QStringLiteral("Keine Vokabelkartei geöffnet!"));
+        Meldung::Information(this, kKeineKartei);
         return;
     case TPruefung::Richtig:
     case TPruefung::Abgelehnt:
@@ -906,23 +920,97 @@ void TForm1::Timer4Timer() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Windows of their own, wired as they arrive
+// The other windows
+
+void TForm1::FensterErzeugen() {
+    Form2 = new TForm2(Einstellungen, this);
+    Form3 = new TForm3(this);
+    Form4 = new TForm4(*Timer1, Kartei, this);
+    Form5 = new TForm5(Kartei, Einstellungen, Ersatztexte, this);
+    Form6 = new TForm6(Kartei, Ersatztexte, this);
+    Form7 = new TForm7(Kartei, *Form6, this);
+    Form9 = new TForm9(this);
+    Form8 = new TForm8(Ersatztexte, *Form9, this);
+    Form10 = std::make_unique<TForm10>();
+    wirbel_ = new Wirbelflaeche(this);
+}
+
+bool TForm1::KarteiOffenPruefen() {
+    if (!Kartei.Geoeffnet) {
+        Meldung::Information(this, kKeineKartei);
+    }
+    return Kartei.Geoeffnet;
+}
 
 void TForm1::Hinzufgen1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    Timer1->stop();
+    // "Fertig" asks the next card while the dialog closes; the close box does not.
+    if (Form5->exec() == QDialog::Accepted) {
+        NaechsteVokabel();
+    }
+    if (Kartei.Geoeffnet) {
+        Timer1->start();
+    }
+    Kartei.Gesichert = false;
+    StatistikAktualisieren();
+    AutoSpeichern();
 }
+
 void TForm1::Liste1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    Form7->Aufbauen();
+    Form7->exec();
+    NaechsteVokabel();
 }
+
 void TForm1::Wirbel1Click() {
+    wirbel_->Ablaufen();
 }
+
+void TForm1::JvApplicationHotKey1HotKey() {
+    Wirbel1Click();
+}
+
 void TForm1::Allgemein1Click() {
+    Timer1->stop();
+    Form2->exec();
+    Form10->FarbeSetzen(Einstellungen.Hintergrundfarbe);
+    if (Kartei.Geoeffnet) {
+        Timer1->start();
+    }
+    NaechsteVokabel();
 }
+
 void TForm1::TastaturbelegungSonderzeichen1Click() {
+    Form8->exec();
 }
+
 void TForm1::Hintergrundanaus1Click() {
+    if (Form10->isVisible()) {
+        Form10->hide();
+        return;
+    }
+    Form10->Zeigen(Einstellungen.Hintergrundfarbe);
+    raise();
+    activateWindow();
 }
+
 void TForm1::Hilfe1Click() {
+    HtmlOeffnen(QStringLiteral("Hilfe.html"));
+    Form3->exec();
 }
+
 void TForm1::Homepage1Click() {
+    HtmlOeffnen(QStringLiteral("Connect.html"));
 }
+
+// The about window starts the clock again itself when it closes.
 void TForm1::ber1Click() {
+    Timer1->stop();
+    Form4->exec();
 }

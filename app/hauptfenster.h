@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class QAction;
 class QGroupBox;
@@ -22,10 +23,21 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QToolButton;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
 
 namespace lexidor {
 class Stufenbarflaeche;
 class Verlaufspanel;
+class Globaltaste;
+class Wirbelflaeche;
 } // namespace lexidor
 
 class TForm1 final : public QMainWindow {
@@ -71,10 +83,11 @@ public:
     void HistorieAnzeigen();
     void CClick(int slot);
 
-    // Commands whose windows come with their dialogs.
+    // Commands that open the other windows.
     void Hinzufgen1Click();
     void Liste1Click();
     void Wirbel1Click();
+    void JvApplicationHotKey1HotKey();
     void Allgemein1Click();
     void TastaturbelegungSonderzeichen1Click();
     void Hintergrundanaus1Click();
@@ -96,6 +109,8 @@ protected:
 private:
     void FormCreate(const QStringList& argumente);
     bool FormClose();
+    void FensterErzeugen();
+    bool KarteiOffenPruefen();
     void MenueAufbauen();
     void WerkzeugleisteAufbauen();
     void AbfragebereichAufbauen();
@@ -159,4 +174,18 @@ private:
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
+
+    // The other windows, created once at start and reused.
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm5* Form5 = nullptr;
+    TForm7* Form7 = nullptr;
+    TForm6* Form6 = nullptr;
+    TForm8* Form8 = nullptr;
+    // A top-level window of its own: as a child it could not lie behind the main window.
+    std::unique_ptr<TForm10> Form10;
+    TForm9* Form9 = nullptr;
+    lexidor::Wirbelflaeche* wirbel_ = nullptr;
+    lexidor::Globaltaste* JvApplicationHotKey1 = nullptr;
 };

@@ -1,8 +1,6 @@
 // The main window driven as a user drives it: start-up and exit files, a query by keys,
 // the file commands with their questions, the recent files and the clock.
-#include "gui_hilfen.h"
-#include "hauptfenster.h"
-#include "karteidatei.h"
+#include "hauptfenster_hilfen.h"
 #include "stufenbarflaeche.h"
 
 #include <QAction>
@@ -20,62 +18,6 @@ const QString kTitel = QStringLiteral("Karvello Lexidor 1.1");
 const QString kSonderzeichenFehler = QStringLiteral("Fehler beim Laden der Sonderzeichen");
 const QString kLadefehler = QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!");
 const QString kUngesichert = QStringLiteral("Wollen sie die Änderungen Speichern?");
-
-struct Karte {
-    int fach;
-    std::string deutsch;
-    std::string fremd;
-};
-
-class HauptfensterTest : public GuiTest {
-protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        // Asked German to foreign, with a complete substitution table: no start-up message.
-        Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\n");
-        Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(ErsatztexteLeer()));
-    }
-
-    void Schreiben(const QString& name, const std::string& bytes) {
-        ASSERT_TRUE(DateiSchreiben(Pfad(name), bytes));
-    }
-    std::string Lesen(const QString& name) { return DateiLesen(Pfad(name)).value_or("?fehlt?"); }
-
-    // A card box whose compartments 2 to 5 are all due.
-    QString Kartei(const QString& name, const std::vector<Karte>& karten) {
-        TKartei k;
-        k.NeuAnlegen(DatumAus(2020, 1, 1), {0, 0, 1, 3, 9, 30});
-        for (const Karte& karte : karten) {
-            k.Fach[karte.fach].Add({karte.deutsch, karte.fremd, "", true});
-        }
-        const QString pfad = Pfad(name);
-        EXPECT_TRUE(DateiSchreiben(pfad, KarteiSchreiben(k, "%d.%m.%Y")));
-        return pfad;
-    }
-
-    void Starten(const QStringList& argumente = {}) {
-        form = std::make_unique<TForm1>(argumente);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void Oeffnen(const QString& pfad) {
-        Dateiwahl::NaechsteAntwort(pfad);
-        form->ffnen1Click();
-    }
-
-    template <typename T> T* Teil(const char* name) {
-        T* teil = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(teil, nullptr) << name;
-        return teil;
-    }
-    QString Text(const char* memo) { return Teil<QPlainTextEdit>(memo)->toPlainText(); }
-    QString Beschriftung(const char* label) { return Teil<QLabel>(label)->text(); }
-    void Taste(Qt::Key taste) { QTest::keyClick(Teil<QPlainTextEdit>("Memo2"), taste); }
-    void Antworten(const QString& text) { Tippen(Teil<QPlainTextEdit>("Memo2"), text); }
-
-    std::unique_ptr<TForm1> form;
-};
 
 TEST_F(HauptfensterTest, FreshProgramDirectoryStartsWithOneMessageAndLeavesThreeFiles) {
     QFile::remove(Pfad(QStringLiteral("lexidor.ini")));

@@ -1,29 +1,16 @@
 // The help notice's 3-second timer and click, and the about window: its link and the query
 // clock restarted on closing only while a card box is open.
 #include "browser.h"
+#include "browserfalle.h"
 #include "gui_hilfen.h"
 #include "hilfehinweis.h"
 #include "info.h"
 
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QUrl>
 #include <memory>
 
 namespace lexidor::test {
-
-// Catches what would go to the browser.
-class Browserfalle final : public QObject {
-    Q_OBJECT
-
-public:
-    Browserfalle() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Oeffnen"); }
-    ~Browserfalle() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    Q_INVOKABLE void Oeffnen(const QUrl& adresse) { geoeffnet.append(adresse.toLocalFile()); }
-
-    QStringList geoeffnet;
-};
 
 namespace {
 
@@ -115,5 +102,3 @@ TEST(HtmlOeffnen, HandsTheFileOfTheProgramDirectoryToTheBrowser) {
 
 } // namespace
 } // namespace lexidor::test
-
-#include "optionen_hilfe_test.moc"
