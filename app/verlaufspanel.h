@@ -1,6 +1,8 @@
-// A borderless panel filled with a vertical colour gradient from the window face to sky blue.
+// A borderless panel filled with a vertical colour gradient, by default from the window face
+// at the top to sky blue at the bottom.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace lexidor {
@@ -11,9 +13,15 @@ class Verlaufspanel final : public QWidget {
 
 public:
     explicit Verlaufspanel(QWidget* parent);
+    // An invalid colour stands for the window face.
+    Verlaufspanel(QWidget* parent, const QColor& oben, const QColor& unten);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    QColor oben_;
+    QColor unten_;
 };
 
 } // namespace lexidor

@@ -66,11 +66,7 @@ QWidget* TForm4::VerlaufAufbauen() {
     auto* rahmen = new QFrame(this);
     rahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     rahmen->setFixedSize(713, 241);
-    auto* verlauf = new Verlaufspanel(rahmen);
-    // The panel runs from its window colour down to sky blue; cream is that colour here.
-    QPalette creme = verlauf->palette();
-    creme.setColor(QPalette::Window, QColor(255, 251, 240));
-    verlauf->setPalette(creme);
+    auto* verlauf = new Verlaufspanel(rahmen, QColor(166, 202, 240), QColor(255, 251, 240));
     auto* rand = new QVBoxLayout(rahmen);
     rand->setContentsMargins(2, 2, 2, 2);
     rand->addWidget(verlauf);

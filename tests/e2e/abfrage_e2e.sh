@@ -4,35 +4,8 @@
 # a second start that must hand over, Ctrl+S, and the files left behind.
 set -euo pipefail
 
-programm=$1
-export LC_ALL=C ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
-ordner=$(mktemp -d)
-xvfb_pid=
-programm_pid=
-aufraeumen() {
-    [ -n "$programm_pid" ] && kill "$programm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$ordner"
-}
-trap aufraeumen EXIT
-fehler() { echo "FEHLER: $*" >&2; exit 1; }
+source "$(dirname "$0")/xsitzung.sh"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$ordner/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$ordner/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$ordner/display")"
-
-cp "$programm" "$ordner/lexidor"
-crlf() { printf '%s\r\n' "$@"; }
-marker=(
-    "-----------Anfang der Datei / Anfang Fach1----------"
-    "----------------ENDE Fach1 / Anfang Fach2-----------"
-    "---------------ENDE Fach2 / Anfang Fach3 -----------"
-    "--------------ENDE Fach3 / Anfang Fach4-------------"
-    "-------------ENDE Fach4 / Anfang Fach5--------------"
-    "-----------ENDE Fach5 / Anfang Fach6 -------------"
-    "----------ENDE Fach6 / ENDE DER DATEI --------------"
-)
 karte() { crlf "$(printf 'H\xe4uschen')" "house" "" "true" "<<<<<>>>>>"; }
 {
     crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}"
@@ -71,10 +44,7 @@ xdotool key ctrl+s
 sleep 0.5
 # "Anwendung beenden" on the toolbar; the box is saved, so no question comes.
 xdotool mousemove --window "$fenster" 652 50 click 1
-for _ in $(seq 100); do kill -0 "$programm_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$programm_pid" 2>/dev/null && fehler "das Programm hat sich nicht beendet"
-wait "$programm_pid" || fehler "Exit-Code $?"
-programm_pid=
+ende_warten
 
 erwartet() {
     for tage in 3 10 30 90; do crlf "$(date -d "+$tage days" +%d.%m.%Y)"; done

@@ -1,0 +1,45 @@
+# Shared by the end-to-end tests: a private X server, a fresh program directory holding a
+# copy of the program, the card-box file's lines and clean-up on every exit.
+# Sourced with the program's path as $1; afterwards the test runs inside "$ordner".
+
+programm=$1
+export LC_ALL=C ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
+ordner=$(mktemp -d)
+xvfb_pid=
+programm_pid=
+aufraeumen() {
+    [ -n "$programm_pid" ] && kill "$programm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$ordner"
+}
+trap aufraeumen EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$ordner/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$ordner/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$ordner/display")"
+
+cp "$programm" "$ordner/lexidor"
+crlf() { printf '%s\r\n' "$@"; }
+marker=(
+    "-----------Anfang der Datei / Anfang Fach1----------"
+    "----------------ENDE Fach1 / Anfang Fach2-----------"
+    "---------------ENDE Fach2 / Anfang Fach3 -----------"
+    "--------------ENDE Fach3 / Anfang Fach4-------------"
+    "-------------ENDE Fach4 / Anfang Fach5--------------"
+    "-----------ENDE Fach5 / Anfang Fach6 -------------"
+    "----------ENDE Fach6 / ENDE DER DATEI --------------"
+)
+
+# Waits for a window whose title matches the pattern and prints its id.
+fenster_warten() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1
+}
+# Waits until the program has ended by itself, then checks its exit code.
+ende_warten() {
+    for _ in $(seq 100); do kill -0 "$programm_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$programm_pid" 2>/dev/null && fehler "das Programm hat sich nicht beendet"
+    wait "$programm_pid" || fehler "Exit-Code $?"
+    programm_pid=
+}
