@@ -966,6 +966,8 @@ void TForm1::Liste1Click() {
     Form7->Aufbauen();
     Form7->exec();
     NaechsteVokabel();
+    // Cards deleted in the list would otherwise still be counted until the next grading.
+    StatistikAktualisieren();
 }
 
 void TForm1::Wirbel1Click() {
