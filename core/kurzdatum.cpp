@@ -30,7 +30,9 @@ std::string Ausgeschrieben(std::string_view muster) {
     return out;
 }
 
-bool IstLeer(char c) { return c == ' ' || c == '\t'; }
+bool IstLeer(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads 1..maxZiffern digits; blanks before the number are allowed as %e pads with one.
 std::optional<int> ZahlLesen(std::string_view s, std::size_t& pos, int maxZiffern,
@@ -82,11 +84,12 @@ std::optional<Datum> MitMusterLesen(std::string_view text, const std::string& mu
                 continue;
             }
             case 'y': {
-                const auto kurz = ZahlLesen(text, pos, 2);
-                if (!kurz) {
+                int gelesen = 0;
+                const auto kurz = ZahlLesen(text, pos, 4, &gelesen);
+                if (!kurz || gelesen == 3) {
                     return std::nullopt;
                 }
-                jahr = 2000 + *kurz;
+                jahr = gelesen <= 2 ? 2000 + *kurz : *kurz;
                 continue;
             }
             case '%':
@@ -137,7 +140,9 @@ Datum DatumAus(int jahr, unsigned monat, unsigned tag) {
     return Datum{std::chrono::year{jahr} / std::chrono::month{monat} / std::chrono::day{tag}};
 }
 
-Datum PlusTage(Datum d, int tage) { return d + std::chrono::days{tage}; }
+Datum PlusTage(Datum d, int tage) {
+    return d + std::chrono::days{tage};
+}
 
 std::string KurzdatumMuster(std::string_view localeName, std::string_view dFmt) {
     const bool ohneRegion = localeName.empty() || localeName == "C" || localeName == "POSIX" ||
@@ -175,7 +180,12 @@ std::string KurzdatumFormatieren(Datum d, std::string_view muster) {
             std::snprintf(puffer, sizeof puffer, "%04d", jahr);
             break;
         case 'y':
-            std::snprintf(puffer, sizeof puffer, "%02d", ((jahr % 100) + 100) % 100);
+            // Two digits read back as 20xx; any other year would come back a century off.
+            if (jahr >= 2000 && jahr <= 2099) {
+                std::snprintf(puffer, sizeof puffer, "%02d", jahr - 2000);
+            } else {
+                std::snprintf(puffer, sizeof puffer, "%04d", jahr);
+            }
             break;
         case '%':
             std::snprintf(puffer, sizeof puffer, "%%");

@@ -1,1 +1,194 @@
+// The query: choice of the next card, answer check, grading moves and the statistics texts.
+#include "abfrage.h"
+#include "skriptzufall.h"
+
 #include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+const Datum kHeute = DatumAus(2026, 12, 5);
+
+class Abfrage : public ::testing::Test {
+protected:
+    Abfrage() {
+        bool start = false;
+        EinstellungenLaden(Profildatei(), e, start); // intervals 3, 10, 30, 90
+    }
+    // Fills compartments with cards "<name>" / "<name>-f" / "<name>-z" and starts a query
+    // with the given compartments due.
+    void Starten(std::vector<std::pair<int, std::vector<std::string>>> faecher,
+                 std::initializer_list<int> faellig = {}) {
+        for (const auto& [fach, namen] : faecher) {
+            for (const auto& n : namen) {
+                kartei.Fach[fach].Add({n, n + "-f", n + "-z", true});
+            }
+        }
+        kartei.Termin.fill(PlusTage(kHeute, 1));
+        for (int k : faellig) {
+            kartei.Termin[k] = kHeute;
+        }
+        kartei.FaelligkeitBestimmen(kHeute);
+        a.AbfrageStarten(kartei);
+    }
+    bool Naechste() { return a.NaechsteVokabel(kartei, kHeute, e, zufall); }
+    // Asks the next card and grades it right; returns the compartment it came from.
+    int Antworten() {
+        EXPECT_TRUE(Naechste());
+        const int fach = a.AktuellesFach;
+        a.VokabelVerschieben(kartei, true, zufall);
+        return fach;
+    }
+
+    TKartei kartei;
+    TEinstellungen e;
+    TAbfrage a;
+    SkriptZufall zufall;
+};
+
+TEST_F(Abfrage, NothingToLearnShowsTheMessageAndGradesNothing) {
+    EXPECT_FALSE(Naechste());
+    EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::KeineKartei);
+    Starten({{6, {"gelernt"}}}, {3}); // 3 is due, but empty
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.AktuellesFach, -1);
+    EXPECT_EQ(a.Frage(), "Momentan gibt es nichts zu lernen!");
+    EXPECT_EQ(a.Balkenstufe(), 0);
+    EXPECT_FALSE(kartei.Faellig[3]);
+    EXPECT_EQ(kartei.Termin[3], PlusTage(kHeute, 10));
+    EXPECT_EQ(a.AutomatischPruefen(kartei, ""), TPruefung::Nichts);
+    EXPECT_EQ(a.VokabelVerschieben(kartei, true, zufall), std::nullopt);
+    EXPECT_EQ(a.Richtige, 0);
+}
+
+TEST_F(Abfrage, CompartmentsFourAndThreeAlternateWithCompartmentOne) {
+    Starten({{1, {"e1", "e2", "e3", "e4"}}, {3, {"d1", "d2"}}, {4, {"v1", "v2"}}}, {3, 4});
+    std::vector<int> faecher;
+    for (int i = 0; i < 8; ++i) {
+        faecher.push_back(Antworten());
+    }
+    // Wechsel carries over: after the last card of 4 it is compartment 1's turn.
+    EXPECT_EQ(faecher, (std::vector<int>{4, 1, 4, 1, 3, 1, 3, 1}));
+    EXPECT_EQ(kartei.Termin[4], PlusTage(kHeute, 30));
+}
+
+TEST_F(Abfrage, CompartmentTwoIsAskedFrontFirstWithoutAlternation) {
+    Starten({{1, {"e1"}}, {2, {"z1", "z2"}}}, {2});
+    EXPECT_EQ(Antworten(), 2);
+    EXPECT_EQ(a.AktuelleVokabel.Deutsch, "z1");
+    EXPECT_FALSE(a.Wechsel);
+    a.Wechsel = true;
+    EXPECT_EQ(Antworten(), 2);
+    EXPECT_TRUE(a.Wechsel);
+    EXPECT_EQ(Antworten(), 1);
+}
+
+TEST_F(Abfrage, PositionInCompartmentOneAndDirectionAreDrawn) {
+    a.Fach1Position = 7; // left over from an earlier, bigger box
+    Starten({{1, {"a", "b", "c"}}});
+    e.Abfragerichtung = 2;
+    zufall = SkriptZufall({2, 1});
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(zufall.gefragt, (std::vector<std::uint32_t>{3, 2}));
+    EXPECT_EQ(a.Frage(), "c-f");
+    EXPECT_EQ(a.Loesung(), "c");
+    e.Abfragerichtung = 0;
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.Frage(), "c");
+    EXPECT_EQ(zufall.gefragt.size(), 2u);
+}
+
+TEST_F(Abfrage, GradingMovesTheWholeCardToTheEndOfItsNewCompartment) {
+    for (int k = 1; k <= 5; ++k) {
+        for (const bool richtig : {true, false}) {
+            SCOPED_TRACE(testing::Message() << k << (richtig ? " right" : " wrong"));
+            kartei = {};
+            a = {};
+            zufall = SkriptZufall();
+            Starten({{1, {"eins"}}, {k, {"x", "y"}}, {k + 1, {"alt"}}}, {k});
+            a.Fach1Position = 1;
+            ASSERT_TRUE(Naechste());
+            ASSERT_EQ(a.AktuellesFach, k);
+            const int ziel = richtig ? k + 1 : 1;
+            EXPECT_EQ(a.VokabelVerschieben(kartei, richtig, zufall), ziel);
+            EXPECT_EQ(richtig ? a.Richtige : a.Falsche, 1);
+            if (k == 1 && !richtig) { // the card stays, and a new position is drawn
+                EXPECT_EQ(kartei.Fach[1].Count(), 3);
+                EXPECT_EQ(zufall.gefragt, std::vector<std::uint32_t>{3});
+                continue;
+            }
+            const TVokList& neu = kartei.Fach[ziel];
+            EXPECT_EQ(neu.Get(neu.Count() - 1), (TVokabel{"x", "x-f", "x-z", true}));
+            EXPECT_EQ(kartei.Fach[k].Count(), k == 1 ? 2 : 1);
+        }
+    }
+}
+
+TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
+    kartei.Fach[1].Add({"gehen", "to go\xBE\xBCwent", "", true});
+    Starten({});
+    e.Abfragerichtung = 0;
+    ASSERT_TRUE(Naechste());
+    kartei.Gesichert = true;
+    EXPECT_FALSE(a.KannBewerten(true));
+    EXPECT_EQ(a.AutomatischPruefen(kartei, "To go\nwent "), TPruefung::Richtig);
+    EXPECT_FALSE(kartei.Gesichert);
+
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.AutomatischPruefen(kartei, "to go went"), TPruefung::Abgelehnt);
+    EXPECT_TRUE(a.KannBewerten(true));
+    EXPECT_FALSE(a.KannBewerten(false));
+    EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Nichts);
+    EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Weiter);
+
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Aufgedeckt);
+    EXPECT_TRUE(a.KannBewerten(false));
+    EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Nichts);
+
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.AutomatischPruefen(kartei, std::nullopt), TPruefung::Abgelehnt);
+}
+
+TEST(AntwortRichtig, IgnoresCaseOuterBlanksAndLineBreaksOnly) {
+    for (const auto& [antwort, loesung] : {std::pair{" haus ", "Haus"},
+                                           {"H\xC4USER", "H\xE4user"},
+                                           {"to gowent", "to go\r\nwent"},
+                                           {"\t\x01haus\n ", "haus"},
+                                           {"", "  \r\n"}}) {
+        EXPECT_TRUE(AntwortRichtig(antwort, loesung)) << antwort;
+    }
+    // Inner blanks count, a no-break space is no blank, and "ß" is not "ss".
+    for (const auto& [antwort, loesung] : {std::pair{"to go went", "to go\r\nwent"},
+                                           {"ein  Haus", "ein Haus"},
+                                           {"\xA0haus", "haus"},
+                                           {"fuss", "Fu\xDF"}}) {
+        EXPECT_FALSE(AntwortRichtig(antwort, loesung)) << antwort;
+    }
+}
+
+TEST(Statistik, PercentDropsTheFractionAndTimeHasTwoDigitsEach) {
+    TAbfrage a;
+    EXPECT_EQ(a.Prozent(), std::nullopt);
+    for (const auto& [r, f, p] :
+         {std::tuple{1, 0, 100}, {1, 1, 50}, {31, 19, 62}, {2, 1, 66}, {1, 2, 33}}) {
+        a.Richtige = r;
+        a.Falsche = f;
+        EXPECT_EQ(a.Prozent(), p);
+    }
+    for (int i = 0; i < 61; ++i) {
+        a.Sekundentakt();
+    }
+    EXPECT_EQ(a.Zeittext(), "01:01");
+    a.Minuten = 100;
+    EXPECT_EQ(a.Zeittext(), "100:01");
+    // A new query starts from nothing again.
+    TKartei k;
+    a.AbfrageStarten(k);
+    EXPECT_EQ(a.Prozent(), std::nullopt);
+    EXPECT_EQ(a.Zeittext(), "00:00");
+    EXPECT_TRUE(a.ErinnerungOffen);
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,1 +1,84 @@
+// The settings in "lexidor.ini": defaults, the three value encodings and the read failure.
+#include "einstellungen.h"
+
 #include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+struct Geladen {
+    EinstellungenGeladen ergebnis;
+    TEinstellungen e;
+    bool start = false;
+    // What the next exit writes into an empty file; form10 says whether the window shows.
+    std::string Gespeichert(bool form10 = false) const {
+        Profildatei ini;
+        EinstellungenSpeichern(ini, e, form10);
+        return ini.Daten();
+    }
+};
+
+Geladen Laden(std::string_view datei) {
+    Geladen g;
+    g.ergebnis = EinstellungenLaden(Profildatei(datei), g.e, g.start);
+    return g;
+}
+
+TEST(Einstellungen, WithoutFileTheDefaultsAreWrittenAsFourteenLines) {
+    const Geladen g = Laden("");
+    EXPECT_TRUE(g.ergebnis.ok);
+    EXPECT_EQ(g.Gespeichert(), "[Optionen]\r\nAbfragerichtung=1\r\nAutosave=0\r\n"
+                               "[Intervalle]\r\nFach2=3\r\nFach3=10\r\nFach4=30\r\nFach5=90\r\n"
+                               "[Sonstiges]\r\nTimer=7\r\nHintergrundfarbe=clNavy\r\n"
+                               "Form10Sichtbar=0\r\nEnterneu=0\r\nEnterab=0\r\n");
+}
+
+TEST(Einstellungen, IntegersReadHexDecimalOrFallBackToTheDefault) {
+    const std::pair<const char*, int> faelle[] = {
+        {"abc", 3}, {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31},   {"-5", -5},        {"", 3},
+        {"0x", 3},  {"$", 3},     {"1F", 3},    {"7 Tage", 3}, {"99999999999", 3}};
+    for (const auto& [text, wert] : faelle) {
+        EXPECT_EQ(Laden(std::string("[Intervalle]\nFach2=") + text).e.Fach2, wert) << text;
+    }
+}
+
+TEST(Einstellungen, BooleansAreAnyNonZeroNumberAndWrittenAsOne) {
+    EXPECT_FALSE(Laden("[Optionen]\nAutosave=true").e.Autosave);
+    const Geladen g = Laden("[optionen]\nautosave=2\n[SONSTIGES]\nForm10Sichtbar=-1\nEnterab=1");
+    EXPECT_TRUE(g.e.Autosave);
+    EXPECT_TRUE(g.start);
+    EXPECT_TRUE(g.e.Enterab);
+    EXPECT_FALSE(g.e.Enterneu);
+    const std::string text = g.Gespeichert(false);
+    EXPECT_NE(text.find("Autosave=1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Form10Sichtbar=0\r\n"), std::string::npos);
+}
+
+TEST(Farben, NamedColoursAreWrittenByNameAnyOtherInHex) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"clred", "clRed"},         {"255", "clRed"},           {"$00A0B0C0", "$00A0B0C0"},
+        {"CLBTNFACE", "clBtnFace"}, {"$FF00000F", "clBtnFace"}, {"$1FFFFFFF", "clNone"},
+        {"$00F0CAA6", "clSkyBlue"}, {"1193046", "$00123456"},   {"clMenuBar", "clMenuBar"}};
+    for (const auto& [gelesen, geschrieben] : faelle) {
+        const auto farbe = TextNachFarbe(gelesen);
+        ASSERT_TRUE(farbe) << gelesen;
+        EXPECT_EQ(FarbeNachText(*farbe), geschrieben) << gelesen;
+    }
+    EXPECT_EQ(TextNachFarbe("clred"), clRed);
+}
+
+TEST(Einstellungen, UnreadableColourStopsReadingAndLeavesTheRestFalse) {
+    const Geladen g = Laden("[Intervalle]\nFach5=120\n[Sonstiges]\nTimer=15\n"
+                            "Hintergrundfarbe=dunkelblau\nForm10Sichtbar=1\nEnterneu=1\nEnterab=1");
+    EXPECT_FALSE(g.ergebnis.ok);
+    EXPECT_EQ(g.e.Fach5, 120);
+    EXPECT_EQ(g.e.Timer, 15);
+    EXPECT_EQ(g.e.Hintergrundfarbe, clBlack);
+    EXPECT_FALSE(g.start || g.e.Enterneu || g.e.Enterab);
+    // Black is written by its name, so the failure does not come back at the next start.
+    EXPECT_NE(g.Gespeichert().find("Hintergrundfarbe=clBlack\r\n"), std::string::npos);
+    EXPECT_FALSE(Laden("[Sonstiges]\nHintergrundfarbe=").ergebnis.ok);
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,1 +1,47 @@
+// The recent-file list: four slots, moves on Add, "history.ini" and the shortened menu text.
+#include "history.h"
+
 #include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+using Zeilen = std::vector<std::string>;
+
+TEST(THistory, UnreadableOrShortFileStillGivesFourSlots) {
+    THistory h(4, "/p/history.ini");
+    EXPECT_EQ(h.Lines, Zeilen(4, "none"));
+    h.Load("/a.vkd\n/b.vkd\r");
+    EXPECT_EQ(h.Lines, (Zeilen{"/a.vkd", "/b.vkd", "none", "none"}));
+    h.Load("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    EXPECT_EQ(h.Save(), "1\r\n2\r\n3\r\n4\r\n");
+    h.Load(std::nullopt);
+    EXPECT_EQ(h.Lines, Zeilen(4, "none"));
+}
+
+TEST(THistory, AddPutsNewFilesFirstAndMovesKnownOnesInTheirStoredForm) {
+    THistory h(4, "history.ini");
+    for (const char* pfad : {"/v/1", "/v/Latein.vkd", "/v/3", "/v/4", "/v/5"}) {
+        h.Add(pfad);
+    }
+    EXPECT_EQ(h.Lines, (Zeilen{"/v/5", "/v/4", "/v/3", "/v/Latein.vkd"}));
+    h.Add("/V/LATEIN.VKD");
+    EXPECT_EQ(h.Lines, (Zeilen{"/v/Latein.vkd", "/v/5", "/v/4", "/v/3"}));
+    h.Add("/v/4");
+    EXPECT_EQ(h.Lines, (Zeilen{"/v/4", "/v/Latein.vkd", "/v/5", "/v/3"}));
+}
+
+TEST(THistory, LongEntriesAreShownShortenedByCharacters) {
+    THistory h(4, "history.ini");
+    h.Load("/home/anna/Latein.vkd\n/tmp/a/b.vkd\n/tmp/ab/c.vkd\n/\xC3\xA4\xC3\xB6/\xC3\xBC/xy.vkd");
+    EXPECT_EQ(h.GetDisplay(0), "/ho.../Latein.vkd");
+    EXPECT_EQ(h.Get(0), "/home/anna/Latein.vkd");
+    EXPECT_EQ(h.GetDisplay(1), "/tmp/a/b.vkd"); // twelve characters
+    EXPECT_EQ(h.GetDisplay(2), "/tm.../c.vkd");
+    EXPECT_EQ(h.GetDisplay(3), "/\xC3\xA4\xC3\xB6/\xC3\xBC/xy.vkd"); // twelve, in 15 bytes
+    h.Add("/\xC3\xA4\xC3\xB6\xC3\xBC/Vokabeln/x.vkd");
+    EXPECT_EQ(h.GetDisplay(0), "/\xC3\xA4\xC3\xB6.../x.vkd");
+}
+
+} // namespace
+} // namespace lexidor

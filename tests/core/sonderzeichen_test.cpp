@@ -1,1 +1,54 @@
+// The substitution table: its 35 keys, "sonderzeichen.ini" and the decision per typed key.
+#include "sonderzeichen.h"
+
 #include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+std::string Zeilen(int n, std::string_view ende = "\r\n") {
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        out += "z" + std::to_string(i) + std::string(ende);
+    }
+    return out;
+}
+
+TEST(ErsatztexteLaden, ShortFileMapsWhatItHoldsAndReportsTheRest) {
+    Ersatztexte t;
+    EXPECT_FALSE(ErsatztexteLaden(t, std::nullopt));
+    EXPECT_EQ(t, ErsatztexteLeer());
+    EXPECT_FALSE(ErsatztexteLaden(t, Zeilen(10)));
+    EXPECT_EQ(t[9], "z9");
+    EXPECT_EQ(t[10], "(Nichts)");
+    EXPECT_TRUE(ErsatztexteLaden(t, Zeilen(40, "\n")));
+    EXPECT_EQ(ErsatztexteSpeichern(t), Zeilen(35));
+    // A last line without a line end counts, and an empty one is an empty replacement.
+    EXPECT_TRUE(ErsatztexteLaden(t, Zeilen(33, "\r") + "\r\nletzte"));
+    EXPECT_EQ(t[33], "");
+    EXPECT_EQ(t[34], "letzte");
+}
+
+TEST(Ersetzung, ReplacesMappedKeysOnlyAndComparesBytewise) {
+    std::string alle;
+    for (auto taste : Sondertasten) {
+        alle += taste;
+    }
+    // The file's line order.
+    EXPECT_EQ(alle, "1234567890\xDF+#-<!\"\xA7$%&/()=?*_>\xFC\xF6\xE4\xDC\xD6\xC4");
+    Ersatztexte t = ErsatztexteLeer();
+    t[0] = "\xE7";      // "1"
+    t[29] = "\xE6\xE6"; // "ü"
+    t[21] = "(nichts)"; // "/": not exactly "(Nichts)", so a replacement
+    t[13] = "";         // "-"
+    EXPECT_EQ(Ersetzung(t, "1"), "\xE7");
+    EXPECT_EQ(Ersetzung(t, "\xFC"), "\xE6\xE6");
+    EXPECT_EQ(Ersetzung(t, "/"), "(nichts)");
+    EXPECT_EQ(Ersetzung(t, "-"), "");
+    for (const char* frei : {"!", "\xDC", "a", "\r", "2"}) {
+        EXPECT_EQ(Ersetzung(t, frei), std::nullopt) << frei;
+    }
+}
+
+} // namespace
+} // namespace lexidor
