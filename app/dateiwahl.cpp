@@ -60,8 +60,12 @@ void Dateiwahl::NaechsteAntwort(std::optional<QString> antwort) {
     Antworten().append(std::move(antwort));
 }
 
-void Dateiwahl::Zuruecksetzen() { Antworten().clear(); }
+void Dateiwahl::Zuruecksetzen() {
+    Antworten().clear();
+}
 
-void Dateiwahl::Testbetrieb(bool an) { ImTest() = an; }
+void Dateiwahl::Testbetrieb(bool an) {
+    ImTest() = an;
+}
 
 } // namespace lexidor

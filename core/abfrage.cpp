@@ -97,7 +97,9 @@ std::string TAbfrage::Loesung() const {
     return Richtung == 0 ? AktuelleVokabel.Fremd : AktuelleVokabel.Deutsch;
 }
 
-int TAbfrage::Balkenstufe() const { return AktuellesFach >= 1 ? AktuellesFach : 0; }
+int TAbfrage::Balkenstufe() const {
+    return AktuellesFach >= 1 ? AktuellesFach : 0;
+}
 
 TAufdeckung TAbfrage::Aufdecken(TKartei& kartei) {
     if (AktuellesFach == -1) {
@@ -192,6 +194,8 @@ std::string FachText(int k, int anzahl) {
     return "Im " + std::to_string(k) + ". Fach:  " + std::to_string(anzahl);
 }
 
-std::string GesamtText(int anzahl) { return "Gesamt:  " + std::to_string(anzahl); }
+std::string GesamtText(int anzahl) {
+    return "Gesamt:  " + std::to_string(anzahl);
+}
 
 } // namespace lexidor

@@ -129,7 +129,9 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     return k;
 }
 
-unsigned char Klein(unsigned char c) { return kKlein[c]; }
+unsigned char Klein(unsigned char c) {
+    return kKlein[c];
+}
 
 std::string Kleinschreibung(std::string_view cp1252) {
     std::string out(cp1252);

@@ -132,8 +132,12 @@ bool BoolOder(const Profildatei& ini, std::string_view sektion, std::string_view
     return ZahlOder(ini, sektion, key, standard ? 1 : 0) != 0;
 }
 
-std::string ZahlText(std::int32_t wert) { return std::to_string(wert); }
-std::string BoolText(bool wert) { return wert ? "1" : "0"; }
+std::string ZahlText(std::int32_t wert) {
+    return std::to_string(wert);
+}
+std::string BoolText(bool wert) {
+    return wert ? "1" : "0";
+}
 
 } // namespace
 

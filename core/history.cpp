@@ -43,11 +43,13 @@ void THistory::Load(std::optional<std::string_view> datei) {
     Lines.resize(static_cast<std::size_t>(Count), std::string(kLeererPlatz));
 }
 
-std::string THistory::Save() const { return ZeilenVerbinden(Lines); }
+std::string THistory::Save() const {
+    return ZeilenVerbinden(Lines);
+}
 
 void THistory::Add(std::string_view path) {
-    const auto treffer = std::find_if(Lines.begin(), Lines.end(),
-                                      [&](const std::string& z) { return GleichOhneFall(z, path); });
+    const auto treffer = std::find_if(
+        Lines.begin(), Lines.end(), [&](const std::string& z) { return GleichOhneFall(z, path); });
     if (treffer != Lines.end()) {
         std::rotate(Lines.begin(), treffer, treffer + 1);
         return;

@@ -44,7 +44,9 @@ void TVokList::NeuOrdnen(const std::vector<std::uint32_t>& reihenfolge) {
     muell_ = 0;
 }
 
-void TVokList::Add(const TVokabel& v) { Anhaengen(v.Deutsch, v.Fremd, v.Zusatz); }
+void TVokList::Add(const TVokabel& v) {
+    Anhaengen(v.Deutsch, v.Fremd, v.Zusatz);
+}
 
 void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd,
                          std::string_view zusatz) {
@@ -164,7 +166,9 @@ std::string_view ErsteZeile(std::string_view text) {
     return text.substr(0, text.find(kKodiertCR));
 }
 
-bool DeutschSpeicherbar(std::string_view deutsch) { return !deutsch.starts_with("----"); }
+bool DeutschSpeicherbar(std::string_view deutsch) {
+    return !deutsch.starts_with("----");
+}
 
 std::string Dateiname(std::string_view pfad) {
     const auto p = pfad.rfind('/');

@@ -75,9 +75,9 @@ using Intervalle = std::array<int, 6>;
 
 class TKartei {
 public:
-    std::array<TVokList, 7> Fach;                  // index 1..6
-    std::array<Datum, 6> Termin{};                 // index 2..5
-    std::array<bool, 6> Faellig{};                 // index 2..5
+    std::array<TVokList, 7> Fach;  // index 1..6
+    std::array<Datum, 6> Termin{}; // index 2..5
+    std::array<bool, 6> Faellig{}; // index 2..5
     std::string Dateipfad;
     std::string Anzeigename;
     bool Geoeffnet = false;

@@ -72,7 +72,7 @@ std::optional<Profildatei::Bereich> Profildatei::SektionFinden(std::string_view 
 }
 
 std::optional<std::size_t> Profildatei::EintragFinden(const Bereich& b,
-                                                       std::string_view schluessel) const {
+                                                      std::string_view schluessel) const {
     for (std::size_t i = b.kopf + 1; i < b.ende; ++i) {
         const std::string_view zeile = zeilen_[i];
         const auto gleich = zeile.find('=');
@@ -123,6 +123,8 @@ void Profildatei::Schreiben(std::string_view sektion, std::string_view schluesse
     zeilen_.insert(zeilen_.begin() + static_cast<std::ptrdiff_t>(nach), std::move(eintrag));
 }
 
-std::string Profildatei::Daten() const { return ZeilenVerbinden(zeilen_); }
+std::string Profildatei::Daten() const {
+    return ZeilenVerbinden(zeilen_);
+}
 
 } // namespace lexidor

@@ -26,8 +26,8 @@ public:
 
 private:
     struct Bereich {
-        std::size_t kopf;  // line of the section header
-        std::size_t ende;  // one past the last line of the section
+        std::size_t kopf; // line of the section header
+        std::size_t ende; // one past the last line of the section
     };
     std::optional<Bereich> SektionFinden(std::string_view sektion) const;
     std::optional<std::size_t> EintragFinden(const Bereich& b, std::string_view schluessel) const;

@@ -13,9 +13,9 @@ inline constexpr std::string_view kNichts = "(Nichts)";
 
 // Code page 1252, one character each, in the order of the file's lines.
 inline constexpr std::array<std::string_view, kSondertastenAnzahl> Sondertasten = {
-    "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "\xDF", "+",
-    "#", "-", "<", "!", "\"", "\xA7", "$", "%", "&", "/", "(", ")",
-    "=", "?", "*", "_", ">", "\xFC", "\xF6", "\xE4", "\xDC", "\xD6", "\xC4"};
+    "1", "2", "3", "4", "5",  "6",    "7",    "8",    "9",    "0",    "\xDF", "+",
+    "#", "-", "<", "!", "\"", "\xA7", "$",    "%",    "&",    "/",    "(",    ")",
+    "=", "?", "*", "_", ">",  "\xFC", "\xF6", "\xE4", "\xDC", "\xD6", "\xC4"};
 
 using Ersatztexte = std::array<std::string, kSondertastenAnzahl>;
 

@@ -15,7 +15,7 @@ public:
 
 private:
     bool Enthaelt(std::string_view text) const;
-    std::string muster_; // in lower case
+    std::string muster_;             // in lower case
     std::array<bool, 256> anfang_{}; // bytes whose lower case is the pattern's first byte
 };
 

@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     TEinstellungen gelesen;
     bool startGelesen = false;
     const auto ergebnis = EinstellungenLaden(wieder, gelesen, startGelesen);
-    if (!ergebnis.ok || gelesen.Fach2 != e.Fach2 || gelesen.Hintergrundfarbe != e.Hintergrundfarbe ||
-        gelesen.Enterab != e.Enterab || startGelesen != start) {
+    if (!ergebnis.ok || gelesen.Fach2 != e.Fach2 ||
+        gelesen.Hintergrundfarbe != e.Hintergrundfarbe || gelesen.Enterab != e.Enterab ||
+        startGelesen != start) {
         std::abort();
     }
     return 0;
