@@ -1,8 +1,8 @@
 // The edit dialog.
 #include "bearbeiten.h"
 
+#include "bausteine.h"
 #include "ersetzung.h"
-#include "hinzufuegen.h"
 #include "plattform.h"
 #include "vokabeleingabe.h"
 
@@ -25,26 +25,6 @@ TForm6::TForm6(TKartei& kartei, const Ersatztexte& ersatztexte, QWidget* parent)
     resize(560, 270);
 }
 
-namespace {
-
-QPlainTextEdit* Textfeld(const char* name, QWidget* parent) {
-    auto* feld = new QPlainTextEdit(parent);
-    feld->setObjectName(QString::fromLatin1(name));
-    feld->setTabChangesFocus(true);
-    return feld;
-}
-
-QPushButton* Knopf(const char* name, const QString& text, QStyle::StandardPixmap bild,
-                   QWidget* parent) {
-    auto* knopf = new QPushButton(parent->style()->standardIcon(bild), text, parent);
-    knopf->setObjectName(QString::fromLatin1(name));
-    knopf->setFocusPolicy(Qt::ClickFocus);
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
-} // namespace
-
 void TForm6::Aufbauen(const Ersatztexte& ersatztexte) {
     Memo2 = Textfeld("Memo2", this);
     Memo1 = Textfeld("Memo1", this);
@@ -56,24 +36,22 @@ void TForm6::Aufbauen(const Ersatztexte& ersatztexte) {
     Panel1 = new QLabel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    JvBitBtn1 = Knopf("JvBitBtn1", QStringLiteral("OK (F10)"), QStyle::SP_DialogOkButton, this);
+    JvBitBtn1 = Knopf("JvBitBtn1", QStringLiteral("OK (F10)"), this,
+                      style()->standardIcon(QStyle::SP_DialogOkButton));
+    JvBitBtn1->setFocusPolicy(Qt::ClickFocus);
     JvBitBtn1->setDefault(true);
     connect(JvBitBtn1, &QPushButton::clicked, this, &TForm6::JvBitBtn1Click);
-    JvBitBtn2 =
-        Knopf("JvBitBtn2", QStringLiteral("Abbrechen"), QStyle::SP_DialogCancelButton, this);
+    JvBitBtn2 = Knopf("JvBitBtn2", QStringLiteral("Abbrechen"), this,
+                      style()->standardIcon(QStyle::SP_DialogCancelButton));
+    JvBitBtn2->setFocusPolicy(Qt::ClickFocus);
     connect(JvBitBtn2, &QPushButton::clicked, this, &TForm6::JvBitBtn2Click);
 
-    auto* raster = new QGridLayout(this);
-    raster->addWidget(new QLabel(QStringLiteral("Fremdsprachliche Bedeutung:"), this), 0, 0);
-    raster->addWidget(new QLabel(QStringLiteral("Deutsche Bedeutung:"), this), 0, 1);
-    raster->addWidget(Memo2, 1, 0);
-    raster->addWidget(Memo1, 1, 1);
+    auto* raster = BedeutungsfelderAnordnen(this, Memo2, Memo1);
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(Panel1, 1);
     leiste->addWidget(JvBitBtn1);
     leiste->addWidget(JvBitBtn2);
     raster->addLayout(leiste, 2, 0, 1, 2);
-    setTabOrder(Memo2, Memo1);
 
     F101 = new QAction(QStringLiteral("F10"), this);
     F101->setObjectName(QStringLiteral("F101"));

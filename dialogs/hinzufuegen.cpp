@@ -1,6 +1,7 @@
 // The add dialog.
 #include "hinzufuegen.h"
 
+#include "bausteine.h"
 #include "ersetzung.h"
 #include "meldung.h"
 
@@ -15,22 +16,6 @@
 
 using namespace lexidor;
 
-namespace lexidor {
-
-void EingabeAbgelehntMelden(QWidget* parent, const Eingabeergebnis& e) {
-    if (e.ergebnis == Eingabe::Markerzeile) {
-        Meldung::Information(
-            parent, QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" beginnen."));
-        return;
-    }
-    Meldung::Information(parent,
-                         QStringLiteral("Das Zeichen „%1“ kann in einer Vokabelkartei nicht "
-                                        "gespeichert werden.")
-                             .arg(QString::fromStdString(e.fremdzeichen)));
-}
-
-} // namespace lexidor
-
 TForm5::TForm5(TKartei& kartei, TEinstellungen& einstellungen, const Ersatztexte& ersatztexte,
                QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -41,25 +26,6 @@ TForm5::TForm5(TKartei& kartei, TEinstellungen& einstellungen, const Ersatztexte
     Aufbauen(ersatztexte);
     setFixedSize(560, 270);
 }
-
-namespace {
-
-QPlainTextEdit* Textfeld(const char* name, QWidget* parent) {
-    auto* feld = new QPlainTextEdit(parent);
-    feld->setObjectName(QString::fromLatin1(name));
-    feld->setTabChangesFocus(true);
-    return feld;
-}
-
-QPushButton* Knopf(const char* name, const QString& text, QWidget* parent) {
-    auto* knopf = new QPushButton(text, parent);
-    knopf->setObjectName(QString::fromLatin1(name));
-    knopf->setFocusPolicy(Qt::ClickFocus);
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
-} // namespace
 
 void TForm5::Aufbauen(const Ersatztexte& ersatztexte) {
     Memo2 = Textfeld("Memo2", this);
@@ -77,23 +43,20 @@ void TForm5::Aufbauen(const Ersatztexte& ersatztexte) {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Button1 = Knopf("Button1", QStringLiteral("Hinzufügen (F10)"), this);
+    Button1->setFocusPolicy(Qt::ClickFocus);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
     Button2 = Knopf("Button2", QStringLiteral("Fertig (Fenster schließen)"), this);
+    Button2->setFocusPolicy(Qt::ClickFocus);
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
 
-    auto* raster = new QGridLayout(this);
-    raster->addWidget(new QLabel(QStringLiteral("Fremdsprachliche Bedeutung:"), this), 0, 0);
-    raster->addWidget(new QLabel(QStringLiteral("Deutsche Bedeutung:"), this), 0, 1);
-    raster->addWidget(Memo2, 1, 0);
-    raster->addWidget(Memo1, 1, 1);
+    auto* raster = BedeutungsfelderAnordnen(this, Memo2, Memo1);
     raster->addWidget(CheckBox1, 2, 0, 1, 2);
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(Panel1, 1);
     leiste->addWidget(Button1);
     leiste->addWidget(Button2);
     raster->addLayout(leiste, 3, 0, 1, 2);
-    setTabOrder(Memo2, Memo1);
 
     // The commands of the menu that is never shown.
     F101 = new QAction(QStringLiteral("F10"), this);

@@ -14,11 +14,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace lexidor {
-// Says why a card from the add or the edit dialog was refused; the fields keep their text.
-void EingabeAbgelehntMelden(QWidget* parent, const Eingabeergebnis& e);
-} // namespace lexidor
-
 // exec() returns Accepted when "Fertig" closed the dialog, Rejected for the close box.
 class TForm5 final : public QDialog {
     Q_OBJECT

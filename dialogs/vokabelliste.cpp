@@ -1,6 +1,8 @@
 // The vocabulary list and its table model.
 #include "vokabelliste.h"
 
+#include "bausteine.h"
+
 #include "bearbeiten.h"
 #include "meldung.h"
 #include "plattform.h"
@@ -72,18 +74,6 @@ TForm7::TForm7(TKartei& kartei, TForm6& form6, QWidget* parent)
     Fensteraufbau();
     resize(760, 520);
 }
-
-namespace {
-
-QPushButton* Knopf(const char* name, const QString& text, QWidget* parent) {
-    auto* knopf = new QPushButton(text, parent);
-    knopf->setObjectName(QString::fromLatin1(name));
-    // Enter in the search field searches and must not press a button as well.
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
-} // namespace
 
 void TForm7::Fensteraufbau() {
     modell_ = new TVokabelmodell(liste_, this);

@@ -1,6 +1,8 @@
 // The character picker.
 #include "zeichenwahl.h"
 
+#include "bausteine.h"
+
 #include "meldung.h"
 #include "plattform.h"
 
@@ -23,13 +25,6 @@ struct Wahl {
 constexpr Wahl kWahlen[] = {{"Button1", "(Nichts)"}, {"Button2", "ç"}, {"Button3", "ø"},
                             {"Button7", "å"},        {"Button4", "ï"}, {"Button5", "ÿ"},
                             {"Button6", "ë"},        {"Button8", "æ"}};
-
-QPushButton* Knopf(const char* name, const QString& text, QWidget* parent) {
-    auto* knopf = new QPushButton(text, parent);
-    knopf->setObjectName(QString::fromLatin1(name));
-    knopf->setAutoDefault(false);
-    return knopf;
-}
 
 } // namespace
 
