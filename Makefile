@@ -18,8 +18,10 @@ build: deps
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$$(nproc)
 
+# A first start finds an empty key mapping instead of greeting with a loading error.
 run: build
 	@test -f $(SAMPLE) || cp data/Beispiel.vkd $(SAMPLE)
+	@test -f $(BUILD)/sonderzeichen.ini || cp data/sonderzeichen.ini $(BUILD)/sonderzeichen.ini
 	$(RUN_ENV) $(BUILD)/lexidor $(SAMPLE)
 
 bench: deps
