@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -207,6 +208,40 @@ TEST_F(FensteraufrufeTest, TheBackdropComesBackAfterARestartWhenItWasOnAtExit) {
     QTRY_VERIFY(Hintergrund() && Hintergrund()->isVisible());
     Befehl("Hintergrundanaus1")->trigger();
     EXPECT_FALSE(Hintergrund()->isVisible());
+}
+
+// Counts how often the main window is hidden.
+class Verstecktzaehler final : public QObject {
+public:
+    int anzahl = 0;
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        anzahl += ereignis->type() == QEvent::Hide ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(FensteraufrufeTest, TheEffectBlinksSixTimesDrawsOverTheWindowAndLeavesItAsItWas) {
+    MitKartei({{1, "Haus", "house"}});
+    auto* flaeche = Teil<QWidget>("Wirbelflaeche");
+    Verstecktzaehler zaehler;
+    form->installEventFilter(&zaehler);
+    bool gezeichnet = false;
+    int uhrTicks = 0;
+    QTimer::singleShot(300, [&] {
+        gezeichnet = flaeche->isVisible() && flaeche->geometry().width() == form->width();
+    });
+    // The program keeps running meanwhile: its timers tick.
+    QObject::connect(Uhr(), &QTimer::timeout, [&] { ++uhrTicks; });
+    QElapsedTimer dauer;
+    dauer.start();
+    Befehl("Wirbel1")->trigger();
+    RecordProperty("Wirbel_ms", static_cast<int>(dauer.elapsed()));
+    EXPECT_EQ(zaehler.anzahl, 6);
+    EXPECT_TRUE(gezeichnet);
+    EXPECT_GT(uhrTicks, 0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(flaeche->isVisible());
+    EXPECT_LT(dauer.elapsed(), 60000);
 }
 
 } // namespace
