@@ -141,4 +141,21 @@ std::string Kleinschreibung(std::string_view cp1252) {
     return out;
 }
 
+std::string Utf8Kleinschreibung(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t anfang = pos;
+        const auto cp = Utf8Lesen(utf8, pos);
+        const auto byte = cp ? ByteFuer(*cp) : std::nullopt;
+        if (byte) {
+            Utf8Anhaengen(out, ZeichenVon(kKlein[*byte]));
+        } else {
+            out += utf8.substr(anfang, pos - anfang);
+        }
+    }
+    return out;
+}
+
 } // namespace lexidor

@@ -27,4 +27,8 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
 unsigned char Klein(unsigned char c);
 std::string Kleinschreibung(std::string_view cp1252);
 
+// The same lower case applied to UTF-8 text (paths, for one): characters outside code
+// page 1252 and malformed bytes stay as they are.
+std::string Utf8Kleinschreibung(std::string_view utf8);
+
 } // namespace lexidor

@@ -1,6 +1,7 @@
 // Recent files: the slot moves of Add and the shortened menu text.
 #include "history.h"
 
+#include "cp1252.h"
 #include "kartei.h"
 #include "zeilen.h"
 
@@ -8,13 +9,6 @@
 
 namespace lexidor {
 namespace {
-
-bool GleichOhneFall(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto klein = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; };
-        return klein(x) == klein(y);
-    });
-}
 
 // Paths are UTF-8: count characters, not bytes, when shortening.
 std::size_t Zeichenzahl(std::string_view s) {
@@ -48,8 +42,11 @@ std::string THistory::Save() const {
 }
 
 void THistory::Add(std::string_view path) {
-    const auto treffer = std::find_if(
-        Lines.begin(), Lines.end(), [&](const std::string& z) { return GleichOhneFall(z, path); });
+    // Letter case is ignored the way the rest of the program ignores it, umlauts included.
+    const std::string gesucht = Utf8Kleinschreibung(path);
+    const auto treffer = std::find_if(Lines.begin(), Lines.end(), [&](const std::string& z) {
+        return Utf8Kleinschreibung(z) == gesucht;
+    });
     if (treffer != Lines.end()) {
         std::rotate(Lines.begin(), treffer, treffer + 1);
         return;

@@ -32,5 +32,11 @@ TEST(Kleinschreibung, FollowsTheCodePageIncludingUmlauts) {
     EXPECT_EQ(Kleinschreibung("\xD7\xDF\xE4@[1"), "\xD7\xDF\xE4@[1");
 }
 
+TEST(Kleinschreibung, OfUtf8LowersWhatTheCodePageHoldsAndKeepsTheRest) {
+    // "ÄŠŸ" lower; "Ł" (not in 1252), a lone continuation byte and a cut sequence stay.
+    EXPECT_EQ(Utf8Kleinschreibung("/\xC3\x84\xC5\xA0\xC5\xB8X/\xC5\x81\x80\xC3"),
+              "/\xC3\xA4\xC5\xA1\xC3\xBFx/\xC5\x81\x80\xC3");
+}
+
 } // namespace
 } // namespace lexidor

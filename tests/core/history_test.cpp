@@ -31,6 +31,18 @@ TEST(THistory, AddPutsNewFilesFirstAndMovesKnownOnesInTheirStoredForm) {
     EXPECT_EQ(h.Lines, (Zeilen{"/v/4", "/v/Latein.vkd", "/v/5", "/v/3"}));
 }
 
+TEST(THistory, UmlautsMatchInEitherCaseButOtherLettersMustBeEqual) {
+    const std::string aerger = "/v/\xC3\xA4rger.vkd";               // ärger
+    const std::string lodz = "/v/\xC5\x82\xC3\xB3\x64\xC5\xBA.vkd"; // łódź
+    const std::string LODZ = "/V/\xC5\x81\xC3\x93\x44\xC5\xB9.VKD"; // ŁÓDŹ
+    THistory h(4, "history.ini");
+    h.Load(aerger + "\n" + lodz + "\nnone\nnone\n");
+    h.Add("/V/\xC3\x84RGER.VKD");
+    EXPECT_EQ(h.Lines[0], aerger);
+    h.Add(LODZ); // "Ł" is not in the code page and has no lower case there: a new entry
+    EXPECT_EQ(h.Lines, (Zeilen{LODZ, aerger, lodz, "none"}));
+}
+
 TEST(THistory, LongEntriesAreShownShortenedByCharacters) {
     THistory h(4, "history.ini");
     h.Load("/home/anna/Latein.vkd\n/tmp/a/b.vkd\n/tmp/ab/c.vkd\n/\xC3\xA4\xC3\xB6/\xC3\xBC/xy.vkd");
