@@ -9,7 +9,7 @@
 namespace lexidor {
 
 void HtmlOeffnen(const QString& name) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgrammDatei(name)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(MitgelieferteDatei(name)));
 }
 
 } // namespace lexidor

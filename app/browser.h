@@ -1,4 +1,4 @@
-// The HTML files of the program directory, handed to the user's web browser.
+// The HTML files the program ships with, handed to the user's web browser.
 #pragma once
 
 #include <QString>

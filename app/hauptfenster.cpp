@@ -476,8 +476,7 @@ void TForm1::FormCreate(const QStringList& argumente) {
         Meldung::Information(this, QStringLiteral("Fehler beim Laden der Einstellungen"));
     }
     TastenUmschalten(false);
-    if (!ErsatztexteLaden(Ersatztexte,
-                          DateiLesen(ProgrammDatei(QStringLiteral("sonderzeichen.ini"))))) {
+    if (!ErsatztexteLaden(Ersatztexte, DateiLesen(SonderzeichenLesepfad()))) {
         Meldung::Information(this, QStringLiteral("Fehler beim Laden der Sonderzeichen"));
     }
     setWindowTitle(kTitel);
@@ -512,6 +511,7 @@ bool TForm1::FormClose() {
     Profildatei profil(
         DateiLesen(ProgrammDatei(QStringLiteral("lexidor.ini"))).value_or(std::string()));
     EinstellungenSpeichern(profil, Einstellungen, Form10->isVisible());
+    ProgrammverzeichnisAnlegen();
     ProgrammdateiSchreiben(QStringLiteral("lexidor.ini"), profil.Daten());
     ProgrammdateiSchreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(Ersatztexte));
     ProgrammdateiSchreiben(QStringLiteral("history.ini"), Historie.Save());

@@ -2,10 +2,13 @@
 #include "plattform.h"
 
 #include "cp1252.h"
+#include "programmordner.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QThread>
 #include <chrono>
@@ -16,22 +19,71 @@
 namespace lexidor {
 
 namespace {
-QString& Festgelegt() {
-    static QString pfad;
-    return pfad;
+
+std::optional<Programmordner>& Festgelegt() {
+    static std::optional<Programmordner> ordner;
+    return ordner;
 }
+
+Programmordner Ermitteln() {
+    // The resolved path of the running binary, so a symbolic link in PATH does not count.
+    const std::string programm = PfadBytes(QCoreApplication::applicationFilePath());
+    const std::string geteilt = GeteilterOrdner(programm);
+    const bool geteiltDa = !geteilt.empty() && QFileInfo(PfadAus(geteilt)).isDir();
+    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray home = qgetenv("HOME");
+    return ProgrammordnerBestimmen(programm, geteiltDa,
+                                   {std::string_view(xdg.constData(), xdg.size()),
+                                    std::string_view(home.constData(), home.size())});
+}
+
+const Programmordner& Ordner() {
+    if (Festgelegt()) {
+        return *Festgelegt();
+    }
+    static const Programmordner ermittelt = Ermitteln();
+    return ermittelt;
+}
+
+bool OrdnerAnlegen(const QString& pfad) {
+    const QFileInfo info(pfad);
+    if (info.isDir()) {
+        return true;
+    }
+    return OrdnerAnlegen(info.absolutePath()) &&
+           QDir().mkdir(pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 } // namespace
 
 QString Programmverzeichnis() {
-    return Festgelegt().isEmpty() ? QCoreApplication::applicationDirPath() : Festgelegt();
+    return PfadAus(Ordner().eigene);
 }
 
 void ProgrammverzeichnisFestlegen(const QString& pfad) {
-    Festgelegt() = pfad;
+    if (pfad.isEmpty()) {
+        Festgelegt().reset();
+        return;
+    }
+    const std::string ordner = PfadBytes(pfad);
+    Festgelegt() = Programmordner{ordner, ordner, false};
 }
 
 QString ProgrammDatei(const QString& name) {
     return Programmverzeichnis() + u'/' + name;
+}
+
+QString MitgelieferteDatei(const QString& name) {
+    return PfadAus(Ordner().mitgelieferte) + u'/' + name;
+}
+
+QString SonderzeichenLesepfad() {
+    const bool eigeneDa = QFileInfo::exists(ProgrammDatei(QStringLiteral("sonderzeichen.ini")));
+    return PfadAus(SonderzeichenQuelle(Ordner(), eigeneDa));
+}
+
+void ProgrammverzeichnisAnlegen() {
+    OrdnerAnlegen(Programmverzeichnis());
 }
 
 std::optional<std::string> DateiLesen(const QString& pfad) {

@@ -12,11 +12,19 @@
 
 namespace lexidor {
 
-// The folder of the executable; the program's own files live there.
+// The folder of the user's three files: the executable's folder, or the XDG configuration
+// folder of an installed program.
 QString Programmverzeichnis();
-// For tests: another folder stands in for the program directory.
+// For tests: another folder stands in for the program directory and the shipped files.
 void ProgrammverzeichnisFestlegen(const QString& pfad);
 QString ProgrammDatei(const QString& name);
+// Hilfe.html and Connect.html: beside the executable, or in share/lexidor when installed.
+QString MitgelieferteDatei(const QString& name);
+// Where the key mapping is read from: an installed program whose user has none yet reads the
+// shipped default.
+QString SonderzeichenLesepfad();
+// Creates the folder of the user's files (0700) if it is missing, so the first exit can write.
+void ProgrammverzeichnisAnlegen();
 
 // nullopt when the file does not exist or cannot be read.
 std::optional<std::string> DateiLesen(const QString& pfad);

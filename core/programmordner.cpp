@@ -1,0 +1,65 @@
+// The folder rule of an installed and a carried-along program.
+#include "programmordner.h"
+
+namespace lexidor {
+
+namespace {
+
+constexpr std::string_view kSonderzeichen = "sonderzeichen.ini";
+
+std::string_view Ordnerteil(std::string_view pfad) {
+    const auto schnitt = pfad.rfind('/');
+    if (schnitt == std::string_view::npos) {
+        return {};
+    }
+    return schnitt == 0 ? pfad.substr(0, 1) : pfad.substr(0, schnitt);
+}
+
+std::string_view Namensteil(std::string_view pfad) {
+    const auto schnitt = pfad.rfind('/');
+    return schnitt == std::string_view::npos ? pfad : pfad.substr(schnitt + 1);
+}
+
+std::string Verbinden(std::string_view ordner, std::string_view name) {
+    std::string pfad(ordner);
+    if (pfad.empty() || pfad.back() != '/') {
+        pfad += '/';
+    }
+    return pfad.append(name);
+}
+
+// The base-directory rules ignore a relative XDG_CONFIG_HOME as invalid, and an empty one
+// means "$HOME/.config"; a home that is no absolute path counts as "/", as Qt takes it.
+std::string Konfigurationsordner(const Umgebung& umgebung) {
+    if (umgebung.xdgConfigHome.starts_with('/')) {
+        return std::string(umgebung.xdgConfigHome);
+    }
+    return Verbinden(umgebung.home.starts_with('/') ? umgebung.home : "/", ".config");
+}
+
+} // namespace
+
+std::string GeteilterOrdner(std::string_view programmpfad) {
+    const std::string_view bin = Ordnerteil(programmpfad);
+    if (Namensteil(bin) != "bin") {
+        return {};
+    }
+    return Verbinden(Ordnerteil(bin), "share/lexidor");
+}
+
+Programmordner ProgrammordnerBestimmen(std::string_view programmpfad, bool geteilterOrdnerDa,
+                                       const Umgebung& umgebung) {
+    const std::string geteilt = GeteilterOrdner(programmpfad);
+    if (geteilt.empty() || !geteilterOrdnerDa) {
+        const std::string neben(Ordnerteil(programmpfad));
+        return {neben, neben, false};
+    }
+    return {Verbinden(Konfigurationsordner(umgebung), "lexidor"), geteilt, true};
+}
+
+std::string SonderzeichenQuelle(const Programmordner& ordner, bool eigeneDateiDa) {
+    const bool vorgabe = ordner.installiert && !eigeneDateiDa;
+    return Verbinden(vorgabe ? ordner.mitgelieferte : ordner.eigene, kSonderzeichen);
+}
+
+} // namespace lexidor
