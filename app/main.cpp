@@ -1,6 +1,7 @@
 // Program entry: one instance only, German standard dialogs, then the main window.
 #include "einzelinstanz.h"
 #include "hauptfenster.h"
+#include "programmsymbol.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexidor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.karvello.Lexidor"));
+    QApplication::setWindowIcon(lexidor::Programmsymbol());
 
     lexidor::Einzelinstanz instanz;
     if (instanz.LaeuftSchon()) {

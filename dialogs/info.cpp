@@ -2,12 +2,12 @@
 #include "info.h"
 
 #include "browser.h"
+#include "programmsymbol.h"
 #include "verlaufspanel.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -97,7 +97,8 @@ QWidget* TForm4::VersionAufbauen() {
     auto* gruppe = new QGroupBox(this);
     auto* raster = new QGridLayout(gruppe);
     auto* symbol = new QLabel(gruppe);
-    symbol->setPixmap(QIcon(QStringLiteral(":/icons/info.png")).pixmap(32, 32));
+    symbol->setObjectName(QStringLiteral("Programmsymbol"));
+    symbol->setPixmap(Programmsymbol().pixmap(32, 32));
     raster->addWidget(symbol, 0, 0, 3, 1, Qt::AlignTop);
     const QString zeilen[] = {QStringLiteral("Version 1.1 für Windows 95, 98, 2000 und XP"),
                               QStringLiteral("© Karvello Software"),

@@ -1,10 +1,11 @@
-// The help notice's 3-second timer and click, and the about window: its link and the query
-// clock restarted on closing only while a card box is open.
+// The help notice's 3-second timer and click, and the about window: its link, its program icon
+// and the query clock restarted on closing only while a card box is open.
 #include "browser.h"
 #include "browserfalle.h"
 #include "gui_hilfen.h"
 #include "hilfehinweis.h"
 #include "info.h"
+#include "programmsymbol.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -90,6 +91,12 @@ TEST_F(InfoTest, TheLinkOpensConnectHtmlAndLeavesTheWindowOpen) {
     EXPECT_EQ(falle.geoeffnet, QStringList{Pfad(QStringLiteral("Connect.html"))});
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.size(), QSize(729, 481));
+}
+
+TEST_F(InfoTest, ShowsTheProgramIconNotAGenericPicture) {
+    const auto* symbol = form.findChild<QLabel*>(QStringLiteral("Programmsymbol"));
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->pixmap().toImage(), Programmsymbol().pixmap(32, 32).toImage());
 }
 
 TEST(HtmlOeffnen, HandsTheFileOfTheProgramDirectoryToTheBrowser) {
