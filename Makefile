@@ -1,28 +1,42 @@
-# The two front doors: `make run` starts Lexidor on the sample card box, `make test` runs
-# every test. `make bench` and `make fuzz` measure and shake the core library.
+# The front doors: `make run` starts the optimised Lexidor on the sample card box, `make test`
+# runs every test, `make deb` packs the optimised program for Debian, `make install` installs
+# it. `make bench` and `make fuzz` measure and shake the core library.
+#
+# build/       the optimised program users start (Release, no sanitizers, no tests)
+# build-test/  the tests, built with address and undefined-behaviour sanitizers
 BUILD := build
-CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEXIDOR_SANITIZE=ON
+TEST_BUILD := build-test
 SAMPLE := $(BUILD)/Beispiel.vkd
-# Qt keeps some allocations until the process ends; that is no leak of ours.
-RUN_ENV := ASAN_OPTIONS=detect_leaks=0
+PREFIX := /usr/local
 
-.PHONY: deps build test run bench fuzz clean
+.PHONY: deps build test run deb install bench fuzz clean
 
 deps:
 	bash scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_SANITIZE=OFF -DLEXIDOR_TESTS=OFF
 	cmake --build $(BUILD) -j$$(nproc)
 
+# The end-to-end tests run once more against the optimised program in $(BUILD).
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$$(nproc)
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEXIDOR_SANITIZE=ON \
+	  -DLEXIDOR_OPTIMIERT=$(abspath $(BUILD))
+	cmake --build $(TEST_BUILD) -j$$(nproc)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j$$(nproc)
 
-# A first start finds an empty key mapping instead of greeting with a loading error.
+# Not installed, the program keeps its files beside its binary. A first start finds an
+# empty key mapping instead of greeting with a loading error.
 run: build
 	@test -f $(SAMPLE) || cp data/Beispiel.vkd $(SAMPLE)
 	@test -f $(BUILD)/sonderzeichen.ini || cp data/sonderzeichen.ini $(BUILD)/sonderzeichen.ini
-	$(RUN_ENV) $(BUILD)/lexidor $(SAMPLE)
+	$(BUILD)/lexidor $(SAMPLE)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_BENCH=ON \
@@ -43,4 +57,4 @@ fuzz: deps
 	  build-fuzz/korpus-profil tests/data
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz

@@ -8,7 +8,11 @@ if(NOT CMAKE_BUILD_TYPE)
 endif()
 
 add_library(lexidor_flags INTERFACE)
-target_compile_options(lexidor_flags INTERFACE -Wall -Wextra -Werror)
+target_compile_options(lexidor_flags INTERFACE -Wall -Wextra)
+# A newer compiler may warn where ours does not; a packager's build need not stop there.
+if(LEXIDOR_WERROR)
+  target_compile_options(lexidor_flags INTERFACE -Werror)
+endif()
 if(LEXIDOR_SANITIZE)
   target_compile_options(lexidor_flags INTERFACE -fsanitize=address,undefined
                          -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
