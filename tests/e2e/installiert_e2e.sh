@@ -25,14 +25,6 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$ordner/browser.log" >"$ordne
 chmod +x "$ordner/werkzeug/xdg-open"
 export PATH="$ordner/werkzeug:$PATH"
 
-# A window manager, so that Alt+F4 closes the main window as it does for a user; it is ready
-# once it names itself on the root window.
-HOME="$ordner/wm" openbox --sm-disable >/dev/null 2>&1 &
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-
 starten() {
     "$programm" "$@" 2>>"$ordner/stderr" &
     programm_pid=$!
@@ -50,11 +42,22 @@ warten_bis() {
     return 1
 }
 kein_hinweis() { ! xdotool search --onlyvisible --name "^Einen Moment\.\.\.$" >/dev/null; }
+wm_bereit() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; }
+beendet() { ! kill -0 "$programm_pid" 2>/dev/null; }
+# On a busy machine a key press can come before the window manager has given the window the
+# focus; it is pressed again while the program still runs.
 schliessen() {
-    xdotool windowactivate --sync "$1"
-    xdotool key alt+F4
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$1" 2>/dev/null || true
+        xdotool key alt+F4
+        warten_bis beendet && break
+    done
     ende_warten
 }
+
+# A window manager, so that Alt+F4 closes the main window as it does for a user.
+HOME="$ordner/wm" openbox --sm-disable >/dev/null 2>&1 &
+warten_bis wm_bereit || warten_bis wm_bereit || fehler "openbox startet nicht"
 
 starten
 haupt=$(hauptfenster_warten "^Karvello Lexidor 1.1$")
