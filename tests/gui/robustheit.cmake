@@ -1,0 +1,2 @@
+lexidor_add_gui_test(robustheit_tests
+  ${CMAKE_CURRENT_LIST_DIR}/robustheit_dateien_test.cpp)
