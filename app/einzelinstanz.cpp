@@ -71,37 +71,40 @@ bool Einzelinstanz::Beanspruchen() {
     // Held for the whole run; only a lock whose process has ended counts as stale.
     sperre_->setStaleLockTime(0);
     if (!sperre_->tryLock(0)) {
+        // A lock file that cannot even be made guards nothing: run rather than not at all.
         if (sperre_->error() != QLockFile::LockFailedError) {
             return true;
         }
-        Vorholen();
+        ErstenVorholen();
         return false;
     }
     // Whatever lies at the socket's place was left by a run that has ended.
     QLocalServer::removeServer(pfad_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.listen(pfad_);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* s = server_.nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        }
-        QWidget* ziel = fenster_ ? fenster_.data() : QApplication::activeModalWidget();
-        if (!ziel) {
-            return;
-        }
-        ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        ziel->show();
-        ziel->raise();
-        ziel->activateWindow();
-    });
+    connect(&server_, &QLocalServer::newConnection, this, &Einzelinstanz::NachVorn);
     return true;
+}
+
+void Einzelinstanz::NachVorn() {
+    while (QLocalSocket* s = server_.nextPendingConnection()) {
+        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+    }
+    QWidget* ziel = fenster_ ? fenster_.data() : QApplication::activeModalWidget();
+    if (!ziel) {
+        return;
+    }
+    ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    ziel->show();
+    ziel->raise();
+    ziel->activateWindow();
 }
 
 void Einzelinstanz::FensterSetzen(QWidget* fenster) {
     fenster_ = fenster;
 }
 
-void Einzelinstanz::Vorholen() {
+void Einzelinstanz::ErstenVorholen() {
     const QDeadlineTimer frist(kWartezeitMs);
     while (!Weitergeben() && !frist.hasExpired()) {
         QThread::msleep(20);

@@ -32,8 +32,11 @@ public:
     QString Socketpfad() const { return pfad_; }
 
 private:
-    void Vorholen();
+    // A second start: tells the first to come to the front, waiting a moment for it to listen.
+    void ErstenVorholen();
     bool Weitergeben() const;
+    // The first: a second start has asked.
+    void NachVorn();
 
     QString pfad_;
     std::unique_ptr<QLockFile> sperre_;

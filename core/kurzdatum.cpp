@@ -85,28 +85,33 @@ std::optional<Teile> Zerlegen(std::string_view muster) {
     return teile;
 }
 
-// Every date written with the pattern reads back as the same day: it has a day, a month and
-// a year, and no field is followed by a digit, which would run into the field when read.
-bool Lesbar(const Teile& teile) {
+// The pieces of a pattern under which every date written reads back as the same day: it
+// has a day, a month and a year, and no field is followed by a digit, which would run into
+// the field when read.
+std::optional<Teile> LesbareTeile(std::string_view muster) {
+    auto teile = Zerlegen(muster);
+    if (!teile) {
+        return std::nullopt;
+    }
     bool tag = false;
     bool monat = false;
     bool jahr = false;
-    for (std::size_t i = 0; i < teile.size(); ++i) {
-        const Teil& t = teile[i];
+    for (std::size_t i = 0; i < teile->size(); ++i) {
+        const Teil& t = (*teile)[i];
         tag = tag || t.feld == 'd';
         monat = monat || t.feld == 'm';
         jahr = jahr || t.feld == 'Y' || t.feld == 'y';
-        const Teil* danach = i + 1 < teile.size() ? &teile[i + 1] : nullptr;
+        const Teil* danach = i + 1 < teile->size() ? &(*teile)[i + 1] : nullptr;
         if (t.feld && danach && (danach->feld || IstZiffer(danach->zeichen))) {
-            return false;
+            return std::nullopt;
         }
     }
-    return tag && monat && jahr;
+    return tag && monat && jahr ? teile : std::nullopt;
 }
 
+// The pattern's pieces, or the German form's where its dates would not read back.
 Teile Nutzbar(std::string_view muster) {
-    auto teile = Zerlegen(muster);
-    return teile && Lesbar(*teile) ? *teile : *Zerlegen(kDeutsch);
+    return LesbareTeile(muster).value_or(*Zerlegen(kDeutsch));
 }
 
 // Reads 1..maxZiffern digits after any blanks (padding).
@@ -199,7 +204,7 @@ Datum DatumAus(int jahr, unsigned monat, unsigned tag) {
 }
 
 Datum PlusTage(Datum d, int tage) {
-    // Wide enough that no sum of a calendar date and an int can overflow.
+    // In 64 bits and from a start within the years, no sum with an int can overflow.
     const std::int64_t von = std::clamp(d, kErster, kLetzter).time_since_epoch().count();
     const std::int64_t summe =
         std::clamp(von + tage, std::int64_t{kErster.time_since_epoch().count()},
@@ -210,8 +215,7 @@ Datum PlusTage(Datum d, int tage) {
 std::string KurzdatumMuster(std::string_view localeName, std::string_view dFmt) {
     const bool ohneRegion = localeName.empty() || localeName == "C" || localeName == "POSIX" ||
                             localeName.starts_with("C.");
-    const auto teile = Zerlegen(dFmt);
-    if (ohneRegion || !teile || !Lesbar(*teile)) {
+    if (ohneRegion || !LesbareTeile(dFmt)) {
         return std::string(kDeutsch);
     }
     return std::string(dFmt);
