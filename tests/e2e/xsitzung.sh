@@ -50,11 +50,12 @@ ende_warten() {
 }
 # Starts openbox on the display and waits until it manages windows.
 fenstermanager_starten() {
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >"$ordner/openbox.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        kill -0 "$wm_pid" 2>/dev/null || break
         sleep 0.05
     done
-    fehler "openbox startet nicht"
+    fehler "openbox startet nicht: $(cat "$ordner/openbox.log")"
 }
