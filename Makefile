@@ -46,15 +46,22 @@ bench: deps
 	build-bench/bench/lexidor_bench --benchmark_out=$(BUILD)/bench.json \
 	  --benchmark_out_format=json
 
+# Every fuzz target that is built, FUZZ_TIME seconds each, seeded from the fixture files in
+# tests/data; the corpus each one grows stays in build-fuzz for the next run.
+FUZZ_TIME := 60
+
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DLEXIDOR_FUZZ=ON -DLEXIDOR_TESTS=OFF -DLEXIDOR_APP=OFF
 	cmake --build build-fuzz -j$$(nproc)
-	mkdir -p build-fuzz/korpus-kartei build-fuzz/korpus-profil
-	build-fuzz/fuzz/fuzz_kartei -max_total_time=30 -max_len=4096 \
-	  build-fuzz/korpus-kartei tests/data
-	build-fuzz/fuzz/fuzz_profil -max_total_time=30 -max_len=4096 \
-	  build-fuzz/korpus-profil tests/data
+	@set -e; for ziel in build-fuzz/fuzz/fuzz_*; do \
+	  [ -f "$$ziel" ] && [ -x "$$ziel" ] || continue; \
+	  name=$$(basename "$$ziel"); \
+	  mkdir -p build-fuzz/korpus/$$name build-fuzz/funde; \
+	  echo "fuzz: $$name, $(FUZZ_TIME) s"; \
+	  "$$ziel" -max_total_time=$(FUZZ_TIME) -max_len=4096 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/funde/$$name- build-fuzz/korpus/$$name tests/data; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz

@@ -1,25 +1,119 @@
-// Single-instance guard over a local socket named after the user and the program directory.
+// Single-instance guard: a lock file and a local socket in the user's private runtime folder,
+// named after the user and the program directory. The lock decides who runs; the socket
+// carries a second start's wish to see the first.
 #include "einzelinstanz.h"
 
 #include "plattform.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lexidor {
+namespace {
+
+// Only the user may create, replace or remove what lies in it: nobody else can take the
+// guard's name first or plant a socket of their own there.
+bool Privat(const QString& verzeichnis) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(verzeichnis).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+// How long a second start waits for the first, which holds the lock but may be a moment
+// away from listening.
+constexpr int kWartezeitMs = 5000;
+
+} // namespace
+
+QString Einzelinstanz::PrivatesVerzeichnis() {
+    const QString laufzeit = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!laufzeit.isEmpty() && Privat(laufzeit)) {
+        return laufzeit;
+    }
+    // Not Qt's fallback in /tmp: another user could create that folder first.
+    const QString eigenes = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                            QStringLiteral("/lexidor");
+    QDir().mkpath(QFileInfo(eigenes).path());
+    const QByteArray name = QFile::encodeName(eigenes);
+    ::mkdir(name.constData(), 0700);
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0 && st.st_uid == ::getuid()) {
+        ::chmod(name.constData(), 0700);
+    }
+    return Privat(eigenes) ? eigenes : QString();
+}
 
 Einzelinstanz::Einzelinstanz(QObject* parent) : QObject(parent) {
-    const QByteArray schluessel = QByteArray::number(static_cast<qulonglong>(getuid())) + '|' +
+    const QString verzeichnis = PrivatesVerzeichnis();
+    if (verzeichnis.isEmpty()) {
+        return;
+    }
+    const QByteArray schluessel = QByteArray::number(static_cast<qulonglong>(::getuid())) + '|' +
                                   Programmverzeichnis().toUtf8();
-    name_ = QStringLiteral("lexidor-") +
+    pfad_ = verzeichnis + QStringLiteral("/lexidor-") +
             QString::fromLatin1(
                 QCryptographicHash::hash(schluessel, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool Einzelinstanz::LaeuftSchon() {
+bool Einzelinstanz::Beanspruchen() {
+    if (pfad_.isEmpty()) {
+        return true;
+    }
+    sperre_ = std::make_unique<QLockFile>(pfad_ + QStringLiteral(".lock"));
+    // Held for the whole run; only a lock whose process has ended counts as stale.
+    sperre_->setStaleLockTime(0);
+    if (!sperre_->tryLock(0)) {
+        // A lock file that cannot even be made guards nothing: run rather than not at all.
+        if (sperre_->error() != QLockFile::LockFailedError) {
+            return true;
+        }
+        ErstenVorholen();
+        return false;
+    }
+    // Whatever lies at the socket's place was left by a run that has ended.
+    QLocalServer::removeServer(pfad_);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    server_.listen(pfad_);
+    connect(&server_, &QLocalServer::newConnection, this, &Einzelinstanz::NachVorn);
+    return true;
+}
+
+void Einzelinstanz::NachVorn() {
+    while (QLocalSocket* s = server_.nextPendingConnection()) {
+        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+    }
+    QWidget* ziel = fenster_ ? fenster_.data() : QApplication::activeModalWidget();
+    if (!ziel) {
+        return;
+    }
+    ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    ziel->show();
+    ziel->raise();
+    ziel->activateWindow();
+}
+
+void Einzelinstanz::FensterSetzen(QWidget* fenster) {
+    fenster_ = fenster;
+}
+
+void Einzelinstanz::ErstenVorholen() {
+    const QDeadlineTimer frist(kWartezeitMs);
+    while (!Weitergeben() && !frist.hasExpired()) {
+        QThread::msleep(20);
+    }
+}
+
+bool Einzelinstanz::Weitergeben() const {
     QLocalSocket socket;
-    socket.connectToServer(name_);
+    socket.connectToServer(pfad_);
     if (!socket.waitForConnected(500)) {
         return false;
     }
@@ -27,21 +121,6 @@ bool Einzelinstanz::LaeuftSchon() {
     socket.waitForBytesWritten(500);
     socket.disconnectFromServer();
     return true;
-}
-
-void Einzelinstanz::Lauschen(QWidget* fenster) {
-    // A socket left behind by a crashed run would keep every later start from listening.
-    QLocalServer::removeServer(name_);
-    server_.listen(name_);
-    connect(&server_, &QLocalServer::newConnection, fenster, [this, fenster] {
-        while (QLocalSocket* s = server_.nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        }
-        fenster->setWindowState((fenster->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        fenster->show();
-        fenster->raise();
-        fenster->activateWindow();
-    });
 }
 
 } // namespace lexidor

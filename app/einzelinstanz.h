@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
-#include <functional>
+#include <memory>
 
 namespace lexidor {
 
@@ -16,14 +18,30 @@ class Einzelinstanz final : public QObject {
 public:
     explicit Einzelinstanz(QObject* parent = nullptr);
 
-    // True when another instance runs; it has been told to come to the front.
-    bool LaeuftSchon();
-    // From now on, a second start brings this window to the front.
-    void Lauschen(QWidget* fenster);
+    // Claims the place before anything else happens. False when another instance holds it;
+    // that one has been told to come to the front. Without a private folder to claim it in,
+    // the program runs unguarded rather than not at all.
+    bool Beanspruchen();
+    // The window a second start brings to the front; until it exists, the open modal box.
+    void FensterSetzen(QWidget* fenster);
+
+    // The user's private runtime folder: $XDG_RUNTIME_DIR when only the user may enter it,
+    // else a folder of the user's own made so. Empty when there is none.
+    static QString PrivatesVerzeichnis();
+    // Where the socket lies; the lock file lies beside it.
+    QString Socketpfad() const { return pfad_; }
 
 private:
-    QString name_;
+    // A second start: tells the first to come to the front, waiting a moment for it to listen.
+    void ErstenVorholen();
+    bool Weitergeben() const;
+    // The first: a second start has asked.
+    void NachVorn();
+
+    QString pfad_;
+    std::unique_ptr<QLockFile> sperre_;
     QLocalServer server_;
+    QPointer<QWidget> fenster_;
 };
 
 } // namespace lexidor

@@ -896,8 +896,12 @@ void TForm1::Timer1Timer() {
     if (Einstellungen.Timer != 0 && Abfrage.Minuten == Einstellungen.Timer &&
         Abfrage.ErinnerungOffen) {
         Abfrage.ErinnerungOffen = false;
-        Meldung::Frage(this, QStringLiteral("Vokabeltimer"),
-                       QStringLiteral("Sie lernen schon ziemlich lange..."), QMessageBox::Ok);
+        // Shown from outside this tick: a box that ran inside it would keep Timer1 from firing,
+        // and the clock would stand still while the box is open.
+        QTimer::singleShot(0, this, [this] {
+            Meldung::Frage(this, QStringLiteral("Vokabeltimer"),
+                           QStringLiteral("Sie lernen schon ziemlich lange..."), QMessageBox::Ok);
+        });
     }
 }
 

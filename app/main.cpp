@@ -1,4 +1,5 @@
-// Program entry: one instance only, German standard dialogs, then the main window.
+// Program entry: one instance only, claimed before anything else, German standard dialogs,
+// then the main window.
 #include "einzelinstanz.h"
 #include "hauptfenster.h"
 #include "programmsymbol.h"
@@ -13,8 +14,10 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.example.karvello.Lexidor"));
     QApplication::setWindowIcon(lexidor::Programmsymbol());
 
+    // Before the main window and its start-up messages, so that a second start always finds
+    // this one, even while it still shows a message.
     lexidor::Einzelinstanz instanz;
-    if (instanz.LaeuftSchon()) {
+    if (!instanz.Beanspruchen()) {
         return 0;
     }
 
@@ -26,7 +29,7 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form1(QApplication::arguments().mid(1));
-    instanz.Lauschen(&form1);
+    instanz.FensterSetzen(&form1);
     form1.show();
     return app.exec();
 }

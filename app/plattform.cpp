@@ -14,7 +14,10 @@
 #include <chrono>
 #include <clocale>
 #include <ctime>
+#include <fcntl.h>
 #include <langinfo.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lexidor {
 
@@ -86,9 +89,31 @@ void ProgrammverzeichnisAnlegen() {
     OrdnerAnlegen(Programmverzeichnis());
 }
 
+namespace {
+// A FIFO, socket, device or folder in place of a file: opening it could block for ever or
+// do something of its own, so it is refused before it is opened.
+bool KeineNormaleDatei(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return info.exists() && !info.isFile();
+}
+} // namespace
+
 std::optional<std::string> DateiLesen(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(pfad).isFile()) {
+        return std::nullopt;
+    }
+    // Opened without waiting and checked again, should a FIFO have taken the file's place.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QFile datei;
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         return std::nullopt;
     }
     const qint64 groesse = datei.size();
@@ -101,7 +126,13 @@ std::optional<std::string> DateiLesen(const QString& pfad) {
 }
 
 bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+    if (KeineNormaleDatei(pfad)) {
+        return false;
+    }
     QSaveFile datei(pfad);
+    // A writable file in a folder that is not: written in place, since no new file can be
+    // made beside it.
+    datei.setDirectWriteFallback(true);
     if (!datei.open(QIODevice::WriteOnly)) {
         return false;
     }

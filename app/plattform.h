@@ -26,9 +26,12 @@ QString SonderzeichenLesepfad();
 // Creates the folder of the user's files (0700) if it is missing, so the first exit can write.
 void ProgrammverzeichnisAnlegen();
 
-// nullopt when the file does not exist or cannot be read.
+// nullopt when the file does not exist, cannot be read or is no regular file (a FIFO, a
+// device, a folder), which is refused at once without being opened.
 std::optional<std::string> DateiLesen(const QString& pfad);
-// Writes the whole file before it replaces the old one, so a failure keeps the old file.
+// Writes the whole file before it replaces the old one, so a failure keeps the old file; in a
+// folder where no file can be made, a writable file is written in place. False for a path
+// that holds something other than a regular file.
 bool DateiSchreiben(const QString& pfad, std::string_view bytes);
 
 Datum Heute();

@@ -35,6 +35,7 @@ struct TEinstellungen {
     bool Enterab = false;
 
     Intervalle Intervall() const { return {0, 0, Fach2, Fach3, Fach4, Fach5}; }
+    bool operator==(const TEinstellungen&) const = default;
 };
 
 struct EinstellungenGeladen {

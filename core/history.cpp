@@ -33,7 +33,7 @@ THistory::THistory(int count, std::string fileName) : Count(count), FileName(std
 }
 
 void THistory::Load(std::optional<std::string_view> datei) {
-    Lines = datei ? ZeilenTeilen(*datei) : std::vector<std::string>{};
+    Lines = datei ? ZeilenTeilen(OhneBom(*datei)) : std::vector<std::string>{};
     Lines.resize(static_cast<std::size_t>(Count), std::string(kLeererPlatz));
 }
 

@@ -50,7 +50,7 @@ bool IstKommentarOderLeer(std::string_view zeile) {
 } // namespace
 
 Profildatei::Profildatei(std::string_view daten) {
-    Zeilenleser leser(daten);
+    Zeilenleser leser(OhneBom(daten));
     while (auto z = leser.Naechste()) {
         zeilen_.emplace_back(*z);
     }

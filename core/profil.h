@@ -12,7 +12,8 @@ namespace lexidor {
 class Profildatei {
 public:
     Profildatei() = default;
-    // Reads any bytes; CR LF, CR and LF end lines.
+    // Reads any bytes; CR LF, CR and LF end lines, and a byte-order mark at the start is
+    // passed over.
     explicit Profildatei(std::string_view daten);
 
     // The value of the key, blanks around it removed; nullopt when section or key is missing.

@@ -1,6 +1,7 @@
 // Substitution table: loading, saving and the decision for a typed key.
 #include "sonderzeichen.h"
 
+#include "cp1252.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -16,7 +17,17 @@ bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei)
     if (!datei) {
         return false;
     }
-    Zeilenleser leser(*datei);
+    // A byte-order mark says a UTF-8 editor saved the file: its texts are UTF-8 then.
+    std::string umgesetzt;
+    std::string_view daten = *datei;
+    if (daten.starts_with(kBom)) {
+        daten = OhneBom(daten);
+        if (auto k = Utf8NachCp1252(daten); k.ok()) {
+            umgesetzt = std::move(k.text);
+            daten = umgesetzt;
+        }
+    }
+    Zeilenleser leser(daten);
     for (auto& text : texte) {
         const auto zeile = leser.Naechste();
         if (!zeile) {

@@ -22,7 +22,8 @@ using Ersatztexte = std::array<std::string, kSondertastenAnzahl>;
 Ersatztexte ErsatztexteLeer();
 
 // Fills the table from the file's bytes (nullopt: it could not be read). False when the
-// file is missing or has fewer than 35 lines; the lines that were there are taken.
+// file is missing or has fewer than 35 lines; the lines that were there are taken. A file
+// that starts with a byte-order mark holds UTF-8, which is turned into code page 1252.
 bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei);
 
 std::string ErsatztexteSpeichern(const Ersatztexte& texte);

@@ -51,6 +51,17 @@ private:
     std::size_t nextLF_;
 };
 
+// A UTF-8 editor may put a byte-order mark before the first line of the program's files,
+// some a second one before a mark they took for text.
+inline constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+inline std::string_view OhneBom(std::string_view daten) {
+    while (daten.starts_with(kBom)) {
+        daten.remove_prefix(kBom.size());
+    }
+    return daten;
+}
+
 inline std::vector<std::string> ZeilenTeilen(std::string_view daten) {
     std::vector<std::string> zeilen;
     Zeilenleser leser(daten);

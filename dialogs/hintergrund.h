@@ -18,4 +18,7 @@ public:
     // Shows it over the whole screen at (0, 0), disabled, in farbe; the caller then gives
     // the main window the focus to bring it in front.
     void Zeigen(lexidor::TColor farbe);
+
+private:
+    void AlsHintergrundAnmelden();
 };

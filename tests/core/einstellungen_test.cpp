@@ -1,6 +1,7 @@
 // The settings in "lexidor.ini": defaults, the three value encodings and the read failure.
 #include "einstellungen.h"
 
+#include "testdaten.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -78,6 +79,43 @@ TEST(Einstellungen, UnreadableColourStopsReadingAndLeavesTheRestFalse) {
     // Black is written by its name, so the failure does not come back at the next start.
     EXPECT_NE(g.Gespeichert().find("Hintergrundfarbe=clBlack\r\n"), std::string::npos);
     EXPECT_FALSE(Laden("[Sonstiges]\nHintergrundfarbe=").ergebnis.ok);
+}
+
+// The fixture files: all eleven settings, other spellings, and a byte-order mark that a
+// UTF-8 editor puts before the first section.
+TEST(Einstellungen, FixtureFilesWithAndWithoutByteOrderMark) {
+    TEinstellungen alle;
+    alle.Abfragerichtung = 2;
+    alle.Autosave = true;
+    alle.Fach2 = 2;
+    alle.Fach3 = 7;
+    alle.Fach4 = 21;
+    alle.Fach5 = 60;
+    alle.Timer = 15;
+    alle.Hintergrundfarbe = clRed;
+    alle.Enterneu = true;
+    alle.Enterab = true;
+    for (const char* name : {"lexidor.ini", "lexidor_bom.ini"}) {
+        const Geladen g = Laden(Testdatei(name));
+        EXPECT_TRUE(g.ergebnis.ok) << name;
+        EXPECT_EQ(g.e, alle) << name;
+        EXPECT_TRUE(g.start) << name;
+        // Written back into the same file, no second section appears.
+        Profildatei ini(Testdatei(name));
+        EinstellungenSpeichern(ini, g.e, g.start);
+        EXPECT_EQ(ini.Daten(), Testdatei("lexidor.ini")) << name;
+    }
+    const Geladen s = Laden(Testdatei("lexidor_schreibweisen.ini"));
+    EXPECT_EQ(s.e.Abfragerichtung, 0);
+    EXPECT_FALSE(s.e.Autosave);
+    EXPECT_EQ(s.e.Intervall(), (Intervalle{0, 0, 31, -5, 30, 90}));
+    EXPECT_EQ(s.e.Timer, 0);
+    EXPECT_EQ(FarbeNachText(s.e.Hintergrundfarbe), "$00A0B0C0");
+    EXPECT_TRUE(s.e.Enterneu);
+    const Geladen f = Laden(Testdatei("lexidor_farbe_falsch.ini"));
+    EXPECT_FALSE(f.ergebnis.ok);
+    EXPECT_EQ(f.e.Timer, 3);
+    EXPECT_FALSE(f.start || f.e.Enterab);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The recent-file list: four slots, moves on Add, "history.ini" and the shortened menu text.
 #include "history.h"
 
+#include "testdaten.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -53,6 +54,19 @@ TEST(THistory, LongEntriesAreShownShortenedByCharacters) {
     EXPECT_EQ(h.GetDisplay(3), "/\xC3\xA4\xC3\xB6/\xC3\xBC/xy.vkd"); // twelve, in 15 bytes
     h.Add("/\xC3\xA4\xC3\xB6\xC3\xBC/Vokabeln/x.vkd");
     EXPECT_EQ(h.GetDisplay(0), "/\xC3\xA4\xC3\xB6.../x.vkd");
+}
+
+TEST(THistory, FixtureFilesWithAndWithoutByteOrderMark) {
+    const Zeilen erwartet{"/home/anna/Vokabeln/Franz\xC3\xB6sisch.vkd", "/home/anna/Latein.vkd",
+                          "none", "none"};
+    THistory h(4, "history.ini");
+    for (const char* name : {"history.ini", "history_bom.ini"}) {
+        h.Load(Testdatei(name));
+        EXPECT_EQ(h.Lines, erwartet) << name;
+        EXPECT_EQ(h.Save(), Testdatei("history.ini")) << name;
+    }
+    h.Load(Testdatei("history_kurz.ini"));
+    EXPECT_EQ(h.Lines, (Zeilen{"/kurz.vkd", "/zweite Zeile ohne Ende.vkd", "none", "none"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Writing and reading card-box files: layout, line ends, lenient lines and every failure.
 #include "karteidatei.h"
 #include "skriptzufall.h"
+#include "testdaten.h"
 #include "zeilen.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,52 @@ TEST(KarteiLesen, FailsOnEveryBrokenFile) {
     TKartei fehlt;
     EXPECT_FALSE(Lesen(std::nullopt, fehlt));
     EXPECT_EQ(fehlt.Anzeigename, "Latein.vkd");
+}
+
+// Real files: every line-end style, mixed ones with lines the reader passes over, Zusatz
+// lines, umlauts and encoded line breaks all read as the same box, which is written back as
+// the CR LF file byte for byte.
+TEST(KarteiLesen, FixtureFilesInEveryLineEndStyleReadAsTheSameBox) {
+    const std::string kanonisch = Testdatei("kartei_crlf.vkd");
+    for (const char* name :
+         {"kartei_crlf.vkd", "kartei_lf.vkd", "kartei_cr.vkd", "kartei_gemischt.vkd"}) {
+        TKartei k;
+        ASSERT_TRUE(Lesen(Testdatei(name), k)) << name;
+        EXPECT_EQ(KarteiSchreiben(k, kMuster), kanonisch) << name;
+        EXPECT_EQ(k.Fach[1].Get(1).Deutsch, "Stra\xDF"
+                                            "e\xBE\xBCWeg")
+            << name;
+        EXPECT_EQ(k.Fach[2].Zusatz(0), "der Baum, die B\xE4ume") << name;
+        EXPECT_EQ(k.Termin[5], DatumAus(2027, 3, 5)) << name;
+    }
+    TKartei leer;
+    ASSERT_TRUE(Lesen(Testdatei("kartei_leer.vkd"), leer));
+    EXPECT_EQ(leer.Gesamtzahl(), 0);
+    for (const char* name :
+         {"kartei_ohne_ende.vkd", "kartei_datum_falsch.vkd", "kartei_abgebrochen.vkd"}) {
+        TKartei k;
+        EXPECT_FALSE(Lesen(Testdatei(name), k)) << name;
+    }
+}
+
+// Interval values from the settings are used unchanged, so a review date may lie far off;
+// it stops at the last day a four-digit year holds, and the box still opens.
+TEST(KarteiLesen, BoxWithIntervalsAtTheLimitsOpensAgain) {
+    for (const Intervalle& intervalle :
+         {Intervalle{0, 0, 2147483647, 3000000, -2147483647 - 1, -3000000},
+          Intervalle{0, 0, 1, 2920000, 2930000, 2147483646}}) {
+        TKartei k;
+        k.NeuAnlegen(kHeute, intervalle);
+        k.Fach[1].Add({"Haus", "house", "", true});
+        for (const char* muster : {"%d.%m.%Y", "%m/%d/%y", "%F", "%-d.%-m.%y"}) {
+            const std::string datei = KarteiSchreiben(k, muster);
+            TKartei wieder;
+            wieder.Dateipfad = "/k.vkd";
+            SkriptZufall ohneWirkung;
+            ASSERT_TRUE(KarteiLesen(wieder, datei, muster, kHeute, ohneWirkung)) << datei;
+            EXPECT_EQ(wieder.Termin, k.Termin) << muster;
+        }
+    }
 }
 
 } // namespace

@@ -45,5 +45,45 @@ TEST(KurzdatumLesen, EveryWrittenDateReadsBackAsTheSameDay) {
     EXPECT_EQ(KurzdatumLesen("31/12/199", "%d/%m/%y"), std::nullopt);
 }
 
+TEST(PlusTage, StopsAtTheFirstAndLastDayOfFourDigitYears) {
+    const Datum heute = DatumAus(2026, 12, 5);
+    EXPECT_EQ(PlusTage(heute, 3), DatumAus(2026, 12, 8));
+    EXPECT_EQ(PlusTage(heute, -3), DatumAus(2026, 12, 2));
+    EXPECT_EQ(PlusTage(heute, 3000000), DatumAus(9999, 12, 31));
+    EXPECT_EQ(PlusTage(heute, 2147483647), DatumAus(9999, 12, 31));
+    EXPECT_EQ(PlusTage(heute, -2147483647 - 1), DatumAus(1, 1, 1));
+    EXPECT_EQ(PlusTage(DatumAus(9999, 12, 30), 1), DatumAus(9999, 12, 31));
+    EXPECT_EQ(PlusTage(DatumAus(9999, 12, 31), 1), DatumAus(9999, 12, 31));
+    EXPECT_EQ(PlusTage(DatumAus(1, 1, 2), -2), DatumAus(1, 1, 1));
+}
+
+// Locales give patterns with month names, weekdays or glibc's padding flags; a date is only
+// ever written in a form that reads back.
+TEST(KurzdatumMuster, PatternsWhoseDatesCouldNotBeReadBackGiveWayToTheGermanForm) {
+    for (const char* unlesbar :
+         {"%d %b, %Y", "%A %d %b %Y", "%Y%m%d", "%d1%m.%Y", "%d.%m.", "%m/%Y", "%d.%m.%Y%n",
+          "%d.%m.%Y\r", "%d.%m.%Y %H:%M", "%d.%m.%5Y"}) {
+        EXPECT_EQ(KurzdatumMuster("xx_XX.UTF-8", unlesbar), "%d.%m.%Y") << unlesbar;
+        EXPECT_EQ(KurzdatumFormatieren(DatumAus(2027, 3, 5), unlesbar), "05.03.2027") << unlesbar;
+    }
+    for (const char* lesbar : {"%-d/%-m/%y", "%d//%m//%Ey", "%Od-%Om-%Oy", "%d. %m. %y",
+                               "%Y.%m.%d.", "%e-%m-%Y", "%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d"}) {
+        EXPECT_EQ(KurzdatumMuster("xx_XX.UTF-8", lesbar), lesbar);
+    }
+    EXPECT_EQ(KurzdatumFormatieren(DatumAus(2027, 3, 5), "%-d/%-m/%y"), "5/3/27");
+    EXPECT_EQ(KurzdatumFormatieren(DatumAus(2027, 3, 5), "%_d|%0e|%-e.%m.%Y"), " 5|05|5.03.2027");
+    EXPECT_EQ(KurzdatumFormatieren(DatumAus(27, 3, 5), "%-d/%-m/%y"), "5/3/0027");
+}
+
+TEST(KurzdatumLesen, EveryDayOfFourDigitYearsReadsBackUnderEveryPattern) {
+    const char* const muster[] = {"%d.%m.%Y", "%-d/%-m/%y",    " %e %m %Y ", "%D",
+                                  "%F",       "%y. %_m. %_d.", "%d%%%m%%%Y"};
+    for (Datum d = DatumAus(1, 1, 1); d <= DatumAus(9999, 12, 31); d += std::chrono::days{97}) {
+        for (const char* m : muster) {
+            ASSERT_EQ(KurzdatumLesen(KurzdatumFormatieren(d, m), m), d) << m;
+        }
+    }
+}
+
 } // namespace
 } // namespace lexidor

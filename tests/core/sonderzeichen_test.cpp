@@ -1,6 +1,7 @@
 // The substitution table: its 35 keys, "sonderzeichen.ini" and the decision per typed key.
 #include "sonderzeichen.h"
 
+#include "testdaten.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -48,6 +49,22 @@ TEST(Ersetzung, ReplacesMappedKeysOnlyAndComparesBytewise) {
     for (const char* frei : {"!", "\xDC", "a", "\r", "2"}) {
         EXPECT_EQ(Ersetzung(t, frei), std::nullopt) << frei;
     }
+}
+
+// The same table saved in code page 1252 and by a UTF-8 editor with its byte-order mark.
+TEST(ErsatztexteLaden, FixtureFilesInCodePageAndUtf8WithByteOrderMark) {
+    for (const char* name : {"sonderzeichen.ini", "sonderzeichen_bom.ini"}) {
+        Ersatztexte t;
+        EXPECT_TRUE(ErsatztexteLaden(t, Testdatei(name))) << name;
+        EXPECT_EQ(t[0], "\xE9") << name;      // "1": é
+        EXPECT_EQ(t[10], "\x9C") << name;     // "ß": œ
+        EXPECT_EQ(t[34], "\xBE\xBC") << name; // "Ä": ¾¼
+        EXPECT_EQ(ErsatztexteSpeichern(t), Testdatei("sonderzeichen.ini")) << name;
+    }
+    Ersatztexte kurz;
+    EXPECT_FALSE(ErsatztexteLaden(kurz, Testdatei("sonderzeichen_kurz.ini")));
+    EXPECT_EQ(kurz[1], "\xE8");
+    EXPECT_EQ(kurz[10], "(Nichts)");
 }
 
 } // namespace

@@ -6,10 +6,15 @@
 programm=$1
 export LC_ALL=C ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
 ordner=$(mktemp -d)
+# The private runtime folder a desktop session gives; the single-instance guard lives there.
+export XDG_RUNTIME_DIR="$ordner/laufzeit"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 xvfb_pid=
+wm_pid=
 programm_pid=
 aufraeumen() {
     [ -n "$programm_pid" ] && kill "$programm_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$ordner"
 }
@@ -44,4 +49,15 @@ ende_warten() {
     kill -0 "$programm_pid" 2>/dev/null && fehler "das Programm hat sich nicht beendet"
     wait "$programm_pid" || fehler "Exit-Code $?"
     programm_pid=
+}
+# Starts openbox on the display and waits until it manages windows.
+fenstermanager_starten() {
+    openbox --sm-disable >"$ordner/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 400); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        kill -0 "$wm_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    fehler "openbox startet nicht: $(cat "$ordner/openbox.log")"
 }

@@ -387,6 +387,7 @@ TEST_F(HauptfensterTest, ClockAndStudyTimeReminder) {
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
     form->Timer1Timer();
     EXPECT_EQ(Beschriftung("Label8"), QStringLiteral("07:00"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(Meldung::Gezeigt(),
               QStringList{QStringLiteral("Sie lernen schon ziemlich lange...")});
     for (int s = 0; s < 60; ++s) {

@@ -21,6 +21,8 @@ TEST_F(HintergrundTest, ShowsOverTheWholeScreenDisabledInTheColour) {
     EXPECT_EQ(form.geometry(), QRect(QPoint(0, 0), form.screen()->size()));
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 0, 128));
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnBottomHint));
     EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
 }
 

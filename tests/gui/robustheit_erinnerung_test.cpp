@@ -1,0 +1,50 @@
+// The study-time reminder does not stop the clock: while "Vokabeltimer" is open, the
+// elapsed time goes on counting. The clock's tick is made a millisecond, so no test waits
+// for real seconds.
+#include "hauptfenster_hilfen.h"
+
+#include <QDeadlineTimer>
+#include <QMessageBox>
+
+namespace lexidor::test {
+namespace {
+
+TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
+    Starten();
+    form->Einstellungen.Timer = 1;
+    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
+    form->Abfrage.Sekunden = 59;
+    auto* uhr = form->findChild<QTimer*>(QStringLiteral("Timer1"), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(uhr, nullptr);
+
+    // The real box, not the test hook: only a box that is shown can stop the clock.
+    Meldung::Testbetrieb(false);
+    QString titel;
+    QString zeitImOffenenFenster;
+    bool geschlossen = false;
+    ModalBedienen([&](QWidget* modal) {
+        titel = modal->windowTitle();
+        const QDeadlineTimer frist(5000);
+        while (Beschriftung("Label8") <= QStringLiteral("01:00") && !frist.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        zeitImOffenenFenster = Beschriftung("Label8");
+        static_cast<QMessageBox*>(modal)->accept();
+        geschlossen = true;
+    });
+    uhr->setInterval(1);
+    const QDeadlineTimer frist(10000);
+    while (!geschlossen && !frist.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    uhr->stop();
+    Meldung::Testbetrieb(true);
+    ASSERT_TRUE(geschlossen) << "the reminder did not come";
+    EXPECT_EQ(titel, QStringLiteral("Vokabeltimer"));
+    EXPECT_GT(zeitImOffenenFenster.toStdString(), "01:00");
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Sie lernen schon ziemlich lange...")});
+}
+
+} // namespace
+} // namespace lexidor::test
