@@ -1,7 +1,10 @@
 // Message boxes with a test hook.
 #include "meldung.h"
 
+#include "fenster.h"
+
 #include <QApplication>
+#include <QGridLayout>
 #include <QList>
 
 namespace lexidor {
@@ -15,6 +18,14 @@ QList<QMessageBox::StandardButton>& Antworten() {
 bool& ImTest() {
     static bool an = false;
     return an;
+}
+
+// A message box makes room for its text only; its caption must be readable whole too.
+void Titelraum(QMessageBox& box) {
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout())) {
+        raster->addItem(new QSpacerItem(Titelbreite(box.windowTitle()), 0), raster->rowCount(), 0,
+                        1, raster->columnCount());
+    }
 }
 
 } // namespace
@@ -51,6 +62,7 @@ void Meldung::Information(QWidget* parent, const QString& text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
+    Titelraum(box);
     box.exec();
 }
 
@@ -65,6 +77,7 @@ QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel
         return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
     QMessageBox box(QMessageBox::Question, titel, text, knoepfe, parent);
+    Titelraum(box);
     const int ergebnis = box.exec();
     // A box closed without a choice answers as Cancel where there is one, else as No.
     if (ergebnis == QMessageBox::Escape || ergebnis == 0) {

@@ -4,6 +4,7 @@
 #include "bausteine.h"
 
 #include "bearbeiten.h"
+#include "fenster.h"
 #include "meldung.h"
 #include "plattform.h"
 
@@ -226,7 +227,7 @@ void TForm7::keyPressEvent(QKeyEvent* ereignis) {
 
 void TForm7::showEvent(QShowEvent* ereignis) {
     if (const QScreen* bildschirm = screen()) {
-        move(bildschirm->availableGeometry().center() - rect().center());
+        Zentrieren(this, bildschirm->availableGeometry());
     }
     QDialog::showEvent(ereignis);
 }
