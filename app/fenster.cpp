@@ -42,9 +42,15 @@ QMargins Rahmen(const QWidget* fenster) {
 void Zentrieren(QWidget* fenster, const QRect& bereich) {
     const QMargins rahmen = Rahmen(fenster);
     const QSize aussen = fenster->size().grownBy(rahmen);
-    // move() places the frame's top-left corner.
-    fenster->move(bereich.topLeft() + QPoint((bereich.width() - aussen.width()) / 2,
-                                             (bereich.height() - aussen.height()) / 2));
+    const QPoint ecke = bereich.topLeft() + QPoint((bereich.width() - aussen.width()) / 2,
+                                                   (bereich.height() - aussen.height()) / 2);
+    // The client area is placed: move() would count the frame only once Qt knows it, so a
+    // window would stand lower from its second showing on.
+    fenster->setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), fenster->size()));
+}
+
+QRect Rahmenrechteck(const QWidget* fenster) {
+    return fenster->geometry().marginsAdded(Rahmen(fenster));
 }
 
 int Titelbreite(const QString& titel) {
@@ -55,18 +61,19 @@ int Titelbreite(const QString& titel) {
 
 void FenstertitelSetzen(QWidget* fenster, const QString& titel) {
     fenster->setWindowTitle(titel);
-    // Qt hands the window manager the program's name in place of an empty caption; on X11
-    // the caption properties are emptied behind it.
+    // Qt hands the window manager the program's name in place of an empty caption, and a
+    // window manager may show a name of its own for one ("Unnamed Window" in openbox). On
+    // X11 the caption properties get a single blank behind Qt's back: it shows no glyph.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* anzeige = x11 ? x11->display() : nullptr;
     if (!titel.isEmpty() || !anzeige || !fenster->windowHandle()) {
         return;
     }
     const auto id = static_cast<Window>(fenster->winId());
-    const unsigned char nichts[] = "";
+    const unsigned char leer[] = " ";
     XChangeProperty(anzeige, id, XInternAtom(anzeige, "_NET_WM_NAME", False),
-                    XInternAtom(anzeige, "UTF8_STRING", False), 8, PropModeReplace, nichts, 0);
-    XChangeProperty(anzeige, id, XA_WM_NAME, XA_STRING, 8, PropModeReplace, nichts, 0);
+                    XInternAtom(anzeige, "UTF8_STRING", False), 8, PropModeReplace, leer, 1);
+    XChangeProperty(anzeige, id, XA_WM_NAME, XA_STRING, 8, PropModeReplace, leer, 1);
     XFlush(anzeige);
 }
 

@@ -94,9 +94,13 @@ void Fett(QLabel* label, const QColor& farbe) {
     Fett(label);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, farbe);
-    p.setColor(QPalette::Window, kFlaeche);
+    // On the light faces of a usual palette the colour reads as it is; only a dark palette
+    // needs the light face behind it.
+    if (p.color(QPalette::Window).lightnessF() < 0.5) {
+        p.setColor(QPalette::Window, kFlaeche);
+        label->setAutoFillBackground(true);
+    }
     label->setPalette(p);
-    label->setAutoFillBackground(true);
 }
 
 // Read-only fields have the button face behind their text.

@@ -85,6 +85,8 @@ void TForm7::Fensteraufbau() {
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List->setShowGrid(false);
+    // Tab leaves the table for the buttons instead of walking its cells.
+    List->setTabKeyNavigation(false);
     List->setWordWrap(false);
     // A hit is scrolled to by pixels, so that it stands 50 pixels below the top.
     List->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
