@@ -80,8 +80,8 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int
     return label;
 }
 
-// A text in a fixed colour stands on a fixed light face, so that a dark desktop palette
-// cannot take its contrast away.
+// The light face under a text in a fixed colour, so that a dark desktop palette cannot take
+// its contrast away.
 const QColor kFlaeche(240, 240, 240);
 
 void Fett(QLabel* label) {
