@@ -18,6 +18,8 @@ bool Substitute(QPlainTextEdit* feld, const QString& zeichen, const Ersatztexte&
         return false;
     }
     feld->textCursor().insertText(AusCp1252(*ersatz));
+    // The inserted text must not end up out of sight in a long entry.
+    feld->ensureCursorVisible();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "dateiwahl.h"
 #include "einstellungsdialog.h"
 #include "ersetzung.h"
+#include "fenster.h"
 #include "hilfehinweis.h"
 #include "hintergrund.h"
 #include "hinzufuegen.h"
@@ -34,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -60,6 +62,10 @@ constexpr int kBreite = 674;
 constexpr int kHoehe = 563;
 constexpr int kLeisteHoehe = 57;
 constexpr int kStatusHoehe = 25;
+// The query fields' columns. The solution field is as wide as "Doch richtig (R)" below it,
+// and the three fields end flush with the level bar.
+constexpr int kSpalte[3] = {16, 224, 432};
+constexpr int kFeldBreite[3] = {201, 201, 209};
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int x, int y,
                      int breite = 0) {
@@ -74,12 +80,26 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int
     return label;
 }
 
-void Fett(QLabel* label, const QColor& farbe = Qt::black) {
+// The light face under a text in a fixed colour, so that a dark desktop palette cannot take
+// its contrast away.
+const QColor kFlaeche(240, 240, 240);
+
+void Fett(QLabel* label) {
     QFont schrift = label->font();
     schrift.setBold(true);
     label->setFont(schrift);
+}
+
+void Fett(QLabel* label, const QColor& farbe) {
+    Fett(label);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, farbe);
+    // On the light faces of a usual palette the colour reads as it is; only a dark palette
+    // needs the light face behind it.
+    if (p.color(QPalette::Window).lightnessF() < 0.5) {
+        p.setColor(QPalette::Window, kFlaeche);
+        label->setAutoFillBackground(true);
+    }
     label->setPalette(p);
 }
 
@@ -99,8 +119,10 @@ void Textfarbe(QPlainTextEdit* feld, const QColor& farbe) {
 } // namespace
 
 TForm1::TForm1(const QStringList& argumente, QWidget* parent)
-    : QMainWindow(parent), Historie(4, PfadBytes(ProgrammDatei(QStringLiteral("history.ini")))),
-      zufall_(Uhrsaat()) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      Historie(4, PfadBytes(ProgrammDatei(QStringLiteral("history.ini")))), zufall_(Uhrsaat()) {
     InitRessourcen();
     setObjectName(QStringLiteral("Form1"));
     QFont schrift(QStringLiteral("Arial"));
@@ -156,6 +178,8 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     FormCreate(argumente);
     FensterErzeugen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    Zentrieren(this, screen()->availableGeometry());
     Timer3Timer();
 }
 
@@ -329,33 +353,33 @@ void TForm1::AbfragebereichAufbauen() {
     Abfragebereich->setObjectName(QStringLiteral("GroupBox1"));
     Abfragebereich->setGeometry(8, kLeisteHoehe + 6, 658, 232);
 
-    constexpr int kFeldBreite = 201;
-    constexpr int kSpalte[3] = {16, 228, 440};
-    const auto feld = [this](const char* name, int x) {
+    const auto feld = [this](const char* name, int spalte) {
         auto* memo = new QPlainTextEdit(Abfragebereich);
         memo->setObjectName(QString::fromLatin1(name));
-        memo->setGeometry(x, 38, kFeldBreite, 104);
+        memo->setGeometry(kSpalte[spalte], 38, kFeldBreite[spalte], 104);
         memo->setTabChangesFocus(true);
         return memo;
     };
     Beschriftung(Abfragebereich, "Label3", QStringLiteral("Gefragte Vokabel:"), kSpalte[0], 18);
-    Memo1 = feld("Memo1", kSpalte[0]);
+    Memo1 = feld("Memo1", 0);
     Beschriftung(Abfragebereich, "Label5", QStringLiteral("Eingabe:"), kSpalte[1], 18);
     Label6 = Beschriftung(Abfragebereich, "Label6", QStringLiteral("Falsch!"), kSpalte[1] + 70, 18);
     Fett(Label6, QColor(255, 0, 0));
     Label6->adjustSize();
-    Memo2 = feld("Memo2", kSpalte[1]);
+    Memo2 = feld("Memo2", 1);
     Beschriftung(Abfragebereich, "Label4", QStringLiteral("Lösung:"), kSpalte[2], 18);
     Label7 = Beschriftung(Abfragebereich, "Label7", QStringLiteral("Richtig wäre gewesen..."),
-                          kSpalte[2] + 60, 18);
+                          kSpalte[2], 18);
     Fett(Label7, QColor(0, 128, 0));
     Label7->adjustSize();
-    Memo3 = feld("Memo3", kSpalte[2]);
+    Label7->move(kSpalte[2] + kFeldBreite[2] - Label7->width(), 18);
+    Memo3 = feld("Memo3", 2);
     for (QPlainTextEdit* leseFeld : {Memo1, Memo3}) {
         leseFeld->setReadOnly(true);
         leseFeld->setFocusPolicy(Qt::NoFocus);
-        Hintergrund(leseFeld, leseFeld->palette().color(QPalette::Button));
     }
+    Hintergrund(Memo1, Memo1->palette().color(QPalette::Button));
+    Hintergrund(Memo3, kFlaeche);
     Label6->hide();
     Label7->hide();
 
@@ -370,16 +394,17 @@ void TForm1::AbfragebereichAufbauen() {
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    Button1 =
-        knopf("Button1", QStringLiteral("Eingabe selbst überprüfen (F9)"), kSpalte[0], kFeldBreite);
+    Button1 = knopf("Button1", QStringLiteral("Eingabe selbst überprüfen (F9)"), kSpalte[0],
+                    kFeldBreite[0]);
     Button1->setStatusTip(
         QStringLiteral("Bestätigen Sie hier Ihre eingaben (auch über ENTER-Taste)"));
     Button2 = knopf("Button2", QStringLiteral("Eingabe autom. überprüfen (F10)"), kSpalte[1],
-                    kFeldBreite);
+                    kFeldBreite[1]);
     Rbutton = knopf("Rbutton", QStringLiteral("Richtig (R)"), kSpalte[2], 100);
     Rbutton->setIcon(QIcon(QStringLiteral(":/icons/richtig.png")));
     Rbutton->setStatusTip(QStringLiteral("Antwort als richtig markieren"));
-    Fbutton = knopf("Fbutton", QStringLiteral("Falsch (F)"), kSpalte[2] + 109, 100);
+    Fbutton =
+        knopf("Fbutton", QStringLiteral("Falsch (F)"), kSpalte[2] + kFeldBreite[2] - 100, 100);
     Fbutton->setIcon(QIcon(QStringLiteral(":/icons/falsch.png")));
     Fbutton->setStatusTip(QStringLiteral("Antwort als falsch festlegen"));
     Rbutton->setEnabled(false);
@@ -678,7 +703,7 @@ void TForm1::SichernUnter(bool alsNeu) {
                                             : QStringLiteral("Fehler beim Speichern der Datei"));
         Kartei.Dateipfad = kKeineDatei;
         if (!alsNeu) {
-            setWindowTitle(QString());
+            FenstertitelSetzen(this, QString());
         }
         return;
     }
@@ -746,7 +771,7 @@ void TForm1::TastenUmschalten(bool an) {
 
 void TForm1::Eingabefeld(bool bearbeitbar) {
     Memo2->setReadOnly(!bearbeitbar);
-    Hintergrund(Memo2, bearbeitbar ? QColor(Qt::white) : palette().color(QPalette::Button));
+    Hintergrund(Memo2, bearbeitbar ? QColor(Qt::white) : kFlaeche);
 }
 
 void TForm1::FeldZeigen(QPlainTextEdit* feld, const std::string& text) {

@@ -1,8 +1,12 @@
 // Message boxes with a test hook.
 #include "meldung.h"
 
+#include "fenster.h"
+
 #include <QApplication>
+#include <QGridLayout>
 #include <QList>
+#include <QScreen>
 
 namespace lexidor {
 namespace {
@@ -16,6 +20,28 @@ bool& ImTest() {
     static bool an = false;
     return an;
 }
+
+// A message box that makes room for its caption, not only for its text, and stands in the
+// middle of its window even while the window manager has not yet told Qt that window's frame.
+class Meldungsfenster final : public QMessageBox {
+public:
+    Meldungsfenster(Icon symbol, const QString& titel, const QString& text, StandardButtons knoepfe,
+                    QWidget* parent)
+        : QMessageBox(symbol, titel, text, knoepfe, parent) {
+        if (auto* raster = qobject_cast<QGridLayout*>(layout())) {
+            raster->addItem(new QSpacerItem(Titelbreite(titel), 0), raster->rowCount(), 0, 1,
+                            raster->columnCount());
+        }
+    }
+
+protected:
+    void showEvent(QShowEvent* ereignis) override {
+        QMessageBox::showEvent(ereignis);
+        const QWidget* ueber = parentWidget() ? parentWidget()->window() : nullptr;
+        Zentrieren(this, ueber && ueber->isVisible() ? Rahmenrechteck(ueber)
+                                                     : screen()->availableGeometry());
+    }
+};
 
 } // namespace
 
@@ -50,7 +76,7 @@ void Meldung::Information(QWidget* parent, const QString& text) {
     if (ImTest()) {
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
+    Meldungsfenster box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -64,7 +90,7 @@ QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel
     if (ImTest()) {
         return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
-    QMessageBox box(QMessageBox::Question, titel, text, knoepfe, parent);
+    Meldungsfenster box(QMessageBox::Question, titel, text, knoepfe, parent);
     const int ergebnis = box.exec();
     // A box closed without a choice answers as Cancel where there is one, else as No.
     if (ergebnis == QMessageBox::Escape || ergebnis == 0) {

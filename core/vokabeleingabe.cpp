@@ -32,7 +32,11 @@ std::string Ersetzen(std::string_view text, std::string_view alt, std::string_vi
 }
 
 // One field's text as a card side, or the character that stops it.
-std::optional<std::string> Seite(std::string_view feld, std::string& fremdzeichen) {
+std::optional<std::string> Seite(std::string_view feld, const Vorlage* vorher,
+                                 std::string& fremdzeichen) {
+    if (vorher && feld == vorher->gezeigt) {
+        return vorher->gespeichert;
+    }
     Cp1252Kodierung k = Utf8NachCp1252(feld);
     if (!k.ok()) {
         fremdzeichen = *k.fremdzeichen;
@@ -41,10 +45,12 @@ std::optional<std::string> Seite(std::string_view feld, std::string& fremdzeiche
     return UmbruecheKodieren(Ersetzen(k.text, "\n", "\r\n"));
 }
 
-Eingabeergebnis Vokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte) {
+Eingabeergebnis Vokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte,
+                        const Vorlage* deutschVorher = nullptr,
+                        const Vorlage* fremdVorher = nullptr) {
     Eingabeergebnis e;
-    auto d = Seite(deutsch, e.fremdzeichen);
-    auto f = d ? Seite(fremd, e.fremdzeichen) : std::nullopt;
+    auto d = Seite(deutsch, deutschVorher, e.fremdzeichen);
+    auto f = d ? Seite(fremd, fremdVorher, e.fremdzeichen) : std::nullopt;
     if (!f) {
         e.ergebnis = Eingabe::Fremdzeichen;
         return e;
@@ -76,9 +82,10 @@ Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
 }
 
 Eingabeergebnis VokabelAendern(TKartei& kartei, TPosInfo bearb, std::string_view deutsch,
-                               std::string_view fremd) {
+                               std::string_view fremd, const Vorlage& deutschVorher,
+                               const Vorlage& fremdVorher) {
     TVokabel karte;
-    Eingabeergebnis e = Vokabel(deutsch, fremd, karte);
+    Eingabeergebnis e = Vokabel(deutsch, fremd, karte, &deutschVorher, &fremdVorher);
     if (e.ergebnis != Eingabe::Ok) {
         return e;
     }

@@ -28,9 +28,19 @@ struct Eingabeergebnis {
 // stored as typed, untrimmed, with each line break as the Windows "¾¼".
 Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
                                    std::string_view fremd);
-// Replaces the card at bearb (when its compartment is 1..6) by one with an empty Zusatz.
+// A side as the edit dialog received it: the bytes the card held, and the field text they
+// became (UTF-8, as the field shows it right after filling).
+struct Vorlage {
+    std::string gespeichert;
+    std::string gezeigt;
+};
+
+// Replaces the card at bearb (when its compartment is 1..6) by one with an empty Zusatz. A
+// side whose field still shows what it showed after filling is stored exactly as it was: the
+// field's line breaks cannot tell a bare "¼" or "¾" from a Windows "¾¼".
 Eingabeergebnis VokabelAendern(TKartei& kartei, TPosInfo bearb, std::string_view deutsch,
-                               std::string_view fremd);
+                               std::string_view fremd, const Vorlage& deutschVorher,
+                               const Vorlage& fremdVorher);
 
 // A field's UTF-8 text with every "¼" and "¾" turned into the field's own line break; a
 // Windows "¾¼" becomes one line break.

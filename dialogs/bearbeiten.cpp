@@ -65,6 +65,8 @@ void TForm6::Fuellen(std::string_view deutsch, std::string_view fremd, TPosInfo 
     // The fields turn the stored line breaks into their own as the text arrives.
     Memo1->setPlainText(AusCp1252(deutsch));
     Memo2->setPlainText(AusCp1252(fremd));
+    deutschVorher_ = {std::string(deutsch), Memo1->toPlainText().toStdString()};
+    fremdVorher_ = {std::string(fremd), Memo2->toPlainText().toStdString()};
     Panel1->setText(QStringLiteral("Stufe %1").arg(bearb.Stufe));
 }
 
@@ -89,8 +91,9 @@ void TForm6::FormActivate() {
 }
 
 void TForm6::JvBitBtn1Click() {
-    const Eingabeergebnis e = VokabelAendern(kartei_, bearb_, Memo1->toPlainText().toStdString(),
-                                             Memo2->toPlainText().toStdString());
+    const Eingabeergebnis e =
+        VokabelAendern(kartei_, bearb_, Memo1->toPlainText().toStdString(),
+                       Memo2->toPlainText().toStdString(), deutschVorher_, fremdVorher_);
     if (e.ergebnis != Eingabe::Ok) {
         EingabeAbgelehntMelden(this, e);
         return;

@@ -3,6 +3,7 @@
 
 #include "kartei.h"
 #include "sonderzeichen.h"
+#include "vokabeleingabe.h"
 
 #include <QDialog>
 #include <string_view>
@@ -37,6 +38,10 @@ private:
 
     lexidor::TKartei& kartei_;
     lexidor::TPosInfo bearb_;
+    // What the card held and what the fields showed of it, so that OK keeps a side the user
+    // did not edit as it was.
+    lexidor::Vorlage deutschVorher_;
+    lexidor::Vorlage fremdVorher_;
 
     QPlainTextEdit* Memo1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;

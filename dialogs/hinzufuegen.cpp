@@ -13,8 +13,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace lexidor;
+
+namespace {
+const QString kNichtHinzugefuegt =
+    QStringLiteral("Vokabel wurde nicht hinzugefügt, Eingabefelder leer");
+} // namespace
 
 TForm5::TForm5(TKartei& kartei, TEinstellungen& einstellungen, const Ersatztexte& ersatztexte,
                QWidget* parent)
@@ -24,7 +30,7 @@ TForm5::TForm5(TKartei& kartei, TEinstellungen& einstellungen, const Ersatztexte
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Vokabeln hinzufügen..."));
     Aufbauen(ersatztexte);
-    setFixedSize(560, 270);
+    setFixedSize(std::max(560, sizeHint().width()), 270);
 }
 
 void TForm5::Aufbauen(const Ersatztexte& ersatztexte) {
@@ -42,6 +48,9 @@ void TForm5::Aufbauen(const Ersatztexte& ersatztexte) {
     Panel1 = new QLabel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The longer of the two outcomes must be readable whole.
+    Panel1->setMinimumWidth(Panel1->fontMetrics().horizontalAdvance(kNichtHinzugefuegt) +
+                            2 * Panel1->frameWidth() + 8);
     Button1 = Knopf("Button1", QStringLiteral("Hinzufügen (F10)"), this);
     Button1->setFocusPolicy(Qt::ClickFocus);
     Button1->setDefault(true);
@@ -102,7 +111,7 @@ void TForm5::Button1Click() {
                                                   "erreicht wurde"));
         return;
     case Eingabe::Leer:
-        Panel1->setText(QStringLiteral("Vokabel wurde nicht hinzugefügt, Eingabefelder leer"));
+        Panel1->setText(kNichtHinzugefuegt);
         Leeren();
         return;
     case Eingabe::Markerzeile:

@@ -67,6 +67,10 @@ QWidget* TForm4::VerlaufAufbauen() {
     rahmen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     rahmen->setFixedSize(713, 241);
     auto* verlauf = new Verlaufspanel(rahmen, QColor(166, 202, 240), QColor(255, 251, 240));
+    // The gradient's colours are fixed, so is the colour of the text on it.
+    QPalette schwarz = verlauf->palette();
+    schwarz.setColor(QPalette::WindowText, Qt::black);
+    verlauf->setPalette(schwarz);
     auto* rand = new QVBoxLayout(rahmen);
     rand->setContentsMargins(2, 2, 2, 2);
     rand->addWidget(verlauf);

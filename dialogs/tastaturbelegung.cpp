@@ -33,7 +33,10 @@ TForm8::TForm8(Ersatztexte& ersatztexte, TForm9& picker, QWidget* parent)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setReadOnly(true);
     Panel1->setFocusPolicy(Qt::NoFocus);
-    Panel1->setBackgroundRole(QPalette::Window);
+    // Read-only and greyed: the button face behind the text, as on a button.
+    QPalette grau = Panel1->palette();
+    grau.setColor(QPalette::Base, grau.color(QPalette::Button));
+    Panel1->setPalette(grau);
     raster->addWidget(Panel1, 1, 1);
     auto* Button10 = new QPushButton(QStringLiteral("Ändern..."), this);
     Button10->setObjectName(QStringLiteral("Button10"));

@@ -4,6 +4,7 @@
 #include "bausteine.h"
 
 #include "bearbeiten.h"
+#include "fenster.h"
 #include "meldung.h"
 #include "plattform.h"
 
@@ -84,6 +85,8 @@ void TForm7::Fensteraufbau() {
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List->setShowGrid(false);
+    // Tab leaves the table for the buttons instead of walking its cells.
+    List->setTabKeyNavigation(false);
     List->setWordWrap(false);
     // A hit is scrolled to by pixels, so that it stands 50 pixels below the top.
     List->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -226,7 +229,7 @@ void TForm7::keyPressEvent(QKeyEvent* ereignis) {
 
 void TForm7::showEvent(QShowEvent* ereignis) {
     if (const QScreen* bildschirm = screen()) {
-        move(bildschirm->availableGeometry().center() - rect().center());
+        Zentrieren(this, bildschirm->availableGeometry());
     }
     QDialog::showEvent(ereignis);
 }

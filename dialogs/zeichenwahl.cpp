@@ -3,6 +3,7 @@
 
 #include "bausteine.h"
 
+#include "fenster.h"
 #include "meldung.h"
 #include "plattform.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace lexidor;
 
@@ -50,6 +52,7 @@ TForm9::TForm9(QWidget* parent)
         raster->addWidget(knopf, i / 4, i % 4);
     }
     spalte->addLayout(raster);
+    spalte->setAlignment(raster, Qt::AlignHCenter);
     auto* zeile = new QHBoxLayout;
     auto* BitBtn2 = Knopf("BitBtn2", QStringLiteral("Abbrechen"), this);
     BitBtn2->setIcon(QIcon(QStringLiteral(":/icons/falsch.png")));
@@ -66,6 +69,8 @@ TForm9::TForm9(QWidget* parent)
 }
 
 TForm9::Ende TForm9::Zeigen(const QString& text) {
+    // The caption names the key and is set before each showing; it must be readable whole.
+    setFixedSize(std::max(sizeHint().width(), Titelbreite(windowTitle())), sizeHint().height());
     Edit1->setText(text);
     Edit1->setFocus();
     switch (exec()) {

@@ -40,7 +40,7 @@ TEST(VokabelHinzufuegen, RefusesWhatTheFileCouldNotHoldAndAddsNothing) {
 TEST(VokabelAendern, WithoutACompartmentOnlyMarksTheBoxChanged) {
     TKartei k;
     k.Fach[1].Add(Karte("a", "b", "z"));
-    EXPECT_EQ(VokabelAendern(k, {0, 0}, "x", "y").ergebnis, Eingabe::Ok);
+    EXPECT_EQ(VokabelAendern(k, {0, 0}, "x", "y", {}, {}).ergebnis, Eingabe::Ok);
     EXPECT_EQ(k.Fach[1].Get(0), Karte("a", "b", "z"));
     EXPECT_FALSE(k.Gesichert);
 }
@@ -48,10 +48,35 @@ TEST(VokabelAendern, WithoutACompartmentOnlyMarksTheBoxChanged) {
 TEST(VokabelAendern, RefusedTextLeavesCardAndSavedFlag) {
     TKartei k;
     k.Fach[2].Add(Karte("a", "b", "z"));
-    EXPECT_EQ(VokabelAendern(k, {2, 0}, "-----", "b").ergebnis, Eingabe::Markerzeile);
-    EXPECT_EQ(VokabelAendern(k, {2, 0}, "a", "\xE2\x82\xAC\xC5\x91").fremdzeichen, "\xC5\x91");
+    EXPECT_EQ(VokabelAendern(k, {2, 0}, "-----", "b", {}, {}).ergebnis, Eingabe::Markerzeile);
+    EXPECT_EQ(VokabelAendern(k, {2, 0}, "a", "\xE2\x82\xAC\xC5\x91", {}, {}).fremdzeichen,
+              "\xC5\x91");
     EXPECT_EQ(k.Fach[2].Get(0), Karte("a", "b", "z"));
     EXPECT_TRUE(k.Gesichert);
+}
+
+// The field shows a bare "\xBC", a bare "\xBE" and "\xBE\xBC" alike as one line break.
+TEST(VokabelAendern, KeepsAnUneditedSideByteForByte) {
+    TKartei k;
+    k.Fach[3].Add(Karte("\xBC",
+                        "a\xBE"
+                        "b",
+                        "z"));
+    const Vorlage deutsch{"\xBC", "\n"};
+    const Vorlage fremd{"a\xBE"
+                        "b",
+                        "a\nb"};
+    ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nb", deutsch, fremd).ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[3].Get(0), Karte("\xBC",
+                                      "a\xBE"
+                                      "b",
+                                      ""));
+    // An edited side is stored as the field holds it; the other one stays as it was.
+    ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nbc", deutsch, fremd).ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[3].Get(0), Karte("\xBC",
+                                      "a\xBE\xBC"
+                                      "bc",
+                                      ""));
 }
 
 TEST(UmbruecheImFeld, TurnsEncodedBreaksIntoFieldLines) {

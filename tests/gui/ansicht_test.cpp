@@ -1,0 +1,254 @@
+// What the user sees of the windows: sides of an edited card kept as they were, the caret in
+// view after a replacement, readable fixed colours under a dark palette, the empty caption,
+// and texts and buttons that fit their places.
+#include "bearbeiten.h"
+#include "fenster.h"
+#include "hauptfenster_hilfen.h"
+#include "hinzufuegen.h"
+#include "stufenbarflaeche.h"
+#include "tastaturbelegung.h"
+#include "zeichenwahl.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <cmath>
+
+namespace lexidor::test {
+namespace {
+
+QPlainTextEdit* Memo(QWidget* fenster, const char* name) {
+    return fenster->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+}
+
+void Zeigen(QWidget* fenster) {
+    fenster->show();
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+}
+
+// The key "1" inserts a text that wraps over several lines.
+Ersatztexte LangeErsetzung() {
+    Ersatztexte texte = ErsatztexteLeer();
+    texte[0] = std::string(300, 'x');
+    return texte;
+}
+
+// A long entry with the caret at its end, then the mapped key: the caret must stay in view.
+void CaretBleibtSichtbar(QPlainTextEdit* feld) {
+    feld->setFocus();
+    feld->setPlainText(QString(QStringLiteral("Zeile\n")).repeated(30));
+    feld->moveCursor(QTextCursor::End);
+    feld->ensureCursorVisible();
+    Tippen(feld, QStringLiteral("1"));
+    ASSERT_TRUE(feld->toPlainText().endsWith(QString(300, u'x')))
+        << feld->objectName().toStdString();
+    EXPECT_TRUE(feld->viewport()->rect().contains(feld->cursorRect()))
+        << feld->objectName().toStdString();
+}
+
+// WCAG contrast ratio; 3 is the least for bold and large text.
+double Kontrast(const QColor& a, const QColor& b) {
+    const auto leuchtdichte = [](const QColor& c) {
+        const auto kanal = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+    };
+    const double hell = std::max(leuchtdichte(a), leuchtdichte(b));
+    const double dunkel = std::min(leuchtdichte(a), leuchtdichte(b));
+    return (hell + 0.05) / (dunkel + 0.05);
+}
+
+// The face a label's text stands on: its own when it fills it, else its parent's.
+QColor Flaeche(const QWidget* w) {
+    while (w->parentWidget() && !w->autoFillBackground()) {
+        w = w->parentWidget();
+    }
+    return w->palette().color(QPalette::Window);
+}
+
+double LabelKontrast(QWidget* fenster, const char* name) {
+    auto* label = fenster->findChild<QLabel*>(QString::fromLatin1(name));
+    return Kontrast(label->palette().color(QPalette::WindowText), Flaeche(label));
+}
+
+double FeldKontrast(QWidget* fenster, const char* name) {
+    const QPalette p = Memo(fenster, name)->palette();
+    return Kontrast(p.color(QPalette::Text), p.color(QPalette::Base));
+}
+
+QPalette DunklePalette() {
+    QPalette p;
+    const QColor dunkel(53, 53, 53);
+    const QColor hell(230, 230, 230);
+    for (const auto rolle :
+         {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::AlternateBase}) {
+        p.setColor(rolle, dunkel);
+    }
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(rolle, hell);
+    }
+    return p;
+}
+
+// For a person to look at: LEXIDOR_BILDER names a folder for pictures of the window.
+void Bild(QWidget* fenster, const QString& name) {
+    const QString ordner = qEnvironmentVariable("LEXIDOR_BILDER");
+    if (!ordner.isEmpty() && QDir().mkpath(ordner)) {
+        fenster->grab().save(ordner + u'/' + name + QStringLiteral(".png"));
+    }
+}
+
+class AnsichtTest : public HauptfensterTest {
+protected:
+    void TearDown() override {
+        form.reset();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        HauptfensterTest::TearDown();
+    }
+    // A rejected answer: input, solution and both labels in their fixed colours.
+    void Abgelehnt() {
+        Starten();
+        Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}, {1, "Baum", "tree"}}));
+        Antworten(QStringLiteral("falsch"));
+        Taste(Qt::Key_F10);
+        form->Timer3Timer(); // the tick that hides the start panel
+        ASSERT_TRUE(Teil<QLabel>("Label7")->isVisible());
+    }
+};
+
+TEST_F(AnsichtTest, EditDialogKeepsSidesTheUserDidNotEditAsTheyWere) {
+    TKartei kartei;
+    kartei.Fach[2].Add({"\xBC", "\xBE", "z", true});
+    kartei.Fach[2].Add({"a\xA0"
+                        "b",
+                        "x\xBC\xBEy", "", true});
+    const Ersatztexte ersatz = ErsatztexteLeer();
+    TForm6 dialog(kartei, ersatz, nullptr);
+    Zeigen(&dialog);
+    dialog.Fuellen(kartei.Fach[2].Deutsch(0), kartei.Fach[2].Fremd(0), {2, 0});
+    dialog.JvBitBtn1Click();
+    EXPECT_EQ(kartei.Fach[2].Get(0), (TVokabel{"\xBC", "\xBE", "", true}));
+
+    // The other side edited: the untouched German side keeps its non-breaking space.
+    Zeigen(&dialog);
+    dialog.Fuellen(kartei.Fach[2].Deutsch(1), kartei.Fach[2].Fremd(1), {2, 1});
+    Memo(&dialog, "Memo2")->moveCursor(QTextCursor::End);
+    Tippen(Memo(&dialog, "Memo2"), QStringLiteral("z"));
+    dialog.JvBitBtn1Click();
+    EXPECT_EQ(kartei.Fach[2].Get(1), (TVokabel{"a\xA0"
+                                               "b",
+                                               "x\xBE\xBC\xBE\xBCyz", "", true}));
+}
+
+TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
+    Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(LangeErsetzung()));
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
+    CaretBleibtSichtbar(Teil<QPlainTextEdit>("Memo2"));
+
+    TKartei kartei;
+    kartei.Geoeffnet = true;
+    kartei.Fach[1].Add({"Haus", "house", "", true});
+    TEinstellungen einstellungen;
+    const Ersatztexte ersatz = LangeErsetzung();
+    TForm5 hinzufuegen(kartei, einstellungen, ersatz, nullptr);
+    Zeigen(&hinzufuegen);
+    TForm6 bearbeiten(kartei, ersatz, nullptr);
+    Zeigen(&bearbeiten);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&hinzufuegen, &bearbeiten}) {
+        CaretBleibtSichtbar(Memo(dialog, "Memo1"));
+        CaretBleibtSichtbar(Memo(dialog, "Memo2"));
+    }
+}
+
+TEST_F(AnsichtTest, FixedColoursStayReadableUnderADarkPalette) {
+    QApplication::setPalette(DunklePalette());
+    Abgelehnt();
+    Bild(form.get(), QStringLiteral("dunkel-abgelehnt"));
+    for (const char* feld : {"Memo2", "Memo3"}) {
+        EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
+    }
+    for (const char* label : {"Label6", "Label7", "Labr", "Labf", "Label8", "labgesamt"}) {
+        EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
+    }
+    // Texts without a fixed colour follow the palette: light on dark.
+    EXPECT_EQ(Teil<QLabel>("Label8")->palette().color(QPalette::WindowText), QColor(230, 230, 230));
+    EXPECT_EQ(Memo(form.get(), "Memo1")->palette().color(QPalette::Base), QColor(53, 53, 53));
+
+    Taste(Qt::Key_F10); // on to the next card, then its solution with F9
+    Taste(Qt::Key_F9);
+    Bild(form.get(), QStringLiteral("dunkel-aufgedeckt"));
+    for (const char* feld : {"Memo2", "Memo3"}) {
+        EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
+    }
+}
+
+TEST_F(AnsichtTest, FixedColoursNeedNoFaceOfTheirOwnUnderALightPalette) {
+    Abgelehnt();
+    for (const char* label : {"Label6", "Label7", "Labr", "Labf"}) {
+        EXPECT_FALSE(Teil<QLabel>(label)->autoFillBackground()) << label;
+        EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
+    }
+}
+
+TEST_F(AnsichtTest, TheCaptionStaysEmptyAfterAFailedSaveAs) {
+    Starten();
+    form->Neu1Click();
+    ASSERT_TRUE(QDir().mkpath(Pfad(QStringLiteral("ordner.vkd"))));
+    Dateiwahl::NaechsteAntwort(Pfad(QStringLiteral("ordner")));
+    form->Speichernunter1Click();
+    EXPECT_TRUE(form->windowTitle().isEmpty());
+    EXPECT_TRUE(form->windowHandle()->title().isEmpty());
+}
+
+TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {
+    Abgelehnt();
+    const int rechts = Memo(form.get(), "Memo3")->geometry().right();
+    EXPECT_EQ(Teil<QWidget>("PaintBox1")->geometry().right(), rechts);
+    EXPECT_EQ(Teil<QPushButton>("Rbutton")->geometry().right(), rechts);
+    EXPECT_EQ(Teil<QPushButton>("Rbutton")->width(), 209);
+    EXPECT_EQ(Teil<QLabel>("Label7")->geometry().right(), rechts);
+    EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
+    EXPECT_EQ(Memo(form.get(), "Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
+    Taste(Qt::Key_F10);
+    Taste(Qt::Key_F9);
+    EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
+    EXPECT_EQ(Teil<QPushButton>("Rbutton")->width(), 100);
+}
+
+TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
+    TKartei kartei;
+    kartei.Geoeffnet = true;
+    TEinstellungen einstellungen;
+    const Ersatztexte ersatz = ErsatztexteLeer();
+    TForm5 hinzufuegen(kartei, einstellungen, ersatz, nullptr);
+    Zeigen(&hinzufuegen);
+    hinzufuegen.Button1Click(); // both fields empty: the refusal
+    auto* status = hinzufuegen.findChild<QLabel*>(QStringLiteral("Panel1"));
+    EXPECT_GE(status->contentsRect().width(),
+              status->fontMetrics().horizontalAdvance(status->text()));
+
+    TForm9 picker(nullptr);
+    picker.setWindowTitle(QStringLiteral("Die Taste 1 wird ersetzt durch..."));
+    ModalBedienen([](QWidget* modal) {
+        EXPECT_GE(modal->width(), Titelbreite(modal->windowTitle()));
+        modal->close();
+    });
+    picker.Zeigen(QStringLiteral("(Nichts)"));
+}
+
+TEST_F(AnsichtTest, MappingPanelIsGreyedLikeAButtonFace) {
+    Ersatztexte ersatz = ErsatztexteLeer();
+    TForm9 picker(nullptr);
+    TForm8 dialog(ersatz, picker, nullptr);
+    auto* panel = dialog.findChild<QLineEdit*>(QStringLiteral("Panel1"));
+    EXPECT_TRUE(panel->isReadOnly());
+    EXPECT_EQ(panel->palette().color(QPalette::Base), panel->palette().color(QPalette::Button));
+}
+
+} // namespace
+} // namespace lexidor::test
