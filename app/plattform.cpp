@@ -4,14 +4,20 @@
 #include "cp1252.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDate>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <chrono>
 #include <clocale>
 #include <ctime>
 #include <langinfo.h>
+#include <vector>
+
+// Last: Xlib's macros (None, Bool, KeyPress...) would clash with Qt's headers.
+#include <X11/Xlib.h>
 
 namespace lexidor {
 
@@ -126,6 +132,63 @@ std::string PfadBytes(const QString& pfad) {
 
 QString PfadAus(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+namespace {
+// A read or write of this size costs one system call, and the piece stays in the cache while
+// it is taken apart.
+constexpr qint64 kStueck = qint64{1} << 20;
+} // namespace
+
+bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return false;
+    }
+    std::vector<char> puffer(static_cast<std::size_t>(kStueck));
+    for (;;) {
+        const qint64 gelesen = datei.read(puffer.data(), kStueck);
+        if (gelesen <= 0) {
+            return gelesen == 0;
+        }
+        if (!verbraucher(std::string_view(puffer.data(), static_cast<std::size_t>(gelesen)))) {
+            return true;
+        }
+    }
+}
+
+bool DateiStueckweiseSchreiben(const QString& pfad,
+                               const std::function<bool(const Stueckweise&)>& schreiber) {
+    QSaveFile datei(pfad);
+    // Unbuffered: the pieces are large already, another copy would only cost time.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return false;
+    }
+    const bool geschrieben = schreiber([&datei](std::string_view stueck) {
+        const auto laenge = static_cast<qint64>(stueck.size());
+        return datei.write(stueck.data(), laenge) == laenge;
+    });
+    if (!geschrieben) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+Sanduhr::Sanduhr() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    AnzeigeAbschicken();
+}
+
+Sanduhr::~Sanduhr() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void AnzeigeAbschicken() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (Display* anzeige = x11 ? x11->display() : nullptr) {
+        XFlush(anzeige);
+    }
 }
 
 } // namespace lexidor
