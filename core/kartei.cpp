@@ -136,12 +136,20 @@ void TVokList::Shuffle(Zufall& zufall) {
         }
     }
     std::partial_sum(anfang.begin(), anfang.end(), anfang.begin());
-    std::vector<Eintrag> gemischt(n);
-    std::vector<std::size_t> ziel(anfang.begin(), anfang.end() - 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        gemischt[ziel[wahl[i]]++] = eintraege_[i];
+    // Each card is exchanged straight into its bucket, so no second list of entries is
+    // needed beside the first; the places the buckets are filled at move on one by one,
+    // which the cache follows well.
+    std::vector<std::size_t> kopf(anfang.begin(), anfang.end() - 1);
+    for (std::uint32_t b = 0; b < eimer; ++b) {
+        while (kopf[b] < anfang[b + 1]) {
+            const std::uint32_t ziel = wahl[kopf[b]];
+            if (ziel != b) {
+                std::swap(eintraege_[kopf[b]], eintraege_[kopf[ziel]]);
+                std::swap(wahl[kopf[b]], wahl[kopf[ziel]]);
+            }
+            ++kopf[ziel];
+        }
     }
-    eintraege_ = std::move(gemischt);
     for (std::uint32_t b = 0; b < eimer; ++b) {
         FisherYates(eintraege_.data() + anfang[b], anfang[b + 1] - anfang[b], zufall);
     }

@@ -3,23 +3,27 @@
 
 #include "cp1252.h"
 #include "kartei.h"
-#include "wortweise.h"
+
+#include <experimental/simd>
 
 namespace lexidor {
 namespace {
 // How many cards ahead the scan asks for a card's text (see TVokList::Vorausladen).
-constexpr int kVoraus = 8;
+constexpr int kVoraus = 16;
 // The length up to which a side is scanned as a whole: most sides are shorter.
 constexpr std::size_t kFenster = 32;
 static_assert(kFenster + 1 <= TVokList::kNachlauf);
+namespace stdx = std::experimental;
+using Fenster = stdx::fixed_size_simd<unsigned char, kFenster>;
+const Fenster kStellen([](auto i) { return static_cast<unsigned char>(i); });
 
 // The byte itself and the one byte whose lower case it is, if there is one: code page 1252
 // has no third.
-std::pair<char, char> Formen(char klein) {
+std::pair<unsigned char, unsigned char> Formen(char zeichen) {
+    const auto klein = static_cast<unsigned char>(zeichen);
     for (int b = 0; b < 256; ++b) {
-        if (b != static_cast<unsigned char>(klein) &&
-            Klein(static_cast<unsigned char>(b)) == static_cast<unsigned char>(klein)) {
-            return {klein, static_cast<char>(b)};
+        if (b != klein && Klein(static_cast<unsigned char>(b)) == klein) {
+            return {klein, static_cast<unsigned char>(b)};
         }
     }
     return {klein, klein};
@@ -39,15 +43,6 @@ TSuchmuster::TSuchmuster(std::string_view suchtext) : muster_(Kleinschreibung(su
     }
 }
 
-std::uint64_t TSuchmuster::Anfaenge(std::uint64_t wort, std::uint64_t danach) const {
-    using wortweise::Gleich;
-    const std::uint64_t erste = Gleich(wort, erstes_.first) | Gleich(wort, erstes_.second);
-    if (muster_.size() == 1) {
-        return erste;
-    }
-    return erste & (Gleich(danach, zweites_.first) | Gleich(danach, zweites_.second));
-}
-
 bool TSuchmuster::PasstAb(std::string_view seite, std::size_t i) const {
     for (std::size_t j = 1; j < muster_.size(); ++j) {
         if (Klein(static_cast<unsigned char>(seite[i + j])) !=
@@ -58,10 +53,10 @@ bool TSuchmuster::PasstAb(std::string_view seite, std::size_t i) const {
     return true;
 }
 
-// The places where a hit can start are found for a whole short side at once, without a
-// branch that depends on its length: such branches, mispredicted for nearly every one of
-// millions of sides, would take most of the time. The card box lets whole words be read past
-// a side's end (TVokList::kNachlauf); the bytes there do not count.
+// The places where a hit can start are found for a whole short side at once, in vector
+// registers and without a branch that depends on its length: such branches, mispredicted
+// for nearly every one of millions of sides, would take most of the time. The card box lets
+// a window be read past a side's end (TVokList::kNachlauf); the bytes there do not count.
 bool TSuchmuster::SeiteImFach(std::string_view seite) const {
     if (seite.size() < muster_.size()) {
         return false;
@@ -69,23 +64,25 @@ bool TSuchmuster::SeiteImFach(std::string_view seite) const {
     if (seite.size() > kFenster) {
         return Seite(seite);
     }
-    using namespace wortweise;
-    std::uint32_t anfaenge = 0;
-    std::uint32_t enden = 0;
-    for (std::size_t k = 0; k < kFenster; k += 8) {
-        const std::uint64_t wort = Laden(seite.data() + k);
-        anfaenge |= Bits(Anfaenge(wort, Laden(seite.data() + k + 1))) << k;
-        enden |= Bits(Gleich(wort, kKodiertCR)) << k;
+    const auto* daten = reinterpret_cast<const unsigned char*>(seite.data());
+    const Fenster bytes(daten, stdx::element_aligned);
+    const auto laenge = static_cast<unsigned char>(seite.size());
+    const auto letzte = static_cast<unsigned char>(seite.size() - muster_.size());
+    auto anfaenge = ((bytes == erstes_.first) | (bytes == erstes_.second)) & (kStellen <= letzte);
+    if (muster_.size() > 1) {
+        const Fenster danach(daten + 1, stdx::element_aligned);
+        anfaenge &= (danach == zweites_.first) | (danach == zweites_.second);
     }
-    // Places up to the last one a hit can start at, and before the first line's end.
-    const std::size_t letzte = seite.size() - muster_.size();
-    anfaenge &= letzte + 1 >= kFenster ? ~0u : (1u << (letzte + 1)) - 1;
-    enden &= seite.size() >= kFenster ? ~0u : (1u << seite.size()) - 1;
-    anfaenge &= (enden & (0u - enden)) - 1;
-    for (; anfaenge != 0; anfaenge &= anfaenge - 1) {
-        if (PasstAb(seite, static_cast<std::size_t>(std::countr_zero(anfaenge)))) {
+    const auto enden = (bytes == static_cast<unsigned char>(kKodiertCR)) & (kStellen < laenge);
+    if (stdx::any_of(enden)) {
+        anfaenge &= kStellen < static_cast<unsigned char>(stdx::find_first_set(enden));
+    }
+    while (stdx::any_of(anfaenge)) {
+        const int stelle = stdx::find_first_set(anfaenge);
+        if (PasstAb(seite, static_cast<std::size_t>(stelle))) {
             return true;
         }
+        anfaenge[stelle] = false;
     }
     return false;
 }
@@ -95,7 +92,8 @@ bool TSuchmuster::Seite(std::string_view seite) const {
         if (seite[i] == kKodiertCR) {
             return false;
         }
-        if ((seite[i] == erstes_.first || seite[i] == erstes_.second) && PasstAb(seite, i)) {
+        const auto byte = static_cast<unsigned char>(seite[i]);
+        if ((byte == erstes_.first || byte == erstes_.second) && PasstAb(seite, i)) {
             return true;
         }
     }

@@ -2,7 +2,6 @@
 // the lower-case first line of either side or of the level digit.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,13 +25,10 @@ private:
     bool SeiteImFach(std::string_view seite) const;
     bool Ziffer(int stufe) const;
     bool PasstAb(std::string_view seite, std::size_t i) const;
-    // The places in wort that can start a hit, judged by the pattern's first two bytes;
-    // danach is the word one byte further on.
-    std::uint64_t Anfaenge(std::uint64_t wort, std::uint64_t danach) const;
 
     std::string muster_; // in lower case
     // Each of the pattern's first two bytes in lower and upper case.
-    std::pair<char, char> erstes_{}, zweites_{};
+    std::pair<unsigned char, unsigned char> erstes_{}, zweites_{};
     bool nie_ = false; // the pattern cannot stand in a first line
 };
 
