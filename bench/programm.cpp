@@ -38,12 +38,11 @@ bool DateiErzeugen(const std::string& pfad) {
     const pid_t kind = fork();
     if (kind == 0) {
         std::ofstream datei(pfad, std::ios::binary);
-        const bool ok = KarteiSchreiben(bench::KarteiErzeugen(), bench::kMuster,
-                                        [&datei](std::string_view stueck) {
-                                            datei.write(stueck.data(),
-                                                        static_cast<std::streamsize>(stueck.size()));
-                                            return static_cast<bool>(datei);
-                                        });
+        const bool ok = KarteiSchreiben(
+            bench::KarteiErzeugen(), bench::kMuster, [&datei](std::string_view stueck) {
+                datei.write(stueck.data(), static_cast<std::streamsize>(stueck.size()));
+                return static_cast<bool>(datei);
+            });
         datei.close();
         _exit(ok && datei ? 0 : 1);
     }
@@ -70,7 +69,7 @@ double Bestes(const std::function<void()>& vorher, const std::function<void()>& 
     return bestes;
 }
 
-double SpitzeMB() {
+double SpitzeMiB() {
     rusage nutzung{};
     getrusage(RUSAGE_SELF, &nutzung);
     return static_cast<double>(nutzung.ru_maxrss) / 1024.0;
@@ -107,19 +106,20 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }
     QApplication::processEvents();
-    werte[QStringLiteral("start_bis_erste_karte_ms")] = static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+    werte[QStringLiteral("start_bis_erste_karte_ms")] =
+        static_cast<double>(uhr.nsecsElapsed()) / 1e6;
     werte[QStringLiteral("karten")] = form1.Kartei.Gesamtzahl();
-    werte[QStringLiteral("spitze_nach_start_MB")] = SpitzeMB();
+    werte[QStringLiteral("spitze_nach_start_MiB")] = SpitzeMiB();
     werte[QStringLiteral("laden_ms")] = Bestes(
         [&] {
             form1.KarteiSchliessen();
             form1.Kartei.Dateipfad = PfadBytes(kartei);
         },
         [&] { form1.Timer2Timer(); });
-    werte[QStringLiteral("spitze_nach_laden_MB")] = SpitzeMB();
+    werte[QStringLiteral("spitze_nach_laden_MiB")] = SpitzeMiB();
     werte[QStringLiteral("speichern_ms")] =
         Bestes([&] { form1.Kartei.Gesichert = false; }, [&] { form1.Speichern1Click(); });
-    werte[QStringLiteral("spitze_nach_speichern_MB")] = SpitzeMB();
+    werte[QStringLiteral("spitze_nach_speichern_MiB")] = SpitzeMiB();
     const bool gesichert = form1.Kartei.Gesichert;
 
     auto* liste = form1.findChild<TForm7*>();
@@ -134,28 +134,29 @@ int main(int argc, char* argv[]) {
     werte[QStringLiteral("suchen_ohne_treffer_ms")] =
         Bestes([] { Meldung::Gezeigt().clear(); }, [&] { liste->Button3Click(); });
     const bool nichtsGefunden =
-        Meldung::Gezeigt() == QStringList{QStringLiteral("Die Suche nach \"Äq#z\" verlief Ergebnislos")};
-    werte[QStringLiteral("zeile_loeschen_ms")] = Bestes(
-        [&] { tabelle->selectRow(10); }, [&] { liste->Button2Click(); });
+        Meldung::Gezeigt() ==
+        QStringList{QStringLiteral("Die Suche nach \"Äq#z\" verlief Ergebnislos")};
+    werte[QStringLiteral("zeile_loeschen_ms")] =
+        Bestes([&] { tabelle->selectRow(10); }, [&] { liste->Button2Click(); });
     liste->hide();
 
-    const double groesseMB = static_cast<double>(QFileInfo(kartei).size()) / (1024.0 * 1024.0);
-    werte[QStringLiteral("datei_MB")] = groesseMB;
-    werte[QStringLiteral("spitze_MB")] = SpitzeMB();
-    werte[QStringLiteral("spitze_je_datei")] = SpitzeMB() / groesseMB;
+    const double groesseMiB = static_cast<double>(QFileInfo(kartei).size()) / (1024.0 * 1024.0);
+    werte[QStringLiteral("datei_MiB")] = groesseMiB;
+    werte[QStringLiteral("spitze_MiB")] = SpitzeMiB();
+    werte[QStringLiteral("spitze_je_datei")] = SpitzeMiB() / groesseMiB;
 
     for (auto it = werte.constBegin(); it != werte.constEnd(); ++it) {
         std::printf("%-26s %10.1f\n", qPrintable(it.key()), it.value().toDouble());
     }
     if (!ausgabe.isEmpty()) {
         QFile datei(ausgabe);
-        if (!datei.open(QIODevice::WriteOnly) ||
-            datei.write(QJsonDocument(werte).toJson()) < 0) {
+        if (!datei.open(QIODevice::WriteOnly) || datei.write(QJsonDocument(werte).toJson()) < 0) {
             std::fprintf(stderr, "%s could not be written\n", qPrintable(ausgabe));
             return 1;
         }
     }
-    if (werte[QStringLiteral("karten")].toInt() != bench::kKarten || !gesichert || !nichtsGefunden) {
+    if (werte[QStringLiteral("karten")].toInt() != bench::kKarten || !gesichert ||
+        !nichtsGefunden) {
         std::fprintf(stderr, "the program did not do what was measured\n");
         return 1;
     }

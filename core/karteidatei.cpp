@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kStueck = std::size_t{1} << 20;
 // How many cards ahead the writer asks for a card's text (see TVokList::Vorausladen).
 constexpr int kVoraus = 16;
+constexpr std::size_t kDatumHoechstens = 4096;
 constexpr std::string_view kKartenschluss = "true\r\n<<<<<>>>>>\r\n";
 
 // Collects lines, each ended by CR LF, and hands them on in pieces of up to kStueck bytes.
@@ -99,6 +100,27 @@ bool KarteiLeser::Weiter(std::string_view stueck) {
         pos = stueck[0] == '\n' ? 1 : 0;
     }
     bool mitRest = !rest_.empty();
+    pos = Zeilen(stueck, pos, mitRest);
+    if (!Laeuft()) {
+        return false;
+    }
+    Halten();
+    if (mitRest) {
+        rest_.append(stueck.substr(pos));
+    } else {
+        rest_.assign(stueck.substr(pos));
+    }
+    // A review date is never this long: a file that starts without a line end (a stream of
+    // zeros, say) is refused before it fills the memory.
+    if (schritt_ == Schritt::Termin && rest_.size() > kDatumHoechstens) {
+        schritt_ = Schritt::Fehler;
+    }
+    return Laeuft();
+}
+
+// Takes every line of the piece from pos on that ends in it, the first one completing the
+// rest of the last piece while mitRest; returns where the unfinished last line starts.
+std::size_t KarteiLeser::Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest) {
     while (Laeuft()) {
         // The flag and end-of-card lines as the writer writes them, passed over in one step.
         if (schritt_ == Schritt::Flag && !mitRest &&
@@ -127,16 +149,7 @@ bool KarteiLeser::Weiter(std::string_view stueck) {
         }
         Zeile(zeile);
     }
-    if (!Laeuft()) {
-        return false;
-    }
-    Halten();
-    if (mitRest) {
-        rest_.append(stueck.substr(pos));
-    } else {
-        rest_.assign(stueck.substr(pos));
-    }
-    return true;
+    return pos;
 }
 
 bool KarteiLeser::Ende(Zufall& zufall) {

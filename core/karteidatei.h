@@ -50,6 +50,7 @@ public:
 private:
     enum class Schritt { Termin, Anfang, Deutsch, Fremd, Zusatz, Flag, Kartenende, Fertig, Fehler };
     bool Laeuft() const { return schritt_ != Schritt::Fertig && schritt_ != Schritt::Fehler; }
+    std::size_t Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest);
     void Zeile(std::string_view zeile);
     void TerminLesen(std::string_view zeile);
     void Halten();

@@ -169,6 +169,17 @@ TEST(KarteiLeser, WantsNoMoreOnceTheBoxIsCompleteOrTheFileBroken) {
     KarteiLeser abbruch(kaputt, kMuster, kHeute);
     EXPECT_FALSE(abbruch.Weiter("05.12.2026\r\nkein Datum\r\n"));
     EXPECT_FALSE(abbruch.Ende(ohneWirkung));
+
+    // A file with no line end at all, such as a device that hands out zeros forever.
+    TKartei nullen;
+    KarteiLeser endlos(nullen, kMuster, kHeute);
+    const std::string stueck(1000, '\0');
+    int stuecke = 0;
+    while (endlos.Weiter(stueck) && stuecke < 100) {
+        ++stuecke;
+    }
+    EXPECT_LT(stuecke, 10);
+    EXPECT_FALSE(endlos.Ende(ohneWirkung));
 }
 
 // Pieces of about a megabyte, one card never split from its lines, and the writing stops
