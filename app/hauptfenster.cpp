@@ -40,6 +40,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace lexidor;
 
@@ -66,6 +67,8 @@ constexpr int kStatusHoehe = 25;
 // and the three fields end flush with the level bar.
 constexpr int kSpalte[3] = {16, 224, 432};
 constexpr int kFeldBreite[3] = {201, 201, 209};
+// Timer2 reads the box after a second at the latest, even if the window is never shown.
+constexpr int kTimer2Runden = 50;
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, int x, int y,
                      int breite = 0) {
@@ -616,9 +619,27 @@ void TForm1::KarteiSchliessen() {
     sbox->hide();
 }
 
+// A box at the card limit is some 200 MB: it is taken apart as it comes from the disk, never
+// held whole beside the cards.
+bool TForm1::KarteiEinlesen() {
+    const Sanduhr sanduhr;
+    KarteiLeser leser(Kartei, Datumsmuster(), Heute());
+    const bool gelesen =
+        DateiStueckweiseLesen(PfadAus(Kartei.Dateipfad),
+                              [&leser](std::string_view stueck) { return leser.Weiter(stueck); });
+    return gelesen && leser.Ende(zufall_);
+}
+
+bool TForm1::KarteiAblegen(const QString& pfad) {
+    const Sanduhr sanduhr;
+    const std::string muster = Datumsmuster();
+    return DateiStueckweiseSchreiben(pfad, [this, &muster](const Stueckweise& senke) {
+        return KarteiSchreiben(Kartei, muster, senke);
+    });
+}
+
 void TForm1::KarteiLaden() {
-    const auto bytes = DateiLesen(PfadAus(Kartei.Dateipfad));
-    if (!KarteiLesen(Kartei, bytes, Datumsmuster(), Heute(), zufall_)) {
+    if (!KarteiEinlesen()) {
         Kartei.Geoeffnet = false;
         Meldung::Information(this, QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!"));
         Kartei.Dateipfad = kKeineDatei;
@@ -671,8 +692,7 @@ void TForm1::Speichern1Click() {
         SichernUnter(true);
         return;
     }
-    const std::string bytes = KarteiSchreiben(Kartei, Datumsmuster());
-    if (!DateiSchreiben(PfadAus(Kartei.Dateipfad), bytes)) {
+    if (!KarteiAblegen(PfadAus(Kartei.Dateipfad))) {
         DateiSpeichernFehlgeschlagen(QStringLiteral("Fehler beim speichern der Datei"));
         return;
     }
@@ -689,7 +709,6 @@ void TForm1::Speichernunter1Click() {
 // The save of a box without a file and "Speichern unter..." differ only in their message and
 // in what the title shows after a failure.
 void TForm1::SichernUnter(bool alsNeu) {
-    const std::string bytes = KarteiSchreiben(Kartei, Datumsmuster());
     const auto name = Dateiwahl::Speichern(this, letzterSpeichernName_);
     if (!name) {
         return;
@@ -698,7 +717,7 @@ void TForm1::SichernUnter(bool alsNeu) {
     if (!ziel.ends_with(".vkd")) {
         ziel += ".vkd";
     }
-    if (!DateiSchreiben(PfadAus(ziel), bytes)) {
+    if (!KarteiAblegen(PfadAus(ziel))) {
         DateiSpeichernFehlgeschlagen(alsNeu ? QStringLiteral("Fehler beim speichern der Datei")
                                             : QStringLiteral("Fehler beim Speichern der Datei"));
         Kartei.Dateipfad = kKeineDatei;
@@ -930,8 +949,17 @@ void TForm1::Timer1Timer() {
     }
 }
 
+// The window is drawn before the box is read, which keeps the event loop busy for a moment
+// with a big box: until the window system shows it, the timer waits a round more each time.
 void TForm1::Timer2Timer() {
     Timer2->stop();
+    const QWindow* fenster = windowHandle();
+    if (fenster && !fenster->isExposed() && ++timer2Runden_ < kTimer2Runden) {
+        Timer2->start();
+        return;
+    }
+    repaint();
+    AnzeigeAbschicken();
     KarteiLaden();
 }
 

@@ -124,6 +124,8 @@ private:
     void FeldZeigen(QPlainTextEdit* feld, const std::string& text);
     void Eingabefeld(bool bearbeitbar);
     void LoesungZeigen();
+    bool KarteiEinlesen();
+    bool KarteiAblegen(const QString& pfad);
     void SichernUnter(bool alsNeu);
     void DateiSpeichernFehlgeschlagen(const QString& text);
     void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
@@ -172,6 +174,7 @@ private:
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    int timer2Runden_ = 0; // rounds Timer2 has waited for the window to be shown
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
 

@@ -5,10 +5,12 @@
 #include "programmordner.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <QThread>
 #include <chrono>
@@ -18,6 +20,10 @@
 #include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
+
+// Last: Xlib's macros (None, Bool, KeyPress...) would clash with Qt's headers.
+#include <X11/Xlib.h>
 
 namespace lexidor {
 
@@ -89,61 +95,6 @@ void ProgrammverzeichnisAnlegen() {
     OrdnerAnlegen(Programmverzeichnis());
 }
 
-namespace {
-// A FIFO, socket, device or folder in place of a file: opening it could block for ever or
-// do something of its own, so it is refused before it is opened.
-bool KeineNormaleDatei(const QString& pfad) {
-    const QFileInfo info(pfad);
-    return info.exists() && !info.isFile();
-}
-} // namespace
-
-std::optional<std::string> DateiLesen(const QString& pfad) {
-    if (!QFileInfo(pfad).isFile()) {
-        return std::nullopt;
-    }
-    // Opened without waiting and checked again, should a FIFO have taken the file's place.
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    QFile datei;
-    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        return std::nullopt;
-    }
-    const qint64 groesse = datei.size();
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(groesse));
-    if (groesse > 0 && datei.read(bytes.data(), groesse) != groesse) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
-    if (KeineNormaleDatei(pfad)) {
-        return false;
-    }
-    QSaveFile datei(pfad);
-    // A writable file in a folder that is not: written in place, since no new file can be
-    // made beside it.
-    datei.setDirectWriteFallback(true);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const auto laenge = static_cast<qint64>(bytes.size());
-    if (datei.write(bytes.data(), laenge) != laenge) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
-}
-
 Datum Heute() {
     const QDate heute = QDate::currentDate();
     return DatumAus(heute.year(), static_cast<unsigned>(heute.month()),
@@ -211,4 +162,97 @@ QString PfadAus(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-} // namespace lexidor
+namespace {
+// A read or write of this size costs one system call, and the piece stays in the cache while
+// it is taken apart.
+constexpr qint64 kStueck = qint64{1} << 20;
+
+// A FIFO, socket, device or folder in place of a file: opening it could block for ever or
+// do something of its own, so it is refused before it is opened, and checked again once open
+// should a FIFO have taken the file's place in between.
+bool NormaleDateiOeffnen(const QString& pfad, QFile& datei) {
+    if (!QFileInfo(pfad).isFile()) {
+        return false;
+    }
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    if (!datei.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                    QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool KeineNormaleDatei(const QString& pfad) {
+    const QFileInfo info(pfad);
+    return info.exists() && !info.isFile();
+}
+} // namespace
+
+std::optional<std::string> DateiLesen(const QString& pfad) {
+    QFile datei;
+    if (!NormaleDateiOeffnen(pfad, datei)) {
+        return std::nullopt;
+    }
+    const qint64 groesse = datei.size();
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(groesse));
+    if (groesse > 0 && datei.read(bytes.data(), groesse) != groesse) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+    return DateiStueckweiseSchreiben(
+        pfad, [bytes](const Stueckweise& schreiben) { return schreiben(bytes); });
+}
+
+bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher) {
+    QFile datei;
+    if (!NormaleDateiOeffnen(pfad, datei)) {
+        return false;
+    }
+    std::vector<char> puffer(static_cast<std::size_t>(kStueck));
+    for (;;) {
+        const qint64 gelesen = datei.read(puffer.data(), kStueck);
+        if (gelesen <= 0) {
+            return gelesen == 0;
+        }
+        if (!verbraucher(std::string_view(puffer.data(), static_cast<std::size_t>(gelesen)))) {
+            return true;
+        }
+    }
+}
+
+bool DateiStueckweiseSchreiben(const QString& pfad,
+                               const std::function<bool(const Stueckweise&)>& schreiber) {
+    if (KeineNormaleDatei(pfad)) {
+        return false;
+    }
+    QSaveFile datei(pfad);
+    // A writable file in a folder that is not: written in place, since no new file can be
+    // made beside it.
+    datei.setDirectWriteFallback(true);
+    // Unbuffered: the pieces are large already, another copy would only cost time.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return false;
+    }
+    const bool geschrieben = schreiber([&datei](std::string_view stueck) {
+        const auto laenge = static_cast<qint64>(stueck.size());
+        return datei.write(stueck.data(), laenge) == laenge;
+    });
+    if (!geschrieben) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,5 +55,28 @@ std::optional<std::string> NachCp1252(const QString& text, QString* fremd = null
 // Paths are kept as UTF-8 bytes (the system's encoding) in core.
 std::string PfadBytes(const QString& pfad);
 QString PfadAus(std::string_view bytes);
+
+// Files too big to be held whole beside what is made of them, piece by piece. The reader
+// hands the file's bytes to verbraucher, which answers false when it wants no more; false when
+// the file does not exist or cannot be read. The writer lets schreiber hand the bytes to the
+// sink it is given, and replaces the file as DateiSchreiben does only when schreiber and every
+// write succeeded.
+using Stueckweise = std::function<bool(std::string_view)>;
+bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher);
+bool DateiStueckweiseSchreiben(const QString& pfad,
+                               const std::function<bool(const Stueckweise&)>& schreiber);
+
+// The busy cursor for as long as it exists: reading, saving or searching a big card box keeps
+// the user-interface thread from the user for a moment.
+class Sanduhr final {
+public:
+    Sanduhr();
+    ~Sanduhr();
+    Q_DISABLE_COPY_MOVE(Sanduhr)
+};
+
+// Sends the window system at once what Qt has queued for it (a repaint, a cursor), before a
+// step that keeps the event loop busy.
+void AnzeigeAbschicken();
 
 } // namespace lexidor

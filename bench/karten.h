@@ -1,8 +1,8 @@
 // A card box at the card limit for the benchmarks: 3,200,000 cards of realistic length, most
-// of them in compartment 1, some sides on two lines.
+// of them in compartment 1, some sides on two lines; its file, and the box read from it.
 #pragma once
 
-#include "kartei.h"
+#include "karteidatei.h"
 
 #include <random>
 #include <string>
@@ -53,9 +53,27 @@ inline TKartei KarteiErzeugen() {
     return k;
 }
 
+inline constexpr std::string_view kMuster = "%d.%m.%Y";
+
+// The file of that box, as the program writes it.
+inline const std::string& GrosseDatei() {
+    static const std::string datei = KarteiSchreiben(KarteiErzeugen(), kMuster);
+    return datei;
+}
+
+// The box as the program holds it after reading that file: the cards shuffled, their texts
+// where they were read.
+inline TKartei KarteiGelesen() {
+    TKartei k;
+    k.Dateipfad = "/tmp/gross.vkd";
+    MersenneZufall zufall(7);
+    KarteiLesen(k, GrosseDatei(), kMuster, DatumAus(2026, 12, 6), zufall);
+    return k;
+}
+
 // One box for all benchmarks that only read it.
 inline const TKartei& GrosseKartei() {
-    static const TKartei kartei = KarteiErzeugen();
+    static const TKartei kartei = KarteiGelesen();
     return kartei;
 }
 

@@ -12,7 +12,7 @@ using namespace lexidor::bench;
 
 // The list changes the box it lists, so it gets a box of its own.
 TKartei& ListenKartei() {
-    static TKartei kartei = KarteiErzeugen();
+    static TKartei kartei = KarteiGelesen();
     return kartei;
 }
 

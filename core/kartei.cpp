@@ -2,46 +2,77 @@
 #include "kartei.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace lexidor {
 
+namespace {
+
+// Blocks of text grow from a size that suits a small box to one that holds tens of thousands
+// of cards, whose unused end still costs little.
+constexpr std::size_t kErsterBlock = std::size_t{1} << 12;
+constexpr std::size_t kBlock = std::size_t{1} << 20;
+// Cards per bucket of the shuffle: the entries of one bucket fit in the second-level cache.
+constexpr std::size_t kEimer = std::size_t{1} << 14;
+
+template <typename T> void FisherYates(T* karten, std::size_t n, Zufall& zufall) {
+    for (std::size_t i = n; i > 1; --i) {
+        std::swap(karten[i - 1], karten[zufall.Unter(static_cast<std::uint32_t>(i))]);
+    }
+}
+
+} // namespace
+
+void TVokList::NeuerBlock(std::size_t groesse) {
+    bloecke_.push_back(std::make_unique<char[]>(groesse + kNachlauf));
+    reserviert_ += groesse;
+    belegt_ = 0;
+    frei_ = groesse;
+}
+
+char* TVokList::Platz(std::size_t laenge) {
+    if (laenge > frei_ || bloecke_.empty()) {
+        const std::size_t bisher = bloecke_.empty() ? 0 : belegt_ + frei_;
+        NeuerBlock(std::max(laenge, std::clamp(2 * bisher, kErsterBlock, kBlock)));
+    }
+    char* p = bloecke_.back().get() + belegt_;
+    belegt_ += laenge;
+    frei_ -= laenge;
+    text_ += laenge;
+    return p;
+}
+
 TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view fremd,
                                     std::string_view zusatz) {
-    Eintrag e{text_.size(), static_cast<std::uint32_t>(deutsch.size()),
-              static_cast<std::uint32_t>(fremd.size()), static_cast<std::uint32_t>(zusatz.size())};
-    text_.insert(text_.end(), deutsch.begin(), deutsch.end());
-    text_.insert(text_.end(), fremd.begin(), fremd.end());
-    text_.insert(text_.end(), zusatz.begin(), zusatz.end());
+    char* p = Platz(deutsch.size() + fremd.size() + zusatz.size());
+    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1),
+                    static_cast<std::uint32_t>(p - bloecke_.back().get()),
+                    static_cast<std::uint32_t>(deutsch.size()),
+                    static_cast<std::uint32_t>(fremd.size()),
+                    static_cast<std::uint32_t>(zusatz.size())};
+    p = std::copy(deutsch.begin(), deutsch.end(), p);
+    p = std::copy(fremd.begin(), fremd.end(), p);
+    std::copy(zusatz.begin(), zusatz.end(), p);
     return e;
 }
 
 void TVokList::Verwerfen(const Eintrag& e) {
     muell_ += std::size_t{e.d} + e.f + e.z;
-    // Compact once most of the buffer is garbage, so repeated edits and moves stay cheap.
-    if (muell_ > 4096 && muell_ * 2 > text_.size()) {
-        std::vector<std::uint32_t> gleich(eintraege_.size());
-        std::iota(gleich.begin(), gleich.end(), 0u);
-        NeuOrdnen(gleich);
+    // Compact once most of the text is garbage, so repeated edits and moves stay cheap.
+    if (muell_ > 4096 && muell_ * 2 > text_) {
+        Verdichten();
     }
 }
 
-void TVokList::NeuOrdnen(const std::vector<std::uint32_t>& reihenfolge) {
-    std::vector<char> text;
-    text.reserve(text_.size() - muell_);
-    std::vector<Eintrag> eintraege;
-    eintraege.reserve(reihenfolge.size());
-    for (std::uint32_t alt : reihenfolge) {
-        Eintrag e = eintraege_[alt];
-        const std::size_t laenge = std::size_t{e.d} + e.f + e.z;
-        const auto quelle = text_.begin() + static_cast<std::ptrdiff_t>(e.start);
-        e.start = text.size();
-        text.insert(text.end(), quelle, quelle + static_cast<std::ptrdiff_t>(laenge));
-        eintraege.push_back(e);
+void TVokList::Verdichten() {
+    const auto alt = std::move(bloecke_);
+    bloecke_.clear();
+    belegt_ = frei_ = reserviert_ = text_ = muell_ = 0;
+    for (Eintrag& e : eintraege_) {
+        const char* quelle = alt[e.block].get() + e.start;
+        e = Ablegen({quelle, e.d}, {quelle + e.d, e.f}, {quelle + e.d + e.f, e.z});
     }
-    text_ = std::move(text);
-    eintraege_ = std::move(eintraege);
-    muell_ = 0;
 }
 
 void TVokList::Add(const TVokabel& v) {
@@ -71,8 +102,8 @@ void TVokList::Delete(int i) {
 
 void TVokList::Clear() {
     eintraege_ = {};
-    text_ = {};
-    muell_ = 0;
+    bloecke_.clear();
+    belegt_ = frei_ = reserviert_ = text_ = muell_ = 0;
 }
 
 void TVokList::Exchange(int i, int j) {
@@ -81,30 +112,58 @@ void TVokList::Exchange(int i, int j) {
     }
 }
 
+// Exchanges across a list of millions wait for memory at nearly every step. So each card
+// first goes to a bucket drawn evenly at random, and then each bucket, small enough for the
+// cache, is shuffled on its own (Rao and Sandelius): every order stays equally likely.
 void TVokList::Shuffle(Zufall& zufall) {
-    const auto n = static_cast<std::uint32_t>(eintraege_.size());
-    if (n == 0) {
+    const std::size_t n = eintraege_.size();
+    if (n <= kEimer) {
+        FisherYates(eintraege_.data(), n, zufall);
         return;
     }
-    // The 2n + 1 exchanges run on an index array; the cards then move once, which also
-    // lays their texts out in list order for everything that walks the list later.
-    std::vector<std::uint32_t> reihenfolge(n);
-    std::iota(reihenfolge.begin(), reihenfolge.end(), 0u);
-    for (std::uint64_t k = 0; k < 2 * std::uint64_t{n} + 1; ++k) {
-        const std::uint32_t j = zufall.Unter(n);
-        const std::uint32_t i = zufall.Unter(n);
-        std::swap(reihenfolge[i], reihenfolge[j]);
+    // A power of two of buckets, so that one draw yields the buckets of several cards.
+    const int bits = std::bit_width((n - 1) / kEimer);
+    const std::uint32_t eimer = 1u << bits;
+    const int jeZug = 30 / bits;
+    std::vector<std::uint32_t> wahl(n);
+    std::vector<std::size_t> anfang(eimer + 1);
+    for (std::size_t i = 0; i < n;) {
+        std::uint32_t zug = zufall.Unter(1u << (bits * jeZug));
+        for (int k = 0; k < jeZug && i < n; ++k, ++i) {
+            wahl[i] = zug & (eimer - 1);
+            zug >>= bits;
+            ++anfang[wahl[i] + 1];
+        }
     }
-    NeuOrdnen(reihenfolge);
+    std::partial_sum(anfang.begin(), anfang.end(), anfang.begin());
+    // Each card is exchanged straight into its bucket, so no second list of entries is
+    // needed beside the first; the places the buckets are filled at move on one by one,
+    // which the cache follows well.
+    std::vector<std::size_t> kopf(anfang.begin(), anfang.end() - 1);
+    for (std::uint32_t b = 0; b < eimer; ++b) {
+        while (kopf[b] < anfang[b + 1]) {
+            const std::uint32_t ziel = wahl[kopf[b]];
+            if (ziel != b) {
+                std::swap(eintraege_[kopf[b]], eintraege_[kopf[ziel]]);
+                std::swap(wahl[kopf[b]], wahl[kopf[ziel]]);
+            }
+            ++kopf[ziel];
+        }
+    }
+    for (std::uint32_t b = 0; b < eimer; ++b) {
+        FisherYates(eintraege_.data() + anfang[b], anfang[b + 1] - anfang[b], zufall);
+    }
 }
 
 void TVokList::Reservieren(std::size_t karten, std::size_t textBytes) {
     eintraege_.reserve(karten);
-    text_.reserve(textBytes);
+    if (textBytes > frei_) {
+        NeuerBlock(textBytes);
+    }
 }
 
 std::size_t TVokList::Speicherbedarf() const {
-    return text_.capacity() + eintraege_.capacity() * sizeof(Eintrag);
+    return reserviert_ + eintraege_.capacity() * sizeof(Eintrag);
 }
 
 void TKartei::Schliessen() {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +23,10 @@ struct TVokabel {
     bool operator==(const TVokabel&) const = default;
 };
 
-// One compartment. The texts of all cards live in one buffer and each card is a small
-// entry pointing into it: millions of cards then cost little more than their text, and
-// exchanging or deleting cards moves only entries. Indices are the caller's duty.
+// One compartment. Each card is a small entry pointing into blocks of text that never move:
+// millions of cards then cost little more than their text, reading appends without copying
+// what is there, and exchanging, shuffling or deleting cards moves only entries. Indices are
+// the caller's duty.
 class TVokList {
 public:
     void Add(const TVokabel& v);
@@ -34,37 +36,57 @@ public:
     int Count() const { return static_cast<int>(eintraege_.size()); }
     void Clear();
     void Exchange(int i, int j);
+    // Every order of the cards is equally likely; the texts stay where they are.
     void Shuffle(Zufall& zufall);
 
     // Read access without copying, for listing and searching.
-    std::string_view Deutsch(int i) const { return Text(eintraege_[i].start, eintraege_[i].d); }
+    std::string_view Deutsch(int i) const {
+        const Eintrag& e = eintraege_[i];
+        return {Anfang(e), e.d};
+    }
     std::string_view Fremd(int i) const {
-        return Text(eintraege_[i].start + eintraege_[i].d, eintraege_[i].f);
+        const Eintrag& e = eintraege_[i];
+        return {Anfang(e) + e.d, e.f};
     }
     std::string_view Zusatz(int i) const {
-        const auto& e = eintraege_[i];
-        return Text(e.start + e.d + e.f, e.z);
+        const Eintrag& e = eintraege_[i];
+        return {Anfang(e) + e.d + e.f, e.z};
+    }
+    // After a shuffle the texts of neighbouring cards lie far apart: a walk in list order
+    // asks for card i + a few ahead of time, so that waiting for memory overlaps the work.
+    void Vorausladen(int i) const {
+        if (i < Count()) {
+            __builtin_prefetch(Anfang(eintraege_[i]));
+        }
     }
 
+    // Every text is followed by at least this many bytes of the same block, zeroed where no
+    // text lies, so that scans may read whole words past a text's end.
+    static constexpr std::size_t kNachlauf = 64;
+
+    // Room for so many more cards, and text of so many bytes in one block.
     void Reservieren(std::size_t karten, std::size_t textBytes);
     void Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
     std::size_t Speicherbedarf() const;
 
 private:
     struct Eintrag {
-        std::uint64_t start;
-        std::uint32_t d, f, z;
+        std::uint32_t block, start, d, f, z;
     };
-    std::string_view Text(std::uint64_t start, std::uint32_t laenge) const {
-        return std::string_view(text_.data() + start, laenge);
-    }
+    const char* Anfang(const Eintrag& e) const { return bloecke_[e.block].get() + e.start; }
     Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
+    char* Platz(std::size_t laenge);
+    void NeuerBlock(std::size_t groesse);
     void Verwerfen(const Eintrag& e);
-    void NeuOrdnen(const std::vector<std::uint32_t>& reihenfolge);
+    void Verdichten();
 
-    std::vector<char> text_;
+    std::vector<std::unique_ptr<char[]>> bloecke_;
+    std::size_t belegt_ = 0;     // bytes used in the last block
+    std::size_t frei_ = 0;       // bytes still free in the last block
+    std::size_t reserviert_ = 0; // bytes of all blocks
+    std::size_t text_ = 0;       // bytes of text put into the blocks
+    std::size_t muell_ = 0;      // bytes of that text that no entry points to any more
     std::vector<Eintrag> eintraege_;
-    std::size_t muell_ = 0; // bytes of text_ that no entry points to any more
 };
 
 inline constexpr std::string_view kKeineDatei = "?none?";

@@ -3,96 +3,243 @@
 
 #include "zeilen.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
 namespace lexidor {
 namespace {
 
-void ZeileAnhaengen(std::string& out, std::string_view zeile) {
-    out.append(zeile);
-    out.append("\r\n");
-}
+constexpr std::size_t kStueck = std::size_t{1} << 20;
+// How many cards ahead the writer asks for a card's text (see TVokList::Vorausladen).
+constexpr int kVoraus = 16;
+constexpr std::size_t kDatumHoechstens = 4096;
+constexpr std::string_view kKartenschluss = "true\r\n<<<<<>>>>>\r\n";
 
-std::size_t DateiGroesse(const TKartei& kartei) {
-    std::size_t groesse = 4 * 12 + 7 * 54;
-    for (int c = 1; c <= 6; ++c) {
-        const TVokList& fach = kartei.Fach[c];
-        for (int i = 0; i < fach.Count(); ++i) {
-            groesse += fach.Deutsch(i).size() + fach.Fremd(i).size() + fach.Zusatz(i).size();
+// Collects lines, each ended by CR LF, and hands them on in pieces of up to kStueck bytes.
+class Stueckpuffer {
+public:
+    explicit Stueckpuffer(const Senke& senke) : senke_(senke) {}
+
+    // False once senke has stopped the writing.
+    bool Zeilen(std::initializer_list<std::string_view> zeilen) {
+        std::size_t laenge = 0;
+        for (const std::string_view z : zeilen) {
+            laenge += z.size() + 2;
         }
-        groesse += std::size_t(fach.Count()) * (3 * 2 + 6 + 12);
+        if (belegt_ > 0 && belegt_ + laenge > kStueck && !Abgeben()) {
+            return false;
+        }
+        if (belegt_ + laenge > daten_.size()) { // grows to a piece's size, or a big card's
+            daten_.resize(std::max(belegt_ + laenge, std::min(2 * daten_.size(), kStueck)));
+        }
+        char* p = daten_.data() + belegt_;
+        for (const std::string_view z : zeilen) {
+            p = std::copy(z.begin(), z.end(), p);
+            *p++ = '\r';
+            *p++ = '\n';
+        }
+        belegt_ += laenge;
+        return true;
     }
-    return groesse;
-}
+
+    bool Abgeben() {
+        const bool weiter = belegt_ == 0 || senke_(std::string_view(daten_.data(), belegt_));
+        belegt_ = 0;
+        return weiter;
+    }
+
+private:
+    const Senke& senke_;
+    std::vector<char> daten_;
+    std::size_t belegt_ = 0;
+};
 
 } // namespace
 
-std::string KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster) {
-    std::string out;
-    out.reserve(DateiGroesse(kartei));
+bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const Senke& senke) {
+    Stueckpuffer out(senke);
     for (int k = 2; k <= 5; ++k) {
-        ZeileAnhaengen(out, KurzdatumFormatieren(kartei.Termin[k], datumsmuster));
+        out.Zeilen({KurzdatumFormatieren(kartei.Termin[k], datumsmuster)});
     }
-    ZeileAnhaengen(out, kMarker[0]);
+    out.Zeilen({kMarker[0]});
     for (int c = 1; c <= 6; ++c) {
         const TVokList& fach = kartei.Fach[c];
         for (int i = 0; i < fach.Count(); ++i) {
-            ZeileAnhaengen(out, fach.Deutsch(i));
-            ZeileAnhaengen(out, fach.Fremd(i));
-            ZeileAnhaengen(out, fach.Zusatz(i));
-            ZeileAnhaengen(out, "true");
-            ZeileAnhaengen(out, kKartenende);
+            fach.Vorausladen(i + kVoraus);
+            if (!out.Zeilen(
+                    {fach.Deutsch(i), fach.Fremd(i), fach.Zusatz(i), "true", kKartenende})) {
+                return false;
+            }
         }
-        ZeileAnhaengen(out, kMarker[c]);
+        if (!out.Zeilen({kMarker[c]})) {
+            return false;
+        }
     }
-    return out;
+    return out.Abgeben();
+}
+
+std::string KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster) {
+    std::string datei;
+    KarteiSchreiben(kartei, datumsmuster, [&datei](std::string_view stueck) {
+        datei.append(stueck);
+        return true;
+    });
+    return datei;
+}
+
+KarteiLeser::KarteiLeser(TKartei& kartei, std::string_view datumsmuster, Datum heute)
+    : kartei_(kartei), datumsmuster_(datumsmuster), heute_(heute) {
+    kartei_.Anzeigename = Dateiname(kartei_.Dateipfad);
+}
+
+bool KarteiLeser::Weiter(std::string_view stueck) {
+    std::size_t pos = 0;
+    if (crZuletzt_ && !stueck.empty()) {
+        crZuletzt_ = false;
+        pos = stueck[0] == '\n' ? 1 : 0;
+    }
+    bool mitRest = !rest_.empty();
+    pos = Zeilen(stueck, pos, mitRest);
+    if (!Laeuft()) {
+        return false;
+    }
+    Halten();
+    if (mitRest) {
+        rest_.append(stueck.substr(pos));
+    } else {
+        rest_.assign(stueck.substr(pos));
+    }
+    // A review date is never this long: a file that starts without a line end (a stream of
+    // zeros, say) is refused before it fills the memory.
+    if (schritt_ == Schritt::Termin && rest_.size() > kDatumHoechstens) {
+        schritt_ = Schritt::Fehler;
+    }
+    return Laeuft();
+}
+
+// Takes every line of the piece from pos on that ends in it, the first one completing the
+// rest of the last piece while mitRest; returns where the unfinished last line starts.
+std::size_t KarteiLeser::Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest) {
+    while (Laeuft()) {
+        // The flag and end-of-card lines as the writer writes them, passed over in one step.
+        if (schritt_ == Schritt::Flag && !mitRest &&
+            stueck.substr(pos).starts_with(kKartenschluss)) {
+            pos += kKartenschluss.size();
+            schritt_ = Schritt::Deutsch;
+            continue;
+        }
+        const std::size_t ende = ZeilenendeSuchen(stueck, pos);
+        if (ende == stueck.size()) {
+            break;
+        }
+        std::string_view zeile = stueck.substr(pos, ende - pos);
+        if (mitRest) {
+            rest_.append(zeile);
+            zeile = rest_;
+            mitRest = false;
+        }
+        pos = ende + 1;
+        if (stueck[ende] == '\r') {
+            if (pos == stueck.size()) {
+                crZuletzt_ = true;
+            } else if (stueck[pos] == '\n') {
+                ++pos;
+            }
+        }
+        Zeile(zeile);
+    }
+    return pos;
+}
+
+bool KarteiLeser::Ende(Zufall& zufall) {
+    if (!rest_.empty() && Laeuft()) { // a last line without a line end still counts
+        Zeile(rest_);
+    }
+    if (schritt_ != Schritt::Fertig) {
+        return false;
+    }
+    for (int c = 1; c <= 5; ++c) {
+        kartei_.Fach[c].Shuffle(zufall);
+    }
+    return true;
+}
+
+// Lines are taken strictly in order, so walking them once is the same as counting positions
+// 5n + b: a card is five lines, a compartment ends at a "----" line.
+void KarteiLeser::Zeile(std::string_view zeile) {
+    switch (schritt_) {
+    case Schritt::Termin:
+        TerminLesen(zeile);
+        return;
+    case Schritt::Anfang: // the start marker, whatever it says
+        schritt_ = Schritt::Deutsch;
+        return;
+    case Schritt::Deutsch:
+        if (zeile.starts_with("----")) {
+            schritt_ = ++fach_ > 6 ? Schritt::Fertig : Schritt::Deutsch;
+            return;
+        }
+        deutsch_ = zeile;
+        fremd_ = {};
+        schritt_ = Schritt::Fremd;
+        return;
+    case Schritt::Fremd:
+        fremd_ = zeile;
+        schritt_ = Schritt::Zusatz;
+        return;
+    case Schritt::Zusatz:
+        kartei_.Fach[fach_].Anhaengen(deutsch_, fremd_, zeile);
+        schritt_ = Schritt::Flag;
+        return;
+    // The flag and end-of-card lines are not looked at; missing ones mean that the next card
+    // or marker lies beyond the end, which the end of the file then shows.
+    case Schritt::Flag:
+        schritt_ = Schritt::Kartenende;
+        return;
+    case Schritt::Kartenende:
+        schritt_ = Schritt::Deutsch;
+        return;
+    case Schritt::Fertig:
+    case Schritt::Fehler:
+        return;
+    }
+}
+
+void KarteiLeser::TerminLesen(std::string_view zeile) {
+    const auto datum = KurzdatumLesen(zeile, datumsmuster_);
+    if (!datum) {
+        schritt_ = Schritt::Fehler;
+        return;
+    }
+    kartei_.Termin[termin_] = *datum;
+    if (++termin_ > 5) {
+        kartei_.FaelligkeitBestimmen(heute_);
+        schritt_ = Schritt::Anfang;
+    }
+}
+
+// The sides of a card whose Zusatz is still to come point into the piece that ends now.
+void KarteiLeser::Halten() {
+    if (schritt_ != Schritt::Fremd && schritt_ != Schritt::Zusatz) {
+        return;
+    }
+    std::string beide;
+    beide.append(deutsch_).append(fremd_);
+    gehalten_ = std::move(beide);
+    const std::string_view gehalten(gehalten_);
+    fremd_ = gehalten.substr(deutsch_.size());
+    deutsch_ = gehalten.substr(0, deutsch_.size());
 }
 
 bool KarteiLesen(TKartei& kartei, std::optional<std::string_view> datei,
                  std::string_view datumsmuster, Datum heute, Zufall& zufall) {
-    kartei.Anzeigename = Dateiname(kartei.Dateipfad);
+    KarteiLeser leser(kartei, datumsmuster, heute);
     if (!datei) {
         return false;
     }
-    Zeilenleser zeilen(*datei);
-    for (int k = 2; k <= 5; ++k) {
-        const auto zeile = zeilen.Naechste();
-        const auto datum = zeile ? KurzdatumLesen(*zeile, datumsmuster) : std::nullopt;
-        if (!datum) {
-            return false;
-        }
-        kartei.Termin[k] = *datum;
-    }
-    kartei.FaelligkeitBestimmen(heute);
-    if (!zeilen.Naechste()) { // the start marker, whatever it says
-        return false;
-    }
-    // Lines are taken strictly in order, so walking them once is the same as counting
-    // positions 5n + b: a card is five lines, a compartment ends at a "----" line.
-    for (int c = 1; c <= 6; ++c) {
-        TVokList& fach = kartei.Fach[c];
-        for (;;) {
-            const auto deutsch = zeilen.Naechste();
-            if (!deutsch) {
-                return false;
-            }
-            if (deutsch->starts_with("----")) {
-                break;
-            }
-            const auto fremd = zeilen.Naechste();
-            const auto zusatz = fremd ? zeilen.Naechste() : std::nullopt;
-            if (!zusatz) {
-                return false;
-            }
-            fach.Anhaengen(*deutsch, *fremd, *zusatz);
-            // The flag and end-of-card lines are not looked at; missing ones mean the next
-            // card or marker lies beyond the end, which the next round finds.
-            zeilen.Naechste();
-            zeilen.Naechste();
-        }
-    }
-    for (int c = 1; c <= 5; ++c) {
-        kartei.Fach[c].Shuffle(zufall);
-    }
-    return true;
+    leser.Weiter(*datei);
+    return leser.Ende(zufall);
 }
 
 } // namespace lexidor

@@ -5,6 +5,7 @@
 #include "kartei.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +24,48 @@ inline constexpr std::array<std::string_view, 7> kMarker = {
 
 inline constexpr std::string_view kKartenende = "<<<<<>>>>>";
 
-// The bytes of the file for the card box; dates in the given short-date pattern.
+// Takes the file's bytes piece by piece; false stops the writing.
+using Senke = std::function<bool(std::string_view)>;
+
+// Hands the bytes of the file for the card box to senke in pieces of about a megabyte (more
+// when one card is larger), dates in the given short-date pattern, so that the file never
+// needs to be held whole beside the box. False when senke stopped it.
+bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const Senke& senke);
+// The same bytes in one piece.
 std::string KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster);
+
+// Fills the empty card box from the bytes of a file piece by piece, as they come from the
+// disk, so that the file is never held whole beside the box. A piece may end anywhere, even
+// between the CR and the LF of one line end.
+class KarteiLeser {
+public:
+    // The box's Dateipfad names the file.
+    KarteiLeser(TKartei& kartei, std::string_view datumsmuster, Datum heute);
+    // False once the rest of the file does not matter: the box is complete or the file broken.
+    bool Weiter(std::string_view stueck);
+    // After the last piece: true when the file held a whole card box, whose compartments 1 to
+    // 5 are then shuffled. On failure the box may hold part of the file; the caller closes it.
+    bool Ende(Zufall& zufall);
+
+private:
+    enum class Schritt { Termin, Anfang, Deutsch, Fremd, Zusatz, Flag, Kartenende, Fertig, Fehler };
+    bool Laeuft() const { return schritt_ != Schritt::Fertig && schritt_ != Schritt::Fehler; }
+    std::size_t Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest);
+    void Zeile(std::string_view zeile);
+    void TerminLesen(std::string_view zeile);
+    void Halten();
+
+    TKartei& kartei_;
+    std::string datumsmuster_;
+    Datum heute_;
+    Schritt schritt_ = Schritt::Termin;
+    int termin_ = 2;
+    int fach_ = 1;
+    std::string_view deutsch_, fremd_; // of the card being read, until its Zusatz comes
+    std::string gehalten_;             // their bytes when they outlive the piece they came in
+    std::string rest_;                 // the start of a line that a later piece ends
+    bool crZuletzt_ = false;           // the last piece ended in a CR whose LF may come next
+};
 
 // Fills the empty card box from the bytes of the file named by its Dateipfad (nullopt when
 // the file could not be read). On failure the box may hold part of the file; the caller

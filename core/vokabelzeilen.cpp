@@ -41,11 +41,9 @@ int TVokabelliste::ErsterTreffer(std::string_view suchtext, int ab) const {
     const TSuchmuster muster(text.text);
     const TPosInfo start = Position(std::max(ab, 0));
     for (int k = start.Stufe; k <= 6; ++k) {
-        const TVokList& fach = kartei_.Fach[k];
-        for (int i = k == start.Stufe ? start.Index : 0; i < fach.Count(); ++i) {
-            if (muster.Treffer(fach.Deutsch(i), fach.Fremd(i), k)) {
-                return anfang_[k] + i;
-            }
+        const int i = muster.ErsterTreffer(kartei_.Fach[k], k, k == start.Stufe ? start.Index : 0);
+        if (i >= 0) {
+            return anfang_[k] + i;
         }
     }
     return -1;

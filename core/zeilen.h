@@ -2,7 +2,7 @@
 // and a last line without a line end still counts.
 #pragma once
 
-#include <cstring>
+#include <experimental/simd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,24 +10,38 @@
 
 namespace lexidor {
 
+// The position of the next CR or LF at or after ab, or daten.size() when there is none.
+// Lines of card-box files are short and millions: a vector register tests 32 bytes at once,
+// where a byte loop or one memchr per line end would take several times as long.
+inline std::size_t ZeilenendeSuchen(std::string_view daten, std::size_t ab) {
+    namespace stdx = std::experimental;
+    using Bytes = stdx::fixed_size_simd<unsigned char, 32>;
+    std::size_t i = ab;
+    for (; i + Bytes::size() <= daten.size(); i += Bytes::size()) {
+        const Bytes bytes(reinterpret_cast<const unsigned char*>(daten.data() + i),
+                          stdx::element_aligned);
+        const auto enden = (bytes == static_cast<unsigned char>('\r')) |
+                           (bytes == static_cast<unsigned char>('\n'));
+        if (stdx::any_of(enden)) {
+            return i + static_cast<std::size_t>(stdx::find_first_set(enden));
+        }
+    }
+    while (i < daten.size() && daten[i] != '\r' && daten[i] != '\n') {
+        ++i;
+    }
+    return i;
+}
+
 class Zeilenleser {
 public:
-    explicit Zeilenleser(std::string_view daten)
-        : daten_(daten), nextCR_(Finden('\r')), nextLF_(Finden('\n')) {}
+    explicit Zeilenleser(std::string_view daten) : daten_(daten) {}
 
     // The next line, or nullopt after the last one.
     std::optional<std::string_view> Naechste() {
         if (pos_ >= daten_.size()) {
             return std::nullopt;
         }
-        // Two memchr streams find the next CR and LF far faster than a byte loop.
-        if (nextCR_ < pos_) {
-            nextCR_ = Finden('\r');
-        }
-        if (nextLF_ < pos_) {
-            nextLF_ = Finden('\n');
-        }
-        const std::size_t ende = nextCR_ < nextLF_ ? nextCR_ : nextLF_;
+        const std::size_t ende = ZeilenendeSuchen(daten_, pos_);
         const std::string_view zeile = daten_.substr(pos_, ende - pos_);
         pos_ = ende;
         if (pos_ < daten_.size()) {
@@ -39,16 +53,8 @@ public:
     }
 
 private:
-    std::size_t Finden(char c) const {
-        const void* p = std::memchr(daten_.data() + pos_, c, daten_.size() - pos_);
-        return p ? static_cast<std::size_t>(static_cast<const char*>(p) - daten_.data())
-                 : daten_.size();
-    }
-
     std::string_view daten_;
     std::size_t pos_ = 0;
-    std::size_t nextCR_;
-    std::size_t nextLF_;
 };
 
 // A UTF-8 editor may put a byte-order mark before the first line of the program's files,

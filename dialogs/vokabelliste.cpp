@@ -182,13 +182,21 @@ void TForm7::Button2Click() {
 
 void TForm7::Button3Click() {
     const QString text = Edit1->text();
-    Suchergebnis(liste_.Suchen(text.toStdString()), QStringLiteral("Die Suche nach \"") + text +
-                                                        QStringLiteral("\" verlief Ergebnislos"));
+    Suchergebnis(Durchsuchen([&] { return liste_.Suchen(text.toStdString()); }),
+                 QStringLiteral("Die Suche nach \"") + text +
+                     QStringLiteral("\" verlief Ergebnislos"));
 }
 
 void TForm7::Button4Click() {
-    Suchergebnis(liste_.Weitersuchen(Edit1->text().toStdString()),
+    Suchergebnis(Durchsuchen([&] { return liste_.Weitersuchen(Edit1->text().toStdString()); }),
                  QStringLiteral("Keine weiteren Treffer gefunden"));
+}
+
+// A search through millions of rows takes a moment; the busy cursor is gone before the
+// result is shown.
+Suchlauf TForm7::Durchsuchen(const std::function<Suchlauf()>& suche) {
+    const Sanduhr sanduhr;
+    return suche();
 }
 
 void TForm7::Button5Click() {

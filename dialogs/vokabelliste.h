@@ -61,6 +61,7 @@ private:
     int Ausgewaehlt() const;
     void Auswaehlen(int zeile);
     void ZumTreffer(int zeile);
+    static lexidor::Suchlauf Durchsuchen(const std::function<lexidor::Suchlauf()>& suche);
     void Suchergebnis(const lexidor::Suchlauf& lauf, const QString& keinTreffer);
 
     lexidor::TKartei& kartei_;

@@ -2,7 +2,11 @@
 #include "kartei.h"
 #include "skriptzufall.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace lexidor {
 namespace {
@@ -61,18 +65,68 @@ TEST(TVokList, ManyEditsAndDeletesKeepEveryCardIntact) {
     }
 }
 
-TEST(TVokList, ShuffleMakesTwoNPlusOneExchangesOfDrawnPositions) {
+TEST(TVokList, ACardBiggerThanABlockOfTextIsKept) {
+    TVokList l;
+    l.Add(Karte("a"));
+    const TVokabel gross = Karte(std::string(3 << 20, 'x'), "z");
+    l.Add(gross);
+    l.Add(Karte("b"));
+    EXPECT_EQ(l.Get(1), gross);
+    EXPECT_EQ(Reihe(l).size(), gross.Deutsch.size() + 2);
+}
+
+TEST(TVokList, ShuffleOfFewCardsMakesEveryOrderEquallyLikely) {
     TVokList l;
     SkriptZufall keiner;
     l.Shuffle(keiner);
+    l.Add(Karte("a"));
+    l.Shuffle(keiner);
+    EXPECT_EQ(Reihe(l), "a");
     EXPECT_TRUE(keiner.gefragt.empty());
-    for (const char* d : {"a", "b", "c"}) {
-        l.Add(Karte(d));
+    l.Add(Karte("b"));
+    l.Add(Karte("c"));
+    std::map<std::string, int> reihen;
+    MersenneZufall zufall(11);
+    for (int r = 0; r < 6000; ++r) {
+        l.Shuffle(zufall);
+        ++reihen[Reihe(l)];
     }
-    SkriptZufall zufall({0, 1, 2, 1}); // exchange 0 and 1, then 1 and 2, then five no-ops
+    EXPECT_EQ(reihen.size(), 6u);
+    for (const auto& [reihe, anzahl] : reihen) {
+        EXPECT_NEAR(anzahl, 1000, 150) << reihe; // five standard deviations
+    }
+}
+
+// More cards than one bucket of the shuffle holds: every card stays, each can land anywhere,
+// and a seed gives one order.
+TEST(TVokList, ShuffleOfManyCardsKeepsThemAllAndMovesThemFar) {
+    constexpr int kAnzahl = 50000;
+    TVokList l;
+    for (int i = 0; i < kAnzahl; ++i) {
+        l.Anhaengen(std::to_string(i), "", "");
+    }
+    MersenneZufall zufall(5);
     l.Shuffle(zufall);
-    EXPECT_EQ(Reihe(l), "bca");
-    EXPECT_EQ(zufall.gefragt, std::vector<std::uint32_t>(14, 3));
+    std::vector<int> stelle(kAnzahl, -1);
+    double weg = 0;
+    for (int i = 0; i < kAnzahl; ++i) {
+        const int karte = std::stoi(std::string(l.Deutsch(i)));
+        ASSERT_EQ(stelle[karte], -1) << karte;
+        stelle[karte] = i;
+        weg += std::abs(i - karte);
+    }
+    // In a random order a card moves a third of the list on average.
+    EXPECT_NEAR(weg / kAnzahl, kAnzahl / 3.0, kAnzahl / 100.0);
+
+    TVokList gleich;
+    for (int i = 0; i < kAnzahl; ++i) {
+        gleich.Anhaengen(std::to_string(i), "", "");
+    }
+    MersenneZufall nochmal(5);
+    gleich.Shuffle(nochmal);
+    for (int i = 0; i < kAnzahl; ++i) {
+        ASSERT_EQ(gleich.Deutsch(i), l.Deutsch(i)) << i;
+    }
 }
 
 TEST(TKartei, DueFromTheReviewDayOnAndFortschreibenCountsFromToday) {

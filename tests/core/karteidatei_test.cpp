@@ -4,7 +4,10 @@
 #include "testdaten.h"
 #include "zeilen.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace lexidor {
 namespace {
@@ -38,11 +41,30 @@ TKartei Beispiel(bool mitKarten = true) {
     return k;
 }
 
-// Reads with a random source under which every exchange swaps a card with itself.
+// Reads with a random source under which the shuffle leaves every card in place.
 bool Lesen(std::optional<std::string_view> datei, TKartei& k) {
     k.Dateipfad = "/home/anna/Vokabeln/Latein.vkd";
-    SkriptZufall ohneWirkung;
+    Hoechstzufall ohneWirkung;
     return KarteiLesen(k, datei, kMuster, kHeute, ohneWirkung);
+}
+
+// The same, with the file handed over in the given pieces.
+bool StueckweiseLesen(const std::vector<std::string_view>& stuecke, TKartei& k) {
+    k.Dateipfad = "/home/anna/Vokabeln/Latein.vkd";
+    KarteiLeser leser(k, kMuster, kHeute);
+    for (const std::string_view stueck : stuecke) {
+        leser.Weiter(stueck);
+    }
+    Hoechstzufall ohneWirkung;
+    return leser.Ende(ohneWirkung);
+}
+
+std::vector<std::string_view> Stuecke(std::string_view datei, std::size_t groesse) {
+    std::vector<std::string_view> stuecke;
+    for (std::size_t pos = 0; pos < datei.size(); pos += groesse) {
+        stuecke.push_back(datei.substr(pos, groesse));
+    }
+    return stuecke;
 }
 
 TEST(KarteiSchreiben, NewBoxWithOneCardGivesTheSixteenLines) {
@@ -90,12 +112,110 @@ TEST(KarteiLesen, IgnoresLinesItDoesNotNeed) {
 }
 
 TEST(KarteiLesen, ShufflesCompartmentsOneToFiveInOrderButNotSix) {
+    TKartei box;
+    for (int c = 1; c <= 6; ++c) {
+        for (int i = 0; i < (c == 6 ? 3 : c + 1); ++i) {
+            box.Fach[c].Add({std::to_string(c) + "." + std::to_string(i), "", "", true});
+        }
+    }
     TKartei k;
     SkriptZufall zufall;
-    ASSERT_TRUE(KarteiLesen(k, KarteiSchreiben(Beispiel(), kMuster), kMuster, kHeute, zufall));
-    std::vector<std::uint32_t> erwartet(10, 2); // compartment 1: 2 cards, 5 exchanges
-    erwartet.insert(erwartet.end(), 12, 1);     // compartments 2 and 5: 1 card, 3 exchanges
+    ASSERT_TRUE(KarteiLesen(k, KarteiSchreiben(box, kMuster), kMuster, kHeute, zufall));
+    // A shuffle of n cards draws from n, n - 1, ... 2 places.
+    std::vector<std::uint32_t> erwartet;
+    for (std::uint32_t n = 2; n <= 6; ++n) {
+        for (std::uint32_t i = n; i >= 2; --i) {
+            erwartet.push_back(i);
+        }
+    }
     EXPECT_EQ(zufall.gefragt, erwartet);
+    EXPECT_EQ(k.Fach[6].Get(0).Deutsch, "6.0");
+    EXPECT_EQ(k.Fach[6].Get(2).Deutsch, "6.2");
+}
+
+// The program reads a file as it comes from the disk: pieces cut anywhere, also between the
+// CR and the LF of a line end, give the box the whole file gives.
+TEST(KarteiLeser, PiecesCutAnywhereReadAsTheWholeFile) {
+    const std::string datei = KarteiSchreiben(Beispiel(), kMuster);
+    for (const std::string& variante :
+         {datei, Ersetzt(datei, "\r\n", "\r"), Ersetzt(datei, "\r\n", "\n"),
+          datei.substr(0, datei.size() - 2)}) {
+        for (std::size_t groesse = 1; groesse <= 13; ++groesse) {
+            TKartei k;
+            ASSERT_TRUE(StueckweiseLesen(Stuecke(variante, groesse), k)) << groesse;
+            EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << groesse;
+        }
+        const std::string_view ganz(variante);
+        for (std::size_t schnitt = 0; schnitt <= ganz.size(); ++schnitt) {
+            TKartei k;
+            ASSERT_TRUE(StueckweiseLesen({ganz.substr(0, schnitt), "", ganz.substr(schnitt)}, k))
+                << schnitt;
+            EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << schnitt;
+        }
+    }
+}
+
+TEST(KarteiLeser, WantsNoMoreOnceTheBoxIsCompleteOrTheFileBroken) {
+    const std::string datei = KarteiSchreiben(Beispiel(), kMuster);
+    TKartei k;
+    k.Dateipfad = "/x/y.vkd";
+    KarteiLeser leser(k, kMuster, kHeute);
+    EXPECT_TRUE(leser.Weiter(std::string_view(datei).substr(0, datei.size() - 3)));
+    EXPECT_FALSE(leser.Weiter("-\r\nNachspann"));
+    Hoechstzufall ohneWirkung;
+    EXPECT_TRUE(leser.Ende(ohneWirkung));
+    EXPECT_EQ(k.Gesamtzahl(), 6);
+
+    TKartei kaputt;
+    KarteiLeser abbruch(kaputt, kMuster, kHeute);
+    EXPECT_FALSE(abbruch.Weiter("05.12.2026\r\nkein Datum\r\n"));
+    EXPECT_FALSE(abbruch.Ende(ohneWirkung));
+
+    // A file with no line end at all, such as a device that hands out zeros forever.
+    TKartei nullen;
+    KarteiLeser endlos(nullen, kMuster, kHeute);
+    const std::string stueck(1000, '\0');
+    int stuecke = 0;
+    while (endlos.Weiter(stueck) && stuecke < 100) {
+        ++stuecke;
+    }
+    EXPECT_LT(stuecke, 10);
+    EXPECT_FALSE(endlos.Ende(ohneWirkung));
+}
+
+// Pieces of about a megabyte, one card never split from its lines, and the writing stops
+// when the sink does.
+TEST(KarteiSchreiben, HandsTheFileOnInPiecesAndStopsWhenTheSinkDoes) {
+    TKartei k;
+    k.Termin.fill(DatumAus(2000, 1, 1));
+    std::vector<std::string> zeilen = {"01.01.2000", "01.01.2000", "01.01.2000", "01.01.2000",
+                                       std::string(kMarker[0])};
+    const std::string gross(3 << 19, 'g'); // one card of 1.5 MB
+    for (int i = 0; i < 60000; ++i) {
+        const std::string deutsch = i == 30000 ? gross : "Karte " + std::to_string(i);
+        k.Fach[1].Add({deutsch, "card", "", true});
+        zeilen.insert(zeilen.end(), {deutsch, "card", "", "true", std::string(kKartenende)});
+    }
+    for (int c = 1; c <= 6; ++c) {
+        zeilen.emplace_back(kMarker[c]);
+    }
+    std::string datei;
+    std::vector<std::size_t> groessen;
+    EXPECT_TRUE(KarteiSchreiben(k, kMuster, [&](std::string_view stueck) {
+        datei += stueck;
+        groessen.push_back(stueck.size());
+        return true;
+    }));
+    EXPECT_TRUE(datei == ZeilenVerbinden(zeilen)); // a diff of megabytes would take long
+    ASSERT_GE(groessen.size(), 3u);
+    EXPECT_EQ(std::count_if(groessen.begin(), groessen.end(),
+                            [](std::size_t g) { return g > (1 << 20); }),
+              1);
+
+    int gerufen = 0;
+    EXPECT_FALSE(
+        KarteiSchreiben(k, kMuster, [&gerufen](std::string_view) { return ++gerufen < 2; }));
+    EXPECT_EQ(gerufen, 2);
 }
 
 TEST(KarteiLesen, FailsOnEveryBrokenFile) {
@@ -116,6 +236,8 @@ TEST(KarteiLesen, FailsOnEveryBrokenFile) {
     for (const auto& [name, inhalt] : faelle) {
         TKartei k;
         EXPECT_FALSE(Lesen(inhalt, k)) << name;
+        TKartei stueckweise;
+        EXPECT_FALSE(StueckweiseLesen(Stuecke(inhalt, 5), stueckweise)) << name;
     }
     TKartei fehlt;
     EXPECT_FALSE(Lesen(std::nullopt, fehlt));

@@ -1,4 +1,5 @@
-// A random source for tests: hands out scripted values, then 0, and records every range asked.
+// Random sources for tests: one hands out scripted values, then 0, and records every range
+// asked; one leaves shuffled cards in place.
 #pragma once
 
 #include "zufall.h"
@@ -21,6 +22,13 @@ public:
 
 private:
     std::vector<std::uint32_t> werte_;
+};
+
+// A random source under which a shuffle leaves every card where it is: it always draws the
+// highest value.
+class Hoechstzufall final : public Zufall {
+public:
+    std::uint32_t Unter(std::uint32_t n) override { return n - 1; }
 };
 
 } // namespace lexidor

@@ -1,7 +1,13 @@
 // The search hit rule of the vocabulary list.
 #include "suche.h"
 
+#include "cp1252.h"
+#include "kartei.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
 namespace lexidor {
 namespace {
@@ -24,6 +30,52 @@ TEST(TSuchmuster, TheLevelDigitIsAColumnAndEmptyTextNeverHits) {
     EXPECT_TRUE(drei.Treffer("Zimmer 3", "", 2));
     EXPECT_FALSE(TSuchmuster("23").Treffer("", "", 3));
     EXPECT_FALSE(TSuchmuster("").Treffer("Haus", "house", 6));
+}
+
+bool Naiv(std::string_view muster, std::string_view seite) {
+    return Kleinschreibung(ErsteZeile(seite)).find(Kleinschreibung(muster)) != std::string::npos;
+}
+
+// The scan over a compartment reads whole words past a side's end; it must find what the
+// rule finds, for sides of every length around the word and the window it takes at once,
+// with capitals, line ends and near-misses at every place.
+TEST(TSuchmuster, TheScanOfACompartmentFindsWhatTheRuleFinds) {
+    std::mt19937 gen(3);
+    const std::string zeichen = "aA\xE4\xC4"
+                                "bB\xBE\xBCq";
+    const auto text = [&] {
+        std::string t(gen() % 45, ' ');
+        for (char& c : t) {
+            c = zeichen[gen() % zeichen.size()];
+        }
+        return t;
+    };
+    for (const std::string_view suchtext : {"a", "\xC4", "ab",
+                                            "\xC4"
+                                            "B",
+                                            "aab", "B\xE4q", "2"}) {
+        const TSuchmuster muster(suchtext);
+        TVokList fach;
+        std::vector<int> treffer;
+        for (int i = 0; i < 4000; ++i) {
+            const std::string deutsch = text();
+            const std::string fremd = text();
+            fach.Anhaengen(deutsch, fremd, "");
+            const bool erwartet = Naiv(suchtext, deutsch) || Naiv(suchtext, fremd);
+            EXPECT_EQ(muster.Treffer(deutsch, fremd, 1), erwartet) << deutsch << " " << fremd;
+            if (erwartet) {
+                treffer.push_back(i);
+            }
+        }
+        std::vector<int> gefunden;
+        for (int ab = 0; (ab = muster.ErsterTreffer(fach, 1, ab)) >= 0; ++ab) {
+            gefunden.push_back(ab);
+        }
+        EXPECT_EQ(gefunden, treffer) << suchtext;
+        if (suchtext == "2") { // in compartment 2, a hit on every card
+            EXPECT_EQ(muster.ErsterTreffer(fach, 2, 17), 17);
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -73,6 +74,30 @@ TEST_F(HauptfensterTest, MissingCommandLineBoxLeavesTheStartPanel) {
     EXPECT_EQ(form->Kartei.Dateipfad, "?none?");
     EXPECT_TRUE(Teil<QWidget>("JvPanel1")->isVisible());
     EXPECT_FALSE(Teil<QAction>("C1")->isVisible());
+}
+
+// A big box keeps the event loop busy while it is read: the window is shown and drawn first.
+// A window the window system never shows keeps the box from being read for a second only.
+TEST_F(HauptfensterTest, CommandLineBoxWaitsForTheWindowToBeShown) {
+    const QString pfad = Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}});
+    form = std::make_unique<TForm1>(QStringList{pfad});
+    form->winId(); // the window exists, but is not shown
+    form->Timer2Timer();
+    EXPECT_FALSE(form->Kartei.Geoeffnet);
+    form->show();
+    QTRY_VERIFY(form->Kartei.Geoeffnet);
+    EXPECT_EQ(Text("Memo1"), QStringLiteral("Haus"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(form->close());
+
+    form = std::make_unique<TForm1>(QStringList{pfad});
+    form->winId();
+    int runden = 0;
+    while (!form->Kartei.Geoeffnet && runden < 100) {
+        form->Timer2Timer();
+        ++runden;
+    }
+    EXPECT_EQ(runden, 50);
 }
 
 TEST_F(HauptfensterTest, SelfCheckWithF9ThenRAndF) {
