@@ -256,3 +256,21 @@ bool DateiStueckweiseSchreiben(const QString& pfad,
     }
     return datei.commit();
 }
+
+Sanduhr::Sanduhr() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    AnzeigeAbschicken();
+}
+
+Sanduhr::~Sanduhr() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void AnzeigeAbschicken() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (Display* anzeige = x11 ? x11->display() : nullptr) {
+        XFlush(anzeige);
+    }
+}
+
+} // namespace lexidor
