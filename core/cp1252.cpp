@@ -31,24 +31,6 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
     return std::nullopt;
 }
 
-void Utf8Anhaengen(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at `pos`; nullopt for a malformed one (pos then skips a byte).
 std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
     const auto b0 = static_cast<unsigned char>(s[pos++]);
@@ -110,6 +92,37 @@ std::string Cp1252NachUtf8(std::string_view cp1252) {
         Utf8Anhaengen(out, ZeichenVon(static_cast<unsigned char>(c)));
     }
     return out;
+}
+
+void Utf8Anhaengen(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool IstUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // Runs of ASCII are by far the most common and need no decoding.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+        } else if (!Utf8Lesen(text, pos)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {

@@ -22,6 +22,12 @@ struct Cp1252Kodierung {
 // Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
 
+// True when the bytes are well-formed UTF-8 throughout.
+bool IstUtf8(std::string_view text);
+
+// Appends the UTF-8 form of one code point.
+void Utf8Anhaengen(std::string& out, char32_t cp);
+
 // The lower case of one byte and of a whole text, by the rules of code page 1252
 // ("Ä" to "ä", "Š" to "š", "Ÿ" to "ÿ").
 unsigned char Klein(unsigned char c);
