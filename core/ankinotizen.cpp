@@ -176,6 +176,7 @@ public:
             Schreiben(html_.substr(pos_, 1));
             ++pos_;
         }
+        text_ = EinheitlicheUmbrueche(text_); // "&#13;" ends a line as any line end does
         while (!text_.empty() && text_.back() == '\n') {
             text_.pop_back();
         }

@@ -1,6 +1,7 @@
 // Windows-1252 <-> UTF-8 and the 8-bit lower-case table.
 #include "cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lexidor {
@@ -12,7 +13,7 @@ constexpr std::array<char32_t, 32> kObererBlock = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t ZeichenVon(unsigned char b) {
+constexpr char32_t ZeichenVon(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) {
         return kObererBlock[b - 0x80];
     }
@@ -83,15 +84,56 @@ constexpr std::array<unsigned char, 256> KleinTabelle() {
 
 constexpr auto kKlein = KleinTabelle();
 
+// The UTF-8 form of every byte: converting a whole file is then one look-up per byte. Every
+// character of the code page lies below U+10000 and takes at most three bytes.
+struct Utf8Form {
+    std::array<char, 3> bytes{};
+    std::size_t laenge = 0;
+};
+
+constexpr std::array<Utf8Form, 256> Utf8Tabelle() {
+    std::array<Utf8Form, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+        const char32_t cp = ZeichenVon(static_cast<unsigned char>(b));
+        Utf8Form& f = t[b];
+        if (cp < 0x80) {
+            f.bytes = {static_cast<char>(cp)};
+            f.laenge = 1;
+        } else if (cp < 0x800) {
+            f.bytes = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+            f.laenge = 2;
+        } else {
+            f.bytes = {static_cast<char>(0xE0 | (cp >> 12)),
+                       static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (cp & 0x3F))};
+            f.laenge = 3;
+        }
+    }
+    return t;
+}
+
+constexpr auto kUtf8 = Utf8Tabelle();
+
 } // namespace
 
 std::string Cp1252NachUtf8(std::string_view cp1252) {
     std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 8);
-    for (char c : cp1252) {
-        Utf8Anhaengen(out, ZeichenVon(static_cast<unsigned char>(c)));
-    }
+    Cp1252NachUtf8Anhaengen(out, cp1252);
     return out;
+}
+
+void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252) {
+    std::size_t laenge = 0;
+    for (const char c : cp1252) {
+        laenge += kUtf8[static_cast<unsigned char>(c)].laenge;
+    }
+    const std::size_t anfang = utf8.size();
+    utf8.resize(anfang + laenge);
+    char* p = utf8.data() + anfang;
+    for (const char c : cp1252) {
+        const Utf8Form& f = kUtf8[static_cast<unsigned char>(c)];
+        p = std::copy_n(f.bytes.data(), f.laenge, p);
+    }
 }
 
 void Utf8Anhaengen(std::string& out, char32_t cp) {
@@ -130,11 +172,20 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     k.text.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Runs of ASCII are the same in both and are copied whole.
         const std::size_t anfang = pos;
+        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+        }
+        k.text.append(utf8.substr(anfang, pos - anfang));
+        if (pos == utf8.size()) {
+            break;
+        }
+        const std::size_t zeichen = pos;
         const auto cp = Utf8Lesen(utf8, pos);
         const auto byte = cp ? ByteFuer(*cp) : std::nullopt;
         if (!byte) {
-            k.fremdzeichen = cp ? std::string(utf8.substr(anfang, pos - anfang)) : "\xEF\xBF\xBD";
+            k.fremdzeichen = cp ? std::string(utf8.substr(zeichen, pos - zeichen)) : "\xEF\xBF\xBD";
             return k;
         }
         k.text += static_cast<char>(*byte);

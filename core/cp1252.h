@@ -12,6 +12,7 @@ namespace lexidor {
 // Every byte decodes; the five bytes without a character in 1252 become the C1 controls
 // of the same number, so that decoding and encoding again keeps every file intact.
 std::string Cp1252NachUtf8(std::string_view cp1252);
+void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252);
 
 struct Cp1252Kodierung {
     std::string text;                        // the encoded bytes, complete only when ok()

@@ -30,6 +30,20 @@ std::string_view Importtabelle::Feld(int zeile, int spalte) const {
     return std::string_view(text_).substr(feldanfang_[i], ende - feldanfang_[i]);
 }
 
+std::string EinheitlicheUmbrueche(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        out += '\n';
+        i += i + 1 < text.size() && text[i + 1] == '\n';
+    }
+    return out;
+}
+
 std::string_view Beschnitten(std::string_view zelle) {
     const auto anfang = zelle.find_first_not_of(" \t");
     if (anfang == std::string_view::npos) {

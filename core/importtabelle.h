@@ -19,6 +19,7 @@ enum class Importformat { Trennzeichen, Anki, Kvtml };
 class Importtabelle {
 public:
     // Building, as a reader goes through the file: a row, then its cells one by one.
+    void Reservieren(std::size_t textBytes) { text_.reserve(textBytes); }
     void ZeileBeginnen(int zeilennummer);
     void FeldBeginnen();
     void Anhaengen(std::string_view text) { text_.append(text); }
@@ -50,6 +51,9 @@ private:
     std::vector<Zeile> zeilen_;
     int spalten_ = 0;
 };
+
+// The text with every line end (CR LF, a lone CR, a lone LF) as the "\n" that cells hold.
+std::string EinheitlicheUmbrueche(std::string_view text);
 
 // The cell without blanks and tabs at either end.
 std::string_view Beschnitten(std::string_view zelle);

@@ -26,18 +26,6 @@ const KvtmlUebersetzung* Uebersetzung(const KvtmlEintrag& eintrag, const std::st
     return u == eintrag.uebersetzungen.end() ? nullptr : &*u;
 }
 
-// XML parsers hand over line feeds; a CR that slipped through still ends a line.
-void MitUmbruechen(Importtabelle& tabelle, std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            tabelle.Anhaengen('\n');
-            i += i + 1 < text.size() && text[i + 1] == '\n';
-        } else {
-            tabelle.Anhaengen(text[i]);
-        }
-    }
-}
-
 } // namespace
 
 bool IstKvtml(std::string_view datei) {
@@ -78,7 +66,8 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
             const KvtmlUebersetzung* u = Uebersetzung(eintrag, sprachen[folge[k]].id);
             tabelle.FeldBeginnen();
             if (u) {
-                MitUmbruechen(tabelle, u->text);
+                tabelle.Anhaengen(
+                    EinheitlicheUmbrueche(u->text)); // a CR that slipped past the parser
             }
             if (k < 2 && u && u->grad) {
                 grad = std::max(grad.value_or(0), *u->grad);

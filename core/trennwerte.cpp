@@ -175,6 +175,7 @@ void KopfUndStufenErkennen(Importtabelle& tabelle) {
 Importtabelle TrennwerteLesen(std::string_view text) {
     Importtabelle tabelle;
     tabelle.trennzeichen = TrennzeichenErkennen(text);
+    tabelle.Reservieren(text.size()); // the cells never need more than the file
     Satzleser leser(text, tabelle.trennzeichen);
     while (leser.Naechster(tabelle)) {
     }

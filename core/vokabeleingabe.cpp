@@ -3,6 +3,7 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace lexidor {
@@ -38,7 +39,7 @@ std::optional<std::string> Seite(std::string_view feld, std::string& fremdzeiche
         fremdzeichen = *k.fremdzeichen;
         return std::nullopt;
     }
-    if (k.text.find_first_of("\r\n") == std::string::npos) {
+    if (std::none_of(k.text.begin(), k.text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
         return std::move(k.text); // the common one-line side needs no more copies
     }
     return UmbruecheKodieren(Ersetzen(k.text, "\n", "\r\n"));

@@ -15,44 +15,44 @@ bool MussQuotieren(std::string_view seite, char trenner) {
     return false;
 }
 
-// Appends one side, still in code page 1252, with its line breaks decoded.
-void Seite(std::string& out, std::string_view seite, char trenner) {
+// Appends one side in UTF-8, with its line breaks decoded.
+void Seite(std::string& out, std::string_view seite, char trenner, std::string& puffer) {
     if (!MussQuotieren(seite, trenner)) {
-        out.append(seite);
+        Cp1252NachUtf8Anhaengen(out, seite);
         return;
     }
-    out += '"';
+    puffer = '"';
     for (const char c : seite) {
         if (c == '"') {
-            out += "\"\"";
+            puffer += "\"\"";
         } else {
-            out += c == kKodiertCR ? '\r' : c == kKodiertLF ? '\n' : c;
+            puffer += c == kKodiertCR ? '\r' : c == kKodiertLF ? '\n' : c;
         }
     }
-    out += '"';
+    puffer += '"';
+    Cp1252NachUtf8Anhaengen(out, puffer);
 }
 
 } // namespace
 
 std::string VokabelnExportieren(const TKartei& kartei, Exportformat format) {
     const char trenner = format == Exportformat::CsvSemikolon ? ';' : '\t';
-    // The whole file is built in code page 1252 and converted in one pass: the separators,
-    // quotes and line ends are the same bytes in both.
-    std::string text;
+    std::string text = "\xEF\xBB\xBF";
     text.append("Deutsch").append(1, trenner).append("Fremd").append(1, trenner);
     text.append("Lernstufe\r\n");
+    std::string puffer;
     for (int k = 1; k <= 6; ++k) {
         const TVokList& fach = kartei.Fach[k];
         for (int i = 0; i < fach.Count(); ++i) {
-            Seite(text, fach.Deutsch(i), trenner);
+            Seite(text, fach.Deutsch(i), trenner, puffer);
             text += trenner;
-            Seite(text, fach.Fremd(i), trenner);
+            Seite(text, fach.Fremd(i), trenner, puffer);
             text += trenner;
             text += static_cast<char>('0' + k);
             text += "\r\n";
         }
     }
-    return "\xEF\xBB\xBF" + Cp1252NachUtf8(text);
+    return text;
 }
 
 } // namespace lexidor

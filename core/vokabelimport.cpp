@@ -145,7 +145,7 @@ std::string ImportMeldung(const Importergebnis& e) {
     }
     text += "\n\n" + Anzahl(e.uebersprungen, "Zeile wurde", "Zeilen wurden") + " übersprungen:";
     for (const Abgelehnt& a : e.abgelehnt) {
-        text += "\n" + AblehnungText(a);
+        text.append("\n").append(AblehnungText(a));
     }
     const int weitere = e.uebersprungen - static_cast<int>(e.abgelehnt.size());
     if (weitere > 0) {

@@ -56,6 +56,7 @@ TEST(HtmlNachText, BlocksAndBreaksBecomeLinesTagsGoEntitiesResolve) {
     EXPECT_EQ(HtmlNachText("<div>a</div><div>b</div>"), "a\nb");
     EXPECT_EQ(HtmlNachText("<DIV>a<BR/></DIV>"), "a");
     EXPECT_EQ(HtmlNachText("<p>x<br><br>y</p>"), "x\n\ny");
+    EXPECT_EQ(HtmlNachText("a&#13;&#10;b&#13;c&#10;"), "a\nb\nc"); // as cells hold breaks
     EXPECT_EQ(HtmlNachText("<span style=\"color: red\">rot</span><!-- x -->"), "rot");
     EXPECT_EQ(HtmlNachText("&auml;&#246;&#xFC;&nbsp;&lt;&gt;"), "\xC3\xA4\xC3\xB6\xC3\xBC <>");
     // What is no tag and no known entity stands for itself.
