@@ -131,6 +131,10 @@ void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252) {
     utf8.resize(anfang + laenge);
     char* p = utf8.data() + anfang;
     for (const char c : cp1252) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            *p++ = c;
+            continue;
+        }
         const Utf8Form& f = kUtf8[static_cast<unsigned char>(c)];
         p = std::copy_n(f.bytes.data(), f.laenge, p);
     }
@@ -169,27 +173,33 @@ bool IstUtf8(std::string_view text) {
 
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     Cp1252Kodierung k;
-    k.text.reserve(utf8.size());
+    k.text.resize(utf8.size()); // one byte per character is never more than UTF-8 takes
+    char* p = k.text.data();
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        // Runs of ASCII are the same in both and are copied whole.
-        const std::size_t anfang = pos;
-        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) {
+        const auto b0 = static_cast<unsigned char>(utf8[pos]);
+        const auto b1 = pos + 1 < utf8.size() ? static_cast<unsigned char>(utf8[pos + 1]) : 0;
+        if (b0 < 0x80) {
+            *p++ = static_cast<char>(b0);
             ++pos;
+            continue;
         }
-        k.text.append(utf8.substr(anfang, pos - anfang));
-        if (pos == utf8.size()) {
-            break;
+        // "ä", "ß" and the rest of Latin-1's upper half stand for themselves.
+        if ((b0 == 0xC3 && b1 >= 0x80 && b1 <= 0xBF) || (b0 == 0xC2 && b1 >= 0xA0 && b1 <= 0xBF)) {
+            *p++ = static_cast<char>(((b0 & 0x03) << 6) | (b1 & 0x3F));
+            pos += 2;
+            continue;
         }
         const std::size_t zeichen = pos;
         const auto cp = Utf8Lesen(utf8, pos);
         const auto byte = cp ? ByteFuer(*cp) : std::nullopt;
         if (!byte) {
             k.fremdzeichen = cp ? std::string(utf8.substr(zeichen, pos - zeichen)) : "\xEF\xBF\xBD";
-            return k;
+            break;
         }
-        k.text += static_cast<char>(*byte);
+        *p++ = static_cast<char>(*byte);
     }
+    k.text.resize(static_cast<std::size_t>(p - k.text.data()));
     return k;
 }
 

@@ -8,11 +8,12 @@ namespace lexidor {
 void Importtabelle::ZeileBeginnen(int zeilennummer) {
     zeilen_.push_back(
         {static_cast<std::uint32_t>(feldanfang_.size()), static_cast<std::uint32_t>(zeilennummer)});
+    felderDerZeile_ = 0;
 }
 
 void Importtabelle::FeldBeginnen() {
     feldanfang_.push_back(text_.size());
-    spalten_ = std::max(spalten_, Felder(Zeilen() - 1));
+    spalten_ = std::max(spalten_, ++felderDerZeile_);
 }
 
 int Importtabelle::Felder(int zeile) const {

@@ -50,6 +50,7 @@ private:
     std::vector<std::size_t> feldanfang_; // where each cell starts; it ends where the next does
     std::vector<Zeile> zeilen_;
     int spalten_ = 0;
+    int felderDerZeile_ = 0; // of the row being built
 };
 
 // The text with every line end (CR LF, a lone CR, a lone LF) as the "\n" that cells hold.

@@ -42,18 +42,30 @@ std::string Utf16NachUtf8(std::string_view daten, bool bigEndian) {
 
 } // namespace
 
-Klartext TextDekodieren(std::string_view datei) {
+Textkodierung KodierungErkennen(std::string_view datei) {
     if (datei.starts_with(kUtf8Bom)) {
-        return {Textkodierung::Utf8MitBom, std::string(datei.substr(kUtf8Bom.size()))};
+        return Textkodierung::Utf8MitBom;
     }
     if (datei.starts_with(kUtf16LeBom) || datei.starts_with(kUtf16BeBom)) {
-        return {Textkodierung::Utf16,
-                Utf16NachUtf8(datei.substr(2), datei.starts_with(kUtf16BeBom))};
+        return Textkodierung::Utf16;
     }
-    if (IstUtf8(datei)) {
-        return {Textkodierung::Utf8, std::string(datei)};
+    return IstUtf8(datei) ? Textkodierung::Utf8 : Textkodierung::Windows1252;
+}
+
+std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer) {
+    switch (kodierung) {
+    case Textkodierung::Utf8:
+        return datei;
+    case Textkodierung::Utf8MitBom:
+        return datei.substr(kUtf8Bom.size());
+    case Textkodierung::Utf16:
+        puffer = Utf16NachUtf8(datei.substr(2), datei.starts_with(kUtf16BeBom));
+        return puffer;
+    case Textkodierung::Windows1252:
+        puffer = Cp1252NachUtf8(datei);
+        return puffer;
     }
-    return {Textkodierung::Windows1252, Cp1252NachUtf8(datei)};
+    return datei;
 }
 
 } // namespace lexidor

@@ -13,13 +13,13 @@ enum class Textkodierung {
     Windows1252, // also Latin-1, which it contains apart from unused control codes
 };
 
-struct Klartext {
-    Textkodierung kodierung = Textkodierung::Utf8;
-    std::string utf8;
-};
+// A byte-order mark decides; without one, bytes that are well-formed UTF-8 are UTF-8 and
+// any others Windows-1252.
+Textkodierung KodierungErkennen(std::string_view datei);
 
-// A byte-order mark decides; without one, bytes that are well-formed UTF-8 are taken as
-// UTF-8 and any others as Windows-1252. The mark itself is dropped.
-Klartext TextDekodieren(std::string_view datei);
+// The text as UTF-8 without the byte-order mark: a view into `datei` when that is UTF-8
+// already, so that a large file is not copied, otherwise into `puffer`, which then holds
+// the converted text.
+std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer);
 
 } // namespace lexidor

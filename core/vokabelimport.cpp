@@ -35,10 +35,11 @@ std::string Anzahl(int n, std::string_view einzahl, std::string_view mehrzahl) {
 } // namespace
 
 Importtabelle TextdateiLesen(std::string_view datei) {
-    Klartext klar = TextDekodieren(datei);
-    Importtabelle tabelle =
-        IstAnkiExport(klar.utf8) ? AnkiLesen(klar.utf8) : TrennwerteLesen(klar.utf8);
-    tabelle.kodierung = klar.kodierung;
+    const Textkodierung kodierung = KodierungErkennen(datei);
+    std::string puffer;
+    const std::string_view text = AlsUtf8(datei, kodierung, puffer);
+    Importtabelle tabelle = IstAnkiExport(text) ? AnkiLesen(text) : TrennwerteLesen(text);
+    tabelle.kodierung = kodierung;
     return tabelle;
 }
 

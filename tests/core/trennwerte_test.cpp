@@ -37,28 +37,33 @@ Importtabelle Lesen(std::string_view text, char trenner) {
     return t;
 }
 
-TEST(TextDekodieren, AMarkDecidesElseValidUtf8ElseWindows1252) {
-    const Klartext bom = TextDekodieren("\xEF\xBB\xBF"
-                                        "B\xC3\xA4r");
-    EXPECT_EQ(bom.kodierung, Textkodierung::Utf8MitBom);
-    EXPECT_EQ(bom.utf8, "B\xC3\xA4r");
-    EXPECT_EQ(TextDekodieren("B\xC3\xA4r").kodierung, Textkodierung::Utf8);
-    // "Bär €" as a German spreadsheet saves it; one such byte is enough.
-    const Klartext ansi = TextDekodieren("B\xE4r \x80");
-    EXPECT_EQ(ansi.kodierung, Textkodierung::Windows1252);
-    EXPECT_EQ(ansi.utf8, "B\xC3\xA4r \xE2\x82\xAC");
-    EXPECT_EQ(TextDekodieren("\xC3\xA4\xE4").kodierung, Textkodierung::Windows1252);
+// The encoding found and the text as UTF-8.
+std::pair<Textkodierung, std::string> Dekodiert(std::string_view datei) {
+    std::string puffer;
+    const Textkodierung kodierung = KodierungErkennen(datei);
+    return {kodierung, std::string(AlsUtf8(datei, kodierung, puffer))};
 }
 
-TEST(TextDekodieren, Utf16WithAMarkInBothByteOrders) {
+TEST(Textkodierung, AMarkDecidesElseValidUtf8ElseWindows1252) {
+    EXPECT_EQ(Dekodiert("\xEF\xBB\xBF"
+                        "B\xC3\xA4r"),
+              std::pair(Textkodierung::Utf8MitBom, std::string("B\xC3\xA4r")));
+    EXPECT_EQ(Dekodiert("B\xC3\xA4r"), std::pair(Textkodierung::Utf8, std::string("B\xC3\xA4r")));
+    // "Bär €" as a German spreadsheet saves it; one such byte is enough.
+    EXPECT_EQ(Dekodiert("B\xE4r \x80"),
+              std::pair(Textkodierung::Windows1252, std::string("B\xC3\xA4r \xE2\x82\xAC")));
+    EXPECT_EQ(KodierungErkennen("\xC3\xA4\xE4"), Textkodierung::Windows1252);
+}
+
+TEST(Textkodierung, Utf16WithAMarkInBothByteOrders) {
     using namespace std::string_literals;
-    const Klartext le = TextDekodieren("\xFF\xFEH\0\xE4\0\x3D\xD8\x00\xDE"s);
-    EXPECT_EQ(le.kodierung, Textkodierung::Utf16);
-    EXPECT_EQ(le.utf8, "H\xC3\xA4\xF0\x9F\x98\x80"); // a surrogate pair is one character
-    EXPECT_EQ(TextDekodieren("\xFE\xFF\0H\0\xE4"s).utf8, "H\xC3\xA4");
+    // A surrogate pair is one character.
+    EXPECT_EQ(Dekodiert("\xFF\xFEH\0\xE4\0\x3D\xD8\x00\xDE"s),
+              std::pair(Textkodierung::Utf16, "H\xC3\xA4\xF0\x9F\x98\x80"s));
+    EXPECT_EQ(Dekodiert("\xFE\xFF\0H\0\xE4"s).second, "H\xC3\xA4");
     // A lone surrogate and a dangling byte cannot be told: each is U+FFFD.
-    EXPECT_EQ(TextDekodieren("\xFF\xFE\x00\xDCH\0x"s).utf8, "\xEF\xBF\xBD"
-                                                            "H\xEF\xBF\xBD");
+    EXPECT_EQ(Dekodiert("\xFF\xFE\x00\xDCH\0x"s).second, "\xEF\xBF\xBD"
+                                                         "H\xEF\xBF\xBD");
 }
 
 TEST(Satzleser, QuotedFieldsHoldSeparatorsQuotesAndLineBreaksWhateverTheLineEnds) {
