@@ -1,6 +1,7 @@
 // Windows-1252 <-> UTF-8 and the 8-bit lower-case table.
 #include "cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lexidor {
@@ -12,7 +13,7 @@ constexpr std::array<char32_t, 32> kObererBlock = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t ZeichenVon(unsigned char b) {
+constexpr char32_t ZeichenVon(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) {
         return kObererBlock[b - 0x80];
     }
@@ -29,24 +30,6 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
         }
     }
     return std::nullopt;
-}
-
-void Utf8Anhaengen(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // Decodes one UTF-8 sequence at `pos`; nullopt for a malformed one (pos then skips a byte).
@@ -101,31 +84,122 @@ constexpr std::array<unsigned char, 256> KleinTabelle() {
 
 constexpr auto kKlein = KleinTabelle();
 
+// The UTF-8 form of every byte: converting a whole file is then one look-up per byte. Every
+// character of the code page lies below U+10000 and takes at most three bytes.
+struct Utf8Form {
+    std::array<char, 3> bytes{};
+    std::size_t laenge = 0;
+};
+
+constexpr std::array<Utf8Form, 256> Utf8Tabelle() {
+    std::array<Utf8Form, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+        const char32_t cp = ZeichenVon(static_cast<unsigned char>(b));
+        Utf8Form& f = t[b];
+        if (cp < 0x80) {
+            f.bytes = {static_cast<char>(cp)};
+            f.laenge = 1;
+        } else if (cp < 0x800) {
+            f.bytes = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+            f.laenge = 2;
+        } else {
+            f.bytes = {static_cast<char>(0xE0 | (cp >> 12)),
+                       static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (cp & 0x3F))};
+            f.laenge = 3;
+        }
+    }
+    return t;
+}
+
+constexpr auto kUtf8 = Utf8Tabelle();
+
 } // namespace
 
 std::string Cp1252NachUtf8(std::string_view cp1252) {
     std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 8);
-    for (char c : cp1252) {
-        Utf8Anhaengen(out, ZeichenVon(static_cast<unsigned char>(c)));
-    }
+    Cp1252NachUtf8Anhaengen(out, cp1252);
     return out;
+}
+
+void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252) {
+    std::size_t laenge = 0;
+    for (const char c : cp1252) {
+        laenge += kUtf8[static_cast<unsigned char>(c)].laenge;
+    }
+    const std::size_t anfang = utf8.size();
+    utf8.resize(anfang + laenge);
+    char* p = utf8.data() + anfang;
+    for (const char c : cp1252) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            *p++ = c;
+            continue;
+        }
+        const Utf8Form& f = kUtf8[static_cast<unsigned char>(c)];
+        p = std::copy_n(f.bytes.data(), f.laenge, p);
+    }
+}
+
+void Utf8Anhaengen(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool IstUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // Runs of ASCII are by far the most common and need no decoding.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+        } else if (!Utf8Lesen(text, pos)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     Cp1252Kodierung k;
-    k.text.reserve(utf8.size());
+    k.text.resize(utf8.size()); // one byte per character is never more than UTF-8 takes
+    char* p = k.text.data();
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const std::size_t anfang = pos;
+        const auto b0 = static_cast<unsigned char>(utf8[pos]);
+        const auto b1 = pos + 1 < utf8.size() ? static_cast<unsigned char>(utf8[pos + 1]) : 0;
+        if (b0 < 0x80) {
+            *p++ = static_cast<char>(b0);
+            ++pos;
+            continue;
+        }
+        // "ä", "ß" and the rest of Latin-1's upper half stand for themselves.
+        if ((b0 == 0xC3 && b1 >= 0x80 && b1 <= 0xBF) || (b0 == 0xC2 && b1 >= 0xA0 && b1 <= 0xBF)) {
+            *p++ = static_cast<char>(((b0 & 0x03) << 6) | (b1 & 0x3F));
+            pos += 2;
+            continue;
+        }
+        const std::size_t zeichen = pos;
         const auto cp = Utf8Lesen(utf8, pos);
         const auto byte = cp ? ByteFuer(*cp) : std::nullopt;
         if (!byte) {
-            k.fremdzeichen = cp ? std::string(utf8.substr(anfang, pos - anfang)) : "\xEF\xBF\xBD";
-            return k;
+            k.fremdzeichen = cp ? std::string(utf8.substr(zeichen, pos - zeichen)) : "\xEF\xBF\xBD";
+            break;
         }
-        k.text += static_cast<char>(*byte);
+        *p++ = static_cast<char>(*byte);
     }
+    k.text.resize(static_cast<std::size_t>(p - k.text.data()));
     return k;
 }
 

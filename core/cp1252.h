@@ -12,6 +12,7 @@ namespace lexidor {
 // Every byte decodes; the five bytes without a character in 1252 become the C1 controls
 // of the same number, so that decoding and encoding again keeps every file intact.
 std::string Cp1252NachUtf8(std::string_view cp1252);
+void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252);
 
 struct Cp1252Kodierung {
     std::string text;                        // the encoded bytes, complete only when ok()
@@ -21,6 +22,12 @@ struct Cp1252Kodierung {
 
 // Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
+
+// True when the bytes are well-formed UTF-8 throughout.
+bool IstUtf8(std::string_view text);
+
+// Appends the UTF-8 form of one code point.
+void Utf8Anhaengen(std::string& out, char32_t cp);
 
 // The lower case of one byte and of a whole text, by the rules of code page 1252
 // ("Ä" to "ä", "Š" to "š", "Ÿ" to "ÿ").

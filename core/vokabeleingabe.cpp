@@ -3,6 +3,7 @@
 
 #include "cp1252.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace lexidor {
@@ -42,6 +43,9 @@ std::optional<std::string> Seite(std::string_view feld, const Vorlage* vorher,
         fremdzeichen = *k.fremdzeichen;
         return std::nullopt;
     }
+    if (std::none_of(k.text.begin(), k.text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        return std::move(k.text); // the common one-line side needs no more copies
+    }
     return UmbruecheKodieren(Ersetzen(k.text, "\n", "\r\n"));
 }
 
@@ -65,16 +69,20 @@ Eingabeergebnis Vokabel(std::string_view deutsch, std::string_view fremd, TVokab
 
 } // namespace
 
+Eingabeergebnis NeueVokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte) {
+    if (Leer(deutsch) && Leer(fremd)) {
+        return {Eingabe::Leer, {}};
+    }
+    return Vokabel(deutsch, fremd, karte);
+}
+
 Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
                                    std::string_view fremd) {
     if (kartei.Gesamtzahl() >= kKartenlimit) {
         return {Eingabe::Limit, {}};
     }
-    if (Leer(deutsch) && Leer(fremd)) {
-        return {Eingabe::Leer, {}};
-    }
     TVokabel karte;
-    Eingabeergebnis e = Vokabel(deutsch, fremd, karte);
+    const Eingabeergebnis e = NeueVokabel(deutsch, fremd, karte);
     if (e.ergebnis == Eingabe::Ok) {
         kartei.Fach[1].Add(karte);
     }

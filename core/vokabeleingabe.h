@@ -26,6 +26,10 @@ struct Eingabeergebnis {
 
 // The field texts are UTF-8 as the fields hold them, lines separated by "\n". They are
 // stored as typed, untrimmed, with each line break as the Windows "¾¼".
+
+// A new card from two fields, checked as the add dialog checks it (blank input, characters
+// the code page cannot hold, the marker line); `karte` is set only with Eingabe::Ok.
+Eingabeergebnis NeueVokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte);
 Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
                                    std::string_view fremd);
 // A side as the edit dialog received it: the bytes the card held, and the field text they

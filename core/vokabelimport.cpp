@@ -1,0 +1,158 @@
+// Rows into cards.
+#include "vokabelimport.h"
+
+#include "ankinotizen.h"
+#include "trennwerte.h"
+#include "vokabeleingabe.h"
+
+namespace lexidor {
+namespace {
+
+bool HatUmbruchzeichen(std::string_view utf8) {
+    return utf8.find("\xC2\xBC") != std::string_view::npos ||
+           utf8.find("\xC2\xBE") != std::string_view::npos;
+}
+
+std::optional<Abgelehnt> Eingabefehler(const Eingabeergebnis& e, int zeile) {
+    switch (e.ergebnis) {
+    case Eingabe::Leer:
+        return Abgelehnt{zeile, Ablehnung::Leer, {}};
+    case Eingabe::Fremdzeichen:
+        return Abgelehnt{zeile, Ablehnung::Fremdzeichen, e.fremdzeichen};
+    case Eingabe::Markerzeile:
+        return Abgelehnt{zeile, Ablehnung::Markerzeile, {}};
+    case Eingabe::Ok:
+    case Eingabe::Limit:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string Anzahl(int n, std::string_view einzahl, std::string_view mehrzahl) {
+    return std::to_string(n) + ' ' + std::string(n == 1 ? einzahl : mehrzahl);
+}
+
+} // namespace
+
+Importtabelle TextdateiLesen(std::string_view datei) {
+    const Textkodierung kodierung = KodierungErkennen(datei);
+    std::string puffer;
+    const std::string_view text = AlsUtf8(datei, kodierung, puffer);
+    Importtabelle tabelle = IstAnkiExport(text) ? AnkiLesen(text) : TrennwerteLesen(text);
+    tabelle.kodierung = kodierung;
+    return tabelle;
+}
+
+Importwahl StandardWahl(const Importtabelle& tabelle) {
+    Importwahl wahl;
+    wahl.kopfzeileUeberspringen = tabelle.kopfzeile;
+    return wahl;
+}
+
+Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importwahl& wahl) {
+    Zeilenkarte z;
+    const int nummer = tabelle.Zeilennummer(zeile);
+    const std::string_view deutsch = tabelle.Feld(zeile, wahl.deutsch);
+    const std::string_view fremd = tabelle.Feld(zeile, wahl.fremd);
+    if ((z.abgelehnt = Eingabefehler(NeueVokabel(deutsch, fremd, z.karte), nummer))) {
+        return z;
+    }
+    if (HatUmbruchzeichen(deutsch) || HatUmbruchzeichen(fremd)) {
+        z.abgelehnt = Abgelehnt{nummer, Ablehnung::Umbruchzeichen, {}};
+        return z;
+    }
+    if (!wahl.stufenBehalten || !tabelle.stufenspalte) {
+        return z;
+    }
+    const std::string_view zelle = tabelle.Feld(zeile, *tabelle.stufenspalte);
+    const std::optional<int> stufe = StufeLesen(zelle);
+    if (stufe == 0) {
+        z.abgelehnt = Abgelehnt{nummer, Ablehnung::Stufe, std::string(Beschnitten(zelle))};
+    }
+    z.fach = stufe.value_or(1);
+    return z;
+}
+
+std::vector<Vorschauzeile> ImportVorschau(const Importtabelle& tabelle, const Importwahl& wahl,
+                                          int anzahl) {
+    std::vector<Vorschauzeile> vorschau;
+    for (int z = wahl.kopfzeileUeberspringen ? 1 : 0;
+         z < tabelle.Zeilen() && static_cast<int>(vorschau.size()) < anzahl; ++z) {
+        Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
+        vorschau.push_back({tabelle.Zeilennummer(z), tabelle.Feld(z, wahl.deutsch),
+                            tabelle.Feld(z, wahl.fremd), k.fach, std::move(k.abgelehnt)});
+    }
+    return vorschau;
+}
+
+Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl) {
+    Importergebnis e;
+    int gesamt = kartei.Gesamtzahl();
+    for (int z = wahl.kopfzeileUeberspringen ? 1 : 0; z < tabelle.Zeilen(); ++z) {
+        if (gesamt >= kKartenlimit) {
+            e.limitAbZeile = tabelle.Zeilennummer(z);
+            break;
+        }
+        Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
+        if (k.abgelehnt) {
+            ++e.uebersprungen;
+            if (e.abgelehnt.size() < kGemeldeteZeilen) {
+                e.abgelehnt.push_back(std::move(*k.abgelehnt));
+            }
+            continue;
+        }
+        kartei.Fach[k.fach].Anhaengen(k.karte.Deutsch, k.karte.Fremd, k.karte.Zusatz);
+        ++gesamt;
+        ++e.uebernommen;
+    }
+    if (e.uebernommen > 0) {
+        kartei.Gesichert = false;
+    }
+    return e;
+}
+
+std::string AblehnungText(const Abgelehnt& a) {
+    std::string grund;
+    switch (a.grund) {
+    case Ablehnung::Leer:
+        grund = "Beide Seiten sind leer.";
+        break;
+    case Ablehnung::Fremdzeichen:
+        grund = "Das Zeichen „" + a.zeichen +
+                "“ kann in einer Vokabelkartei nicht gespeichert "
+                "werden.";
+        break;
+    case Ablehnung::Markerzeile:
+        grund = "Die deutsche Bedeutung beginnt mit \"----\".";
+        break;
+    case Ablehnung::Umbruchzeichen:
+        grund = "„¼“ und „¾“ kann eine Vokabelkartei nur als Zeilenumbruch speichern.";
+        break;
+    case Ablehnung::Stufe:
+        grund = "Die Lernstufe „" + a.zeichen + "“ ist keine Zahl von 1 bis 6.";
+        break;
+    }
+    return "Zeile " + std::to_string(a.zeile) + ": " + grund;
+}
+
+std::string ImportMeldung(const Importergebnis& e) {
+    std::string text = Anzahl(e.uebernommen, "Vokabel wurde", "Vokabeln wurden") + " importiert.";
+    if (e.limitAbZeile) {
+        text += "\n\nDas Limit (" + std::to_string(kKartenlimit) + ") wurde erreicht; ab Zeile " +
+                std::to_string(*e.limitAbZeile) + " wurde nichts mehr importiert.";
+    }
+    if (e.uebersprungen == 0) {
+        return text;
+    }
+    text += "\n\n" + Anzahl(e.uebersprungen, "Zeile wurde", "Zeilen wurden") + " übersprungen:";
+    for (const Abgelehnt& a : e.abgelehnt) {
+        text.append("\n").append(AblehnungText(a));
+    }
+    const int weitere = e.uebersprungen - static_cast<int>(e.abgelehnt.size());
+    if (weitere > 0) {
+        text += "\n… und " + std::to_string(weitere) + " weitere.";
+    }
+    return text;
+}
+
+} // namespace lexidor

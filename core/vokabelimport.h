@@ -1,0 +1,81 @@
+// Vocabulary from other programs' files into the open card box: which columns become which
+// side, what a row becomes, the rows refused and why, and the report at the end.
+#pragma once
+
+#include "importtabelle.h"
+#include "kartei.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexidor {
+
+// The bytes of a text file: an Anki export of notes, otherwise separated values.
+Importtabelle TextdateiLesen(std::string_view datei);
+
+// What the user chooses in the import dialog.
+struct Importwahl {
+    int deutsch = 0; // columns, from 0
+    int fremd = 1;
+    bool stufenBehalten = false; // otherwise every card goes to compartment 1
+    bool kopfzeileUeberspringen = false;
+};
+
+// First column German, second foreign, all to compartment 1, a recognised header skipped.
+Importwahl StandardWahl(const Importtabelle& tabelle);
+
+enum class Ablehnung {
+    Leer,           // both sides blank
+    Fremdzeichen,   // a character code page 1252 cannot hold
+    Markerzeile,    // a German side beginning with "----"
+    Umbruchzeichen, // "¼" or "¾", which a card can hold only as a line break
+    Stufe,          // a level that is no number from 1 to 6, when levels are kept
+};
+
+struct Abgelehnt {
+    int zeile = 0; // line of the file
+    Ablehnung grund = Ablehnung::Leer;
+    std::string zeichen; // UTF-8: the character or the level cell that was refused
+    bool operator==(const Abgelehnt&) const = default;
+};
+
+// What one row becomes: a card for a compartment, or the reason it is refused. Line breaks
+// become the card's "¾¼".
+struct Zeilenkarte {
+    TVokabel karte;
+    int fach = 1;
+    std::optional<Abgelehnt> abgelehnt;
+};
+Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importwahl& wahl);
+
+// The first rows as they will become cards, for the dialog to show.
+struct Vorschauzeile {
+    int zeile = 0;
+    std::string_view deutsch; // the table's cells: UTF-8, lines separated by "\n"
+    std::string_view fremd;
+    int fach = 1;
+    std::optional<Abgelehnt> abgelehnt;
+};
+std::vector<Vorschauzeile> ImportVorschau(const Importtabelle& tabelle, const Importwahl& wahl,
+                                          int anzahl);
+
+inline constexpr std::size_t kGemeldeteZeilen = 20;
+
+struct Importergebnis {
+    int uebernommen = 0;
+    int uebersprungen = 0;
+    std::vector<Abgelehnt> abgelehnt; // the first kGemeldeteZeilen of them
+    std::optional<int> limitAbZeile;  // the line at which the card limit stopped the import
+};
+
+// Appends every row that becomes a card to the end of its compartment, in file order, until
+// the box holds the card limit. The box counts as changed when a card came in.
+Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl);
+
+// The German texts for the user: one refused row, and the whole import.
+std::string AblehnungText(const Abgelehnt& abgelehnt);
+std::string ImportMeldung(const Importergebnis& ergebnis);
+
+} // namespace lexidor

@@ -1,0 +1,69 @@
+// Anki's plain-text export of notes, and its HTML fields as plain text.
+#include "ankinotizen.h"
+#include "testdatei.h"
+#include "vokabelimport.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+TEST(Anki, SampleExportGivesTheNoteFieldsAsPlainText) {
+    const std::string datei = Testdatei("import/anki_notizen.txt");
+    ASSERT_TRUE(IstAnkiExport(datei));
+    const Importtabelle t = TextdateiLesen(datei);
+    EXPECT_EQ(t.format, Importformat::Anki);
+    EXPECT_FALSE(t.kopfzeile);
+    EXPECT_FALSE(t.stufenspalte);
+    ASSERT_EQ(t.Zeilen(), 5);
+    EXPECT_EQ(t.Zeilennummer(0), 7); // after the six lines that describe the file
+    EXPECT_EQ(t.Spalten(), 2);       // guid, note type, deck and tags left out
+    EXPECT_EQ(t.Feld(0, 0), "Haus");
+    EXPECT_EQ(t.Feld(1, 0), "H\xC3\xA4user\nGeb\xC3\xA4ude");
+    EXPECT_EQ(t.Feld(1, 1), "houses\nbuildings");
+    EXPECT_EQ(t.Feld(2, 0), "\"T\xC3\xBCr\" & Tor");
+    EXPECT_EQ(t.Feld(2, 1), "door\ngate");
+    EXPECT_EQ(t.Feld(3, 0), "Spalte mit\tTab");
+    EXPECT_EQ(t.Feld(3, 1), "column with <tab>");
+    TKartei kartei;
+    const Importergebnis e = Importieren(kartei, t, StandardWahl(t));
+    // "中" has no place in code page 1252.
+    EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{11, Ablehnung::Fremdzeichen, "\xE4\xB8\xAD"}}));
+    EXPECT_EQ(kartei.Fach[1].Deutsch(1), "H\xE4user\xBE\xBCGeb\xE4ude");
+}
+
+TEST(Anki, ColumnNamesAndAFoundSeparatorWithoutHtml) {
+    const Importtabelle t = AnkiLesen("#html:false\n#columns:Vorne;Hinten;Tags\n"
+                                      "#tags column:3\n<b>a</b>;x<br>y;t1\n");
+    EXPECT_EQ(t.trennzeichen, ';');
+    EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"Vorne", "Hinten"}));
+    EXPECT_EQ(t.Feld(0, 0), "<b>a</b>");
+    EXPECT_EQ(t.Feld(0, 1), "x<br>y");
+    EXPECT_EQ(t.Zeilennummer(0), 4);
+    EXPECT_EQ(AnkiLesen("#separator:Pipe\na|b\n").Feld(0, 1), "b");
+}
+
+TEST(Anki, OnlyAKnownDescriptionLineMakesAnAnkiExport) {
+    EXPECT_TRUE(IstAnkiExport("#separator:tab\r\nHaus\thouse"));
+    EXPECT_TRUE(IstAnkiExport("#HTML:true"));
+    EXPECT_FALSE(IstAnkiExport("#Haus;house"));
+    EXPECT_FALSE(IstAnkiExport("#Tipp: lernen;to learn"));
+    EXPECT_FALSE(IstAnkiExport("Haus;house\n#html:true"));
+}
+
+TEST(HtmlNachText, BlocksAndBreaksBecomeLinesTagsGoEntitiesResolve) {
+    EXPECT_EQ(HtmlNachText("a<div>b</div>c"), "a\nb\nc");
+    EXPECT_EQ(HtmlNachText("<div>a</div><div>b</div>"), "a\nb");
+    EXPECT_EQ(HtmlNachText("<DIV>a<BR/></DIV>"), "a");
+    EXPECT_EQ(HtmlNachText("<p>x<br><br>y</p>"), "x\n\ny");
+    EXPECT_EQ(HtmlNachText("a&#13;&#10;b&#13;c&#10;"), "a\nb\nc"); // as cells hold breaks
+    EXPECT_EQ(HtmlNachText("<span style=\"color: red\">rot</span><!-- x -->"), "rot");
+    EXPECT_EQ(HtmlNachText("&auml;&#246;&#xFC;&nbsp;&lt;&gt;"), "\xC3\xA4\xC3\xB6\xC3\xBC <>");
+    // What is no tag and no known entity stands for itself.
+    EXPECT_EQ(HtmlNachText("a < b, 1<2, &foo; &#0; &#xZZ; & x"),
+              "a < b, 1<2, &foo; &#0; &#xZZ; & x");
+    EXPECT_EQ(HtmlNachText("<b"), "<b");
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,0 +1,56 @@
+// Exporting all cards, and importing the export again.
+#include "vokabelexport.h"
+#include "vokabelimport.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+TKartei Beispiel() {
+    TKartei k;
+    k.Fach[1].Add({"Haus", "house", "", true});
+    k.Fach[1].Add({"H\xE4user\xBE\xBCGeb\xE4ude", "houses", "", true});
+    k.Fach[3].Add({"sagen \"Hallo\"", "to say; hello", "", true});
+    k.Fach[4].Add({"  Tab\tim Text ", "", "", true});
+    k.Fach[6].Add({"", "\x80 \x84 \x9F", "Zusatz", true});
+    k.Fach[6].Add({"Deutsch", "Fremd", "", true});
+    return k;
+}
+
+TEST(VokabelnExportieren, SemicolonCsvInUtf8WithHeaderAndQuotedSides) {
+    EXPECT_EQ(VokabelnExportieren(Beispiel(), Exportformat::CsvSemikolon),
+              "\xEF\xBB\xBF"
+              "Deutsch;Fremd;Lernstufe\r\n"
+              "Haus;house;1\r\n"
+              "\"H\xC3\xA4user\r\nGeb\xC3\xA4ude\";houses;1\r\n"
+              "\"sagen \"\"Hallo\"\"\";\"to say; hello\";3\r\n"
+              "  Tab\tim Text ;;4\r\n"
+              ";\xE2\x82\xAC \xE2\x80\x9E \xC5\xB8;6\r\n"
+              "Deutsch;Fremd;6\r\n");
+    EXPECT_EQ(VokabelnExportieren(TKartei{}, Exportformat::TextTabulator),
+              "\xEF\xBB\xBF"
+              "Deutsch\tFremd\tLernstufe\r\n");
+}
+
+TEST(VokabelnExportieren, ImportWithLevelsKeptGivesTheSameCardsInTheSameCompartments) {
+    const TKartei original = Beispiel();
+    for (const Exportformat format : {Exportformat::CsvSemikolon, Exportformat::TextTabulator}) {
+        const Importtabelle t = TextdateiLesen(VokabelnExportieren(original, format));
+        Importwahl wahl = StandardWahl(t);
+        wahl.stufenBehalten = true;
+        TKartei wieder;
+        const Importergebnis e = Importieren(wieder, t, wahl);
+        EXPECT_EQ(e.uebersprungen, 0);
+        for (int k = 1; k <= 6; ++k) {
+            ASSERT_EQ(wieder.Fach[k].Count(), original.Fach[k].Count()) << k;
+            for (int i = 0; i < original.Fach[k].Count(); ++i) {
+                EXPECT_EQ(wieder.Fach[k].Deutsch(i), original.Fach[k].Deutsch(i));
+                EXPECT_EQ(wieder.Fach[k].Fremd(i), original.Fach[k].Fremd(i));
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,0 +1,143 @@
+// Sample files into cards: columns, levels, refused rows, the card limit and the report.
+#include "testdatei.h"
+#include "vokabeleingabe.h"
+#include "vokabelimport.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+struct Karte {
+    int fach;
+    std::string deutsch; // code page 1252
+    std::string fremd;
+    bool operator==(const Karte&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Karte& k) {
+    return os << k.fach << ' ' << k.deutsch << " / " << k.fremd;
+}
+
+std::vector<Karte> Karten(const TKartei& kartei) {
+    std::vector<Karte> karten;
+    for (int k = 1; k <= 6; ++k) {
+        for (int i = 0; i < kartei.Fach[k].Count(); ++i) {
+            karten.push_back(
+                {k, std::string(kartei.Fach[k].Deutsch(i)), std::string(kartei.Fach[k].Fremd(i))});
+        }
+    }
+    return karten;
+}
+
+Importergebnis Importiert(TKartei& kartei, const Importtabelle& t, bool stufen) {
+    Importwahl wahl = StandardWahl(t);
+    wahl.stufenBehalten = stufen;
+    return Importieren(kartei, t, wahl);
+}
+
+TEST(Beispieldateien, SpreadsheetCsvReadsAlikeInWindows1252AndUtf8) {
+    const Importtabelle ansi = TextdateiLesen(Testdatei("import/tabelle_1252.csv"));
+    const Importtabelle utf8 = TextdateiLesen(Testdatei("import/tabelle_utf8.csv"));
+    EXPECT_EQ(ansi.kodierung, Textkodierung::Windows1252);
+    EXPECT_EQ(utf8.kodierung, Textkodierung::Utf8MitBom);
+    for (const Importtabelle* t : {&ansi, &utf8}) {
+        EXPECT_EQ(t->trennzeichen, ';');
+        EXPECT_TRUE(t->kopfzeile);
+        EXPECT_EQ(t->stufenspalte, 2);
+        TKartei kartei;
+        const Importergebnis e = Importiert(kartei, *t, true);
+        EXPECT_EQ(e.uebernommen, 8);
+        EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{11, Ablehnung::Leer, ""},
+                                                       {13, Ablehnung::Markerzeile, ""}}));
+        EXPECT_EQ(Karten(kartei), (std::vector<Karte>{
+                                      {1, "Haus", "house"},
+                                      {1,
+                                       "Stra\xDF"
+                                       "e",
+                                       "street"}, // no level given
+                                      {2, "T\xFCr; Pforte", "door"},
+                                      {2, "K\xE4se", "cheese"},
+                                      {3, "B\xE4r", "bear"},
+                                      {4, "sagen \"Hallo\"", "to say \"hello\""},
+                                      {5, "Eurom\xFCnze (\x80)", "euro coin"},
+                                      {6, "H\xE4user\xBE\xBCGeb\xE4ude",
+                                       "houses\xBE\xBC"
+                                       "buildings"},
+                                  }));
+        EXPECT_FALSE(kartei.Gesichert);
+    }
+}
+
+TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
+    const Importtabelle t = TextdateiLesen(Testdatei("import/liste_tab.txt"));
+    EXPECT_EQ(t.trennzeichen, '\t');
+    EXPECT_FALSE(t.kopfzeile);
+    TKartei kartei;
+    const Importergebnis e = Importiert(kartei, t, true);
+    // "Ł" has no place in code page 1252; line 4 is empty and no row.
+    EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{5, Ablehnung::Fremdzeichen, "\xC5\x81"}}));
+    EXPECT_EQ(kartei.Fach[1].Count(), 4);
+    EXPECT_EQ(kartei.Fach[1].Deutsch(1), "gehen, ging, gegangen");
+    EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
+}
+
+TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
+    const Importtabelle t = TextdateiLesen("Deutsch;Englisch;Stufe;Latein\n"
+                                           "Haus;house;4;domus\n"
+                                           "\xC2\xBC Liter;quarter litre;;\n"
+                                           "Tag;day;9;dies\n");
+    Importwahl wahl = StandardWahl(t);
+    EXPECT_EQ(KarteAusZeile(t, 1, wahl).fach, 1); // levels are not kept unless chosen
+    wahl.stufenBehalten = true;
+    EXPECT_EQ(KarteAusZeile(t, 1, wahl).fach, 4);
+    EXPECT_EQ(KarteAusZeile(t, 2, wahl).abgelehnt->grund, Ablehnung::Umbruchzeichen);
+    EXPECT_EQ(KarteAusZeile(t, 3, wahl).abgelehnt, (Abgelehnt{4, Ablehnung::Stufe, "9"}));
+    // Latin as the foreign side, English as the German one: the choice is the user's.
+    wahl = {1, 3, false, true};
+    const Zeilenkarte k = KarteAusZeile(t, 1, wahl);
+    EXPECT_EQ(k.karte, (TVokabel{"house", "domus", "", true}));
+    const auto vorschau = ImportVorschau(t, wahl, 2);
+    ASSERT_EQ(vorschau.size(), 2u);
+    EXPECT_EQ(vorschau[1].zeile, 3);
+    EXPECT_EQ(vorschau[1].deutsch, "quarter litre");
+    EXPECT_EQ(vorschau[1].fremd, "");
+}
+
+TEST(Importieren, StopsAtTheCardLimitAndKeepsWhatItTook) {
+    TKartei kartei;
+    kartei.Fach[6].Reservieren(kKartenlimit, 0);
+    for (int i = 0; i < kKartenlimit - 2; ++i) {
+        kartei.Fach[6].Anhaengen("", "", "");
+    }
+    const Importergebnis e = Importiert(kartei, TextdateiLesen("a;b\n;\nc;d\ne;f\ng;h\n"), false);
+    EXPECT_EQ(e.uebernommen, 2);
+    EXPECT_EQ(e.uebersprungen, 1);
+    EXPECT_EQ(e.limitAbZeile, 4);
+    EXPECT_EQ(kartei.Gesamtzahl(), kKartenlimit);
+    EXPECT_EQ(kartei.Fach[1].Fremd(1), "d");
+}
+
+TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
+    std::string datei = "Haus;house\n";
+    for (int i = 0; i < 22; ++i) {
+        datei += "----;\n";
+    }
+    TKartei kartei;
+    const Importergebnis e = Importiert(kartei, TextdateiLesen(datei), false);
+    const std::string meldung = ImportMeldung(e);
+    EXPECT_TRUE(meldung.starts_with("1 Vokabel wurde importiert.\n\n22 Zeilen wurden "
+                                    "übersprungen:\nZeile 2: Die deutsche Bedeutung beginnt "
+                                    "mit \"----\".\nZeile 3: "))
+        << meldung;
+    EXPECT_TRUE(meldung.ends_with("\nZeile 21: Die deutsche Bedeutung beginnt mit \"----\"."
+                                  "\n… und 2 weitere."))
+        << meldung;
+    EXPECT_EQ(ImportMeldung({0, 1, {{7, Ablehnung::Fremdzeichen, "\xE2\x84\x96"}}, 9}),
+              "0 Vokabeln wurden importiert.\n\nDas Limit (3200000) wurde erreicht; ab Zeile 9 "
+              "wurde nichts mehr importiert.\n\n1 Zeile wurde übersprungen:\nZeile 7: Das "
+              "Zeichen „№“ kann in einer Vokabelkartei nicht gespeichert werden.");
+}
+
+} // namespace
+} // namespace lexidor
