@@ -50,5 +50,13 @@ TEST(Ersetzung, ReplacesMappedKeysOnlyAndComparesBytewise) {
     }
 }
 
+TEST(ErsatztextAusFeld, AnEmptyPickerFieldRemovesTheReplacement) {
+    Ersatztexte t = ErsatztexteLeer();
+    t[0] = ErsatztextAusFeld("");
+    EXPECT_EQ(Ersetzung(t, "1"), std::nullopt);
+    EXPECT_EQ(ErsatztextAusFeld(" "), " ");
+    EXPECT_EQ(ErsatztextAusFeld("\xE7\xE6"), "\xE7\xE6");
+}
+
 } // namespace
 } // namespace lexidor
