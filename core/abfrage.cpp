@@ -172,6 +172,15 @@ void TAbfrage::Sekundentakt() {
     }
 }
 
+// Equal, not at least: a limit set below the time already passed brings no reminder.
+bool TAbfrage::ErinnerungFaellig(std::int32_t timer) {
+    if (timer == 0 || Minuten != timer || !ErinnerungOffen) {
+        return false;
+    }
+    ErinnerungOffen = false;
+    return true;
+}
+
 std::string TAbfrage::Zeittext() const {
     char puffer[32];
     std::snprintf(puffer, sizeof puffer, "%02d:%02d", Minuten, Sekunden);

@@ -24,6 +24,8 @@ struct TAktuelleVokabel {
 
 // What a reveal (F9) or an automatic check (F10) came to; the shell acts on it.
 enum class TAufdeckung { Nichts, KeineKartei, Aufgedeckt };
+// Richtig and Abgelehnt have revealed the solution; Richtig is graded right at once.
+// Weiter: the user accepts a rejection, which grades the answer wrong.
 enum class TPruefung { Nichts, KeineKartei, Richtig, Abgelehnt, Weiter };
 
 class TAbfrage {
@@ -60,6 +62,9 @@ public:
     std::optional<int> VokabelVerschieben(TKartei& kartei, bool richtig, Zufall& zufall);
 
     void Sekundentakt();
+    // Whether the study-time reminder is due now, after timer minutes (0: never). It comes
+    // once per query; the call that answers true uses it up.
+    bool ErinnerungFaellig(std::int32_t timer);
     std::string Zeittext() const;
     // Right answers in whole percent; nullopt before the first answer.
     std::optional<int> Prozent() const;

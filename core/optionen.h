@@ -4,6 +4,7 @@
 
 #include "sonderzeichen.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,17 @@ inline constexpr std::int32_t kStandardFach2 = 3;
 inline constexpr std::int32_t kStandardFach3 = 10;
 inline constexpr std::int32_t kStandardFach4 = 30;
 inline constexpr std::int32_t kStandardFach5 = 90;
+
+struct Schieberbereich {
+    std::int32_t Min;
+    std::int32_t Max;
+};
+
+// The track bars of the review intervals, index 2..5 as the compartments. Each keeps only its
+// own range; nothing keeps the intervals rising from one compartment to the next.
+inline constexpr std::array<Schieberbereich, 6> kIntervallBereiche = {
+    {{0, 0}, {0, 0}, {1, 200}, {3, 200}, {6, 200}, {8, 200}}};
+inline constexpr Schieberbereich kTimerBereich = {0, 60};
 
 // "30 Tage".
 std::string TageText(std::int32_t tage);

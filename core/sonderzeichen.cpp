@@ -42,6 +42,10 @@ std::string ErsatztexteSpeichern(const Ersatztexte& texte) {
     return ZeilenVerbinden(std::vector<std::string>(texte.begin(), texte.end()));
 }
 
+std::string ErsatztextAusFeld(std::string_view feld) {
+    return std::string(feld.empty() ? kNichts : feld);
+}
+
 std::optional<std::string> Ersetzung(const Ersatztexte& texte, std::string_view zeichen) {
     for (int i = 0; i < kSondertastenAnzahl; ++i) {
         if (zeichen == Sondertasten[i] && texte[i] != kNichts) {

@@ -28,6 +28,9 @@ bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei)
 
 std::string ErsatztexteSpeichern(const Ersatztexte& texte);
 
+// The replacement that the character picker's field stands for: an empty field removes it.
+std::string ErsatztextAusFeld(std::string_view feld);
+
 // The replacement for a typed character (code page 1252), or nullopt to type it as it is.
 std::optional<std::string> Ersetzung(const Ersatztexte& texte, std::string_view zeichen);
 

@@ -139,7 +139,11 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     EXPECT_TRUE(a.KannBewerten(true));
     EXPECT_FALSE(a.KannBewerten(false));
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Nichts);
+    // Accepting the rejection is the shell's wrong grading; the check itself moves nothing.
     EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Weiter);
+    EXPECT_EQ(a.Zustand, TZustand::Abgelehnt);
+    EXPECT_EQ(a.Falsche, 0);
+    EXPECT_EQ(kartei.Fach[1].Count(), 1);
 
     ASSERT_TRUE(Naechste());
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Aufgedeckt);
@@ -188,6 +192,27 @@ TEST(Statistik, PercentDropsTheFractionAndTimeHasTwoDigitsEach) {
     EXPECT_EQ(a.Prozent(), std::nullopt);
     EXPECT_EQ(a.Zeittext(), "00:00");
     EXPECT_TRUE(a.ErinnerungOffen);
+}
+
+TEST(Erinnerung, ComesOnceWhenTheClockReachesTheSetMinute) {
+    TAbfrage a;
+    TKartei k;
+    a.AbfrageStarten(k);
+    EXPECT_FALSE(a.ErinnerungFaellig(0)); // 0 switches it off, even at 00:00
+    for (int s = 1; s < 7 * 60; ++s) {
+        a.Sekundentakt();
+        ASSERT_FALSE(a.ErinnerungFaellig(7)) << a.Zeittext();
+    }
+    a.Sekundentakt();
+    EXPECT_TRUE(a.ErinnerungFaellig(7));
+    EXPECT_FALSE(a.ErinnerungFaellig(7));
+    // A limit the clock has already passed brings none; the next query arms it again.
+    a.AbfrageStarten(k);
+    for (int s = 0; s < 2 * 60; ++s) {
+        a.Sekundentakt();
+    }
+    EXPECT_FALSE(a.ErinnerungFaellig(1));
+    EXPECT_TRUE(a.ErinnerungFaellig(2));
 }
 
 } // namespace

@@ -17,6 +17,16 @@ TEST(OptionenTexte, TimerZeroReadsDeaktiviert) {
     EXPECT_EQ(TimerText(0), "Deaktiviert");
 }
 
+// "Auf Standardwerte zurücksetzen" would otherwise put a bar at the end of its range.
+TEST(Schieberbereich, EveryStandardIntervalFitsItsOwnBar) {
+    const std::array<std::int32_t, 6> standard = {
+        0, 0, kStandardFach2, kStandardFach3, kStandardFach4, kStandardFach5};
+    for (int k = 2; k <= 5; ++k) {
+        EXPECT_LE(kIntervallBereiche[k].Min, standard[k]) << k;
+        EXPECT_GE(kIntervallBereiche[k].Max, standard[k]) << k;
+    }
+}
+
 TEST(RichtungsIndex, OutOfRangeValuesSelectTheLastItemOrNone) {
     EXPECT_EQ(RichtungsIndex(0, 3), 0);
     EXPECT_EQ(RichtungsIndex(2, 3), 2);

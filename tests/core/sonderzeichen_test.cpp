@@ -67,5 +67,13 @@ TEST(ErsatztexteLaden, FixtureFilesInCodePageAndUtf8WithByteOrderMark) {
     EXPECT_EQ(kurz[10], "(Nichts)");
 }
 
+TEST(ErsatztextAusFeld, AnEmptyPickerFieldRemovesTheReplacement) {
+    Ersatztexte t = ErsatztexteLeer();
+    t[0] = ErsatztextAusFeld("");
+    EXPECT_EQ(Ersetzung(t, "1"), std::nullopt);
+    EXPECT_EQ(ErsatztextAusFeld(" "), " ");
+    EXPECT_EQ(ErsatztextAusFeld("\xE7\xE6"), "\xE7\xE6");
+}
+
 } // namespace
 } // namespace lexidor

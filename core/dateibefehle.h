@@ -1,0 +1,132 @@
+// The file commands of the main window: new, open, save, save as, close, a recent-file entry,
+// the file named at start, automatic saving and the question at exit. The window carries out
+// the steps named here (dialogs, reading and writing, messages, its own fields) one at a
+// time and reports each outcome; the answer is the next step, until Fertig.
+#pragma once
+
+#include "kartei.h"
+#include "kurzdatum.h"
+#include "zufall.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace lexidor {
+
+inline constexpr std::string_view kProgrammtitel = "Karvello Lexidor 1.1";
+inline constexpr std::string_view kLadefehler = "Datei ist fehlerhaft oder nicht vorhanden!";
+inline constexpr std::string_view kSpeicherfehler = "Fehler beim speichern der Datei";
+inline constexpr std::string_view kSpeicherUnterFehler = "Fehler beim Speichern der Datei";
+
+// The main window's title while the box with this display name is open.
+std::string Fenstertitel(std::string_view anzeigename);
+
+// The file a save writes for a name chosen in the save dialog: the name when it ends in
+// ".vkd" exactly (letter case counts), else the name with ".vkd" appended.
+std::string Speicherziel(std::string_view name);
+
+// What the window does next, and how it reports back.
+enum class TDateiaktion {
+    Fertig,            // the command is over
+    Fragen,            // ask whether to save the changes -> Beantwortet
+    OeffnenDialog,     // -> Gewaehlt
+    SpeichernDialog,   // -> Gewaehlt
+    Lesen,             // read the file Pfad -> Gelesen
+    Schreiben,         // write Daten to the file Pfad, creating or replacing it -> Geschrieben
+    Melden,            // information message Text -> Erledigt
+    TitelSetzen,       // window title Text -> Erledigt
+    AbfrageLeeren,     // the window's part of closing a box -> Erledigt
+    AbfrageStarten,    // the query start -> Erledigt
+    NaechsteVokabel,   // -> Erledigt
+    HistorieEintragen, // enter Pfad into the recent files and rebuild their menu -> Erledigt
+};
+
+// Closing the question box without a choice counts as Abbrechen.
+enum class TAntwort { Ja, Nein, Abbrechen };
+
+// Texts are UTF-8, as the paths they are made of.
+struct TDateischritt {
+    TDateiaktion Aktion = TDateiaktion::Fertig;
+    std::string Pfad;
+    std::string Daten;
+    std::string Text;
+    bool MitAbbrechen = false; // Fragen: Yes, No and Cancel, else only Yes and No
+    // Fertig: false when the command stopped at the question about unsaved changes (Cancel,
+    // or Yes and the save did not happen), or was refused.
+    bool Weiter = true;
+};
+
+class TDateibefehle {
+public:
+    TDateibefehle(TKartei& kartei, std::string datumsmuster);
+
+    // While a command waits for an outcome, a second one is refused: Fertig, Weiter false.
+    TDateischritt Neu(Datum heute, const Intervalle& intervalle);
+    TDateischritt Oeffnen();
+    TDateischritt Zuletzt(std::string pfad); // a recent-file entry, with its stored path
+    TDateischritt Laden();                   // the file already named by Dateipfad
+    TDateischritt Speichern();
+    TDateischritt SpeichernUnter();
+    TDateischritt Schliessen();
+    TDateischritt AutoSpeichern(bool autosave);
+    TDateischritt Hinzugefuegt(bool autosave); // the add dialog has closed
+    // Weiter false at the end: the user wanted the changes saved and they were not, so the
+    // window stays open.
+    TDateischritt Beenden();
+
+    // Outcomes. One that does not fit the step asked for changes nothing and gets that
+    // step again.
+    TDateischritt Beantwortet(TAntwort antwort);
+    TDateischritt Gewaehlt(std::optional<std::string> name); // nullopt: dialog cancelled
+    TDateischritt Gelesen(std::optional<std::string_view> datei, Datum heute, Zufall& zufall);
+    TDateischritt Geschrieben(bool ok);
+    TDateischritt Erledigt();
+
+private:
+    enum class Aufgabe {
+        Pruefen,
+        PruefenBeenden,
+        NurWennGesichert,
+        Schliessen,
+        Anlegen,
+        OeffnenWaehlen,
+        ZuletztLaden,
+        Laden,
+        AlsGesichert,
+        Speichern,
+        SpeichernUnter,
+    };
+    enum class Erwartet { Nichts, Antwort, OeffnenName, SpeichernName, Datei, Schreiben, Erledigt };
+    enum class Sicherung { MitDatei, OhneDatei, Unter };
+    using Eintrag = std::variant<Aufgabe, TDateischritt>;
+
+    bool Laeuft() const { return erwartet_ != Erwartet::Nichts; }
+    TDateischritt Beginnen(std::initializer_list<Eintrag> plan);
+    void Einplanen(std::initializer_list<Eintrag> plan);
+    TDateischritt Fortfahren();
+    std::optional<TDateischritt> Ausfuehren(Aufgabe aufgabe);
+    TDateischritt Warten(Erwartet erwartet, TDateischritt schritt);
+    TDateischritt Nochmals() const;
+    TDateischritt Abbrechen();
+    TDateischritt Schreiben(std::string ziel);
+    void Gespeichert();
+    void Fehlgeschlagen();
+
+    TKartei& kartei_;
+    std::string datumsmuster_;
+    std::vector<Eintrag> offen_; // the last entry comes next
+    Erwartet erwartet_ = Erwartet::Nichts;
+    TDateischritt aktuell_;
+    bool mitAbbrechen_ = true;
+    Sicherung sicherung_ = Sicherung::MitDatei;
+    std::string ziel_;
+    std::string zuletzt_;
+    Datum heute_{};
+    Intervalle intervalle_{};
+};
+
+} // namespace lexidor
