@@ -43,12 +43,13 @@ protected:
     QTemporaryDir verzeichnis;
 };
 
-// Runs aktion on the next modal widget once it is shown (polls, so it also finds a modal
-// dialog that a modal dialog opens).
+// Runs aktion on the next modal widget once it is shown and active (polls, so it also finds
+// a modal dialog that a modal dialog opens). Shortcuts such as F10 reach only an active
+// window; on a busy machine the activation comes some time after the showing.
 inline void ModalBedienen(std::function<void(QWidget*)> aktion, int versuche = 200) {
     QTimer::singleShot(10, [aktion = std::move(aktion), versuche]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
+        if (modal && modal->isVisible() && modal->isActiveWindow()) {
             aktion(modal);
             return;
         }
