@@ -1,4 +1,4 @@
-// File dialogs with the card-box filter.
+// File dialogs with the card-box filter and with those of the import and the export.
 #include "dateiwahl.h"
 
 #include <QFileDialog>
@@ -7,8 +7,13 @@
 namespace lexidor {
 namespace {
 
-QList<std::optional<QString>>& Antworten() {
-    static QList<std::optional<QString>> antworten;
+struct Antwort {
+    std::optional<QString> name;
+    int typ = 0;
+};
+
+QList<Antwort>& Antworten() {
+    static QList<Antwort> antworten;
     return antworten;
 }
 
@@ -17,24 +22,52 @@ bool& ImTest() {
     return an;
 }
 
-std::optional<QString> Waehlen(QWidget* parent, QString& letzter, QFileDialog::AcceptMode modus) {
+struct Art {
+    QFileDialog::AcceptMode modus;
+    QString titel; // empty: Qt's own
+    QStringList filter;
+    bool endungNachTyp = false;
+};
+
+// The file type of the name chosen last is chosen again, and a name typed without an ending
+// gets the one of the chosen type.
+void EndungFolgtDemTyp(QFileDialog& dialog, const QString& letzter) {
+    const auto endung = [](const QString& filter) {
+        return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
+    };
+    for (const QString& filter : dialog.nameFilters()) {
+        if (!letzter.isEmpty() && letzter.endsWith(u'.' + endung(filter), Qt::CaseInsensitive)) {
+            dialog.selectNameFilter(filter);
+        }
+    }
+    dialog.setDefaultSuffix(endung(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, endung](const QString& filter) { dialog.setDefaultSuffix(endung(filter)); });
+}
+
+std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art) {
     if (!Antworten().isEmpty()) {
         auto antwort = Antworten().takeFirst();
-        if (antwort) {
-            letzter = *antwort;
+        if (!antwort.name) {
+            return std::nullopt;
         }
+        letzter = *antwort.name;
         return antwort;
     }
     if (ImTest()) {
         return std::nullopt;
     }
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(modus);
+    dialog.setAcceptMode(art.modus);
     // A name that does not exist is accepted in both; opening it then reports the error.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Vokabeldatei (*.vkd)"));
-    if (modus == QFileDialog::AcceptOpen) {
-        dialog.setWindowTitle(QStringLiteral("Vokabelkartei öffnen"));
+    dialog.setNameFilters(art.filter);
+    if (!art.titel.isEmpty()) {
+        dialog.setWindowTitle(art.titel);
+    }
+    if (art.endungNachTyp) {
+        EndungFolgtDemTyp(dialog, letzter);
     }
     if (!letzter.isEmpty()) {
         dialog.selectFile(letzter);
@@ -43,21 +76,54 @@ std::optional<QString> Waehlen(QWidget* parent, QString& letzter, QFileDialog::A
         return std::nullopt;
     }
     letzter = dialog.selectedFiles().constFirst();
-    return letzter;
+    return Antwort{letzter, static_cast<int>(art.filter.indexOf(dialog.selectedNameFilter()))};
+}
+
+std::optional<QString> Name(const std::optional<Antwort>& antwort) {
+    return antwort ? antwort->name : std::nullopt;
 }
 
 } // namespace
 
 std::optional<QString> Dateiwahl::Oeffnen(QWidget* parent, QString& letzter) {
-    return Waehlen(parent, letzter, QFileDialog::AcceptOpen);
+    return Name(Waehlen(parent, letzter,
+                        {QFileDialog::AcceptOpen,
+                         QStringLiteral("Vokabelkartei öffnen"),
+                         {QStringLiteral("Vokabeldatei (*.vkd)")}}));
 }
 
 std::optional<QString> Dateiwahl::Speichern(QWidget* parent, QString& letzter) {
-    return Waehlen(parent, letzter, QFileDialog::AcceptSave);
+    return Name(
+        Waehlen(parent, letzter,
+                {QFileDialog::AcceptSave, QString(), {QStringLiteral("Vokabeldatei (*.vkd)")}}));
 }
 
-void Dateiwahl::NaechsteAntwort(std::optional<QString> antwort) {
-    Antworten().append(std::move(antwort));
+std::optional<QString> Dateiwahl::Importieren(QWidget* parent, QString& letzter) {
+    return Name(Waehlen(parent, letzter,
+                        {QFileDialog::AcceptOpen,
+                         QStringLiteral("Vokabeln importieren"),
+                         {QStringLiteral("Vokabellisten (*.csv *.txt *.tsv *.tab *.kvtml)"),
+                          QStringLiteral("Text mit Trennzeichen (*.csv *.txt *.tsv *.tab)"),
+                          QStringLiteral("Anki-Export (*.txt)"),
+                          QStringLiteral("KVTML, Parley und KWordQuiz (*.kvtml)"),
+                          QStringLiteral("Alle Dateien (*)")}}));
+}
+
+std::optional<Dateiwahl::Export> Dateiwahl::Exportieren(QWidget* parent, QString& letzter) {
+    const QStringList filter = {QStringLiteral("CSV, Semikolon (*.csv)"),
+                                QStringLiteral("Text, Tabulator (*.txt)")};
+    const auto antwort =
+        Waehlen(parent, letzter,
+                {QFileDialog::AcceptSave, QStringLiteral("Vokabeln exportieren"), filter, true});
+    if (!antwort) {
+        return std::nullopt;
+    }
+    return Export{*antwort->name,
+                  antwort->typ == 1 ? Exportformat::TextTabulator : Exportformat::CsvSemikolon};
+}
+
+void Dateiwahl::NaechsteAntwort(std::optional<QString> antwort, int typ) {
+    Antworten().append({std::move(antwort), typ});
 }
 
 void Dateiwahl::Zuruecksetzen() {

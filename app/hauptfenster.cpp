@@ -249,6 +249,13 @@ void TForm1::MenueAufbauen() {
                    QStringLiteral("Alle Vokabeln in dieser Kartei anzeigen"),
                    QKeySequence(Qt::Key_F6)),
             &QAction::triggered, this, &TForm1::Liste1Click);
+    connect(Aktion(vokabeln, "Importieren1", QStringLiteral("Importieren..."),
+                   QStringLiteral("Vokabeln aus einer Textdatei oder einer anderen Lernkartei "
+                                  "übernehmen")),
+            &QAction::triggered, this, &TForm1::Importieren1Click);
+    connect(Aktion(vokabeln, "Exportieren1", QStringLiteral("Exportieren..."),
+                   QStringLiteral("Alle Vokabeln dieser Kartei als Textdatei speichern")),
+            &QAction::triggered, this, &TForm1::Exportieren1Click);
     QAction* wirbel = Aktion(vokabeln, "Wirbel1", QStringLiteral("Wirbel"), QString());
     wirbel->setVisible(false);
     connect(wirbel, &QAction::triggered, this, &TForm1::Wirbel1Click);

@@ -86,6 +86,8 @@ public:
     // Commands that open the other windows.
     void Hinzufgen1Click();
     void Liste1Click();
+    void Importieren1Click();
+    void Exportieren1Click();
     void Wirbel1Click();
     void JvApplicationHotKey1HotKey();
     void Allgemein1Click();
@@ -133,6 +135,8 @@ private:
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;
     QString letzterSpeichernName_;
+    QString letzterImportName_;
+    QString letzterExportName_;
 
     // Toolbar, status bar and start panel.
     QWidget* Panel4 = nullptr;

@@ -2,9 +2,13 @@
 #include "vokabelexport.h"
 
 #include "cp1252.h"
+#include "zeilen.h"
 
 namespace lexidor {
 namespace {
+
+// A piece fits the cache while it is converted, and costs the sink one write.
+constexpr std::size_t kStueck = std::size_t{1} << 20;
 
 bool MussQuotieren(std::string_view seite, char trenner) {
     for (const char c : seite) {
@@ -34,21 +38,22 @@ void Seite(std::string& out, std::string_view seite, char trenner) {
 
 } // namespace
 
-std::string VokabelnExportieren(const TKartei& kartei, Exportformat format) {
+bool VokabelnExportieren(const TKartei& kartei, Exportformat format, const Senke& senke) {
     const char trenner = format == Exportformat::CsvSemikolon ? ';' : '\t';
-    // The whole file is built in code page 1252 and converted in one pass, into one buffer
-    // of the right size: separators, quotes and line ends are the same bytes in both.
-    std::size_t groesse = 32;
-    for (int k = 1; k <= 6; ++k) {
-        const TVokList& fach = kartei.Fach[k];
-        for (int i = 0; i < fach.Count(); ++i) {
-            groesse += fach.Deutsch(i).size() + fach.Fremd(i).size() + 5;
-        }
-    }
+    // Each piece is built in code page 1252 and converted in one pass: separators, quotes
+    // and line ends are the same bytes in both.
     std::string text;
-    text.reserve(groesse);
+    text.reserve(kStueck + kStueck / 8);
     text.append("Deutsch").append(1, trenner).append("Fremd").append(1, trenner);
     text.append("Lernstufe\r\n");
+    std::string stueck(kBom);
+    const auto abgeben = [&] {
+        Cp1252NachUtf8Anhaengen(stueck, text);
+        text.clear();
+        const bool weiter = senke(stueck);
+        stueck.clear();
+        return weiter;
+    };
     for (int k = 1; k <= 6; ++k) {
         const TVokList& fach = kartei.Fach[k];
         for (int i = 0; i < fach.Count(); ++i) {
@@ -58,10 +63,20 @@ std::string VokabelnExportieren(const TKartei& kartei, Exportformat format) {
             text += trenner;
             text += static_cast<char>('0' + k);
             text += "\r\n";
+            if (text.size() >= kStueck && !abgeben()) {
+                return false;
+            }
         }
     }
-    std::string datei = "\xEF\xBB\xBF";
-    Cp1252NachUtf8Anhaengen(datei, text);
+    return abgeben();
+}
+
+std::string VokabelnExportieren(const TKartei& kartei, Exportformat format) {
+    std::string datei;
+    VokabelnExportieren(kartei, format, [&datei](std::string_view stueck) {
+        datei.append(stueck);
+        return true;
+    });
     return datei;
 }
 

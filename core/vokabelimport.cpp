@@ -111,28 +111,25 @@ Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const 
     return e;
 }
 
-std::string AblehnungText(const Abgelehnt& a) {
-    std::string grund;
+std::string AblehnungGrund(const Abgelehnt& a) {
     switch (a.grund) {
     case Ablehnung::Leer:
-        grund = "Beide Seiten sind leer.";
-        break;
+        return "Beide Seiten sind leer.";
     case Ablehnung::Fremdzeichen:
-        grund = "Das Zeichen „" + a.zeichen +
-                "“ kann in einer Vokabelkartei nicht gespeichert "
-                "werden.";
-        break;
+        return "Das Zeichen „" + a.zeichen +
+               "“ kann in einer Vokabelkartei nicht gespeichert werden.";
     case Ablehnung::Markerzeile:
-        grund = "Die deutsche Bedeutung beginnt mit \"----\".";
-        break;
+        return "Die deutsche Bedeutung beginnt mit \"----\".";
     case Ablehnung::Umbruchzeichen:
-        grund = "„¼“ und „¾“ kann eine Vokabelkartei nur als Zeilenumbruch speichern.";
-        break;
+        return "„¼“ und „¾“ kann eine Vokabelkartei nur als Zeilenumbruch speichern.";
     case Ablehnung::Stufe:
-        grund = "Die Lernstufe „" + a.zeichen + "“ ist keine Zahl von 1 bis 6.";
-        break;
+        return "Die Lernstufe „" + a.zeichen + "“ ist keine Zahl von 1 bis 6.";
     }
-    return "Zeile " + std::to_string(a.zeile) + ": " + grund;
+    return {};
+}
+
+std::string AblehnungText(const Abgelehnt& a) {
+    return "Zeile " + std::to_string(a.zeile) + ": " + AblehnungGrund(a);
 }
 
 std::string ImportMeldung(const Importergebnis& e) {

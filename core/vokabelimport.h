@@ -74,7 +74,9 @@ struct Importergebnis {
 // the box holds the card limit. The box counts as changed when a card came in.
 Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl);
 
-// The German texts for the user: one refused row, and the whole import.
+// The German texts for the user: why a row is refused, the same with its line, and the whole
+// import.
+std::string AblehnungGrund(const Abgelehnt& abgelehnt);
 std::string AblehnungText(const Abgelehnt& abgelehnt);
 std::string ImportMeldung(const Importergebnis& ergebnis);
 

@@ -2,6 +2,7 @@
 #include "vokabelexport.h"
 #include "vokabelimport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -31,6 +32,34 @@ TEST(VokabelnExportieren, SemicolonCsvInUtf8WithHeaderAndQuotedSides) {
     EXPECT_EQ(VokabelnExportieren(TKartei{}, Exportformat::TextTabulator),
               "\xEF\xBB\xBF"
               "Deutsch\tFremd\tLernstufe\r\n");
+}
+
+TEST(VokabelnExportieren, ABigBoxComesInPiecesThatStopWhenTheSinkRefuses) {
+    TKartei kartei;
+    for (int i = 0; i < 100000; ++i) {
+        kartei.Fach[1 + i % 6].Add({"Stra\xDF"
+                                    "e " +
+                                        std::to_string(i),
+                                    "street", "", true});
+    }
+    std::vector<std::size_t> groessen;
+    std::string datei;
+    EXPECT_TRUE(VokabelnExportieren(kartei, Exportformat::TextTabulator, [&](std::string_view s) {
+        groessen.push_back(s.size());
+        datei.append(s);
+        return true;
+    }));
+    ASSERT_GE(groessen.size(), 2u);
+    EXPECT_LT(*std::max_element(groessen.begin(), groessen.end()), std::size_t{1300000});
+    EXPECT_EQ(datei, VokabelnExportieren(kartei, Exportformat::TextTabulator));
+    EXPECT_EQ(TextdateiLesen(datei).Zeilen(), 100001);
+
+    int aufrufe = 0;
+    EXPECT_FALSE(VokabelnExportieren(kartei, Exportformat::CsvSemikolon, [&](std::string_view) {
+        ++aufrufe;
+        return false;
+    }));
+    EXPECT_EQ(aufrufe, 1);
 }
 
 TEST(VokabelnExportieren, ImportWithLevelsKeptGivesTheSameCardsInTheSameCompartments) {

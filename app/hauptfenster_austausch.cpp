@@ -1,0 +1,122 @@
+// The main window's import and export: vocabulary from other programs' files into the open
+// box, and the box's cards out as a text file. Reading the files and choosing are the
+// shell's; what becomes of each row is core's.
+#include "dateiwahl.h"
+#include "hauptfenster.h"
+#include "importdialog.h"
+#include "kvtml.h"
+#include "kvtmlleser.h"
+#include "meldung.h"
+#include "plattform.h"
+#include "vokabelexport.h"
+#include "vokabelimport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+using namespace lexidor;
+
+namespace {
+
+QString Anzeigepfad(const QString& pfad) {
+    return QDir::toNativeSeparators(pfad);
+}
+
+// The rows of the file, or nullopt after the message that says why there are none.
+std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad) {
+    std::optional<std::string> datei;
+    {
+        const Sanduhr sanduhr;
+        datei = DateiLesen(pfad);
+    }
+    if (!datei) {
+        Meldung::Information(
+            fenster,
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(Anzeigepfad(pfad)));
+        return std::nullopt;
+    }
+    if (!IstKvtml(*datei)) {
+        const Sanduhr sanduhr;
+        return TextdateiLesen(*datei);
+    }
+    QString fehler;
+    const auto dokument = KvtmlLesen(*datei, fehler);
+    if (!dokument) {
+        Meldung::Information(fenster,
+                             QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n\n%2")
+                                 .arg(Anzeigepfad(pfad), fehler));
+        return std::nullopt;
+    }
+    return KvtmlTabelle(*dokument);
+}
+
+// The study-time clock rests while the user chooses, as it does in the add dialog.
+class Uhrpause final {
+public:
+    explicit Uhrpause(QTimer* uhr) : uhr_(uhr) { uhr_->stop(); }
+    ~Uhrpause() { uhr_->start(); }
+    Q_DISABLE_COPY_MOVE(Uhrpause)
+
+private:
+    QTimer* uhr_;
+};
+
+} // namespace
+
+void TForm1::Importieren1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    const Uhrpause pause(Timer1);
+    const auto name = Dateiwahl::Importieren(this, letzterImportName_);
+    if (!name) {
+        return;
+    }
+    const auto tabelle = TabelleLesen(this, *name);
+    if (!tabelle) {
+        return;
+    }
+    if (tabelle->Zeilen() == 0) {
+        Meldung::Information(
+            this, QStringLiteral("Die Datei „%1“ enthält keine Vokabeln.").arg(Anzeigepfad(*name)));
+        return;
+    }
+    TImportdialog dialog(*tabelle, QFileInfo(*name).fileName(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    Importergebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = Importieren(Kartei, *tabelle, dialog.Wahl());
+    }
+    if (ergebnis.uebernommen > 0) {
+        StatistikAktualisieren();
+        AutoSpeichern();
+        NaechsteVokabel();
+    }
+    Meldung::Information(this, QString::fromStdString(ImportMeldung(ergebnis)));
+}
+
+void TForm1::Exportieren1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    const auto ziel = Dateiwahl::Exportieren(this, letzterExportName_);
+    if (!ziel) {
+        return;
+    }
+    bool geschrieben = false;
+    {
+        const Sanduhr sanduhr;
+        geschrieben =
+            DateiStueckweiseSchreiben(ziel->name, [this, &ziel](const Stueckweise& senke) {
+                return VokabelnExportieren(Kartei, ziel->format, senke);
+            });
+    }
+    if (!geschrieben) {
+        Meldung::Information(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
+                                       .arg(Anzeigepfad(ziel->name)));
+    }
+}

@@ -1,0 +1,16 @@
+// KVTML 2 files of Parley and KWordQuiz read with Qt's XML parser: the languages and, for
+// each entry, its translations with their text and grade. What becomes of them is core's.
+#pragma once
+
+#include "kvtml.h"
+
+#include <QString>
+#include <optional>
+#include <string_view>
+
+namespace lexidor {
+
+// nullopt for bytes that are no well-formed KVTML 2 file; fehler then says why, in German.
+std::optional<KvtmlDokument> KvtmlLesen(std::string_view datei, QString& fehler);
+
+} // namespace lexidor
