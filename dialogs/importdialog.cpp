@@ -66,10 +66,11 @@ QString Dateiart(const Importtabelle& t) {
         .arg(Trennzeichen(t.trennzeichen), Kodierung(t.kodierung));
 }
 
-QTableWidgetItem* Zelle(const QString& text, bool abgelehnt) {
+QTableWidgetItem* Zelle(const QString& text, const QString& grund) {
     auto* zelle = new QTableWidgetItem(text);
-    if (abgelehnt) {
+    if (!grund.isEmpty()) {
         zelle->setForeground(QColor(128, 128, 128));
+        zelle->setToolTip(grund);
     }
     return zelle;
 }
@@ -149,7 +150,8 @@ void TImportdialog::Aufbauen(const QString& dateiname) {
     Vorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Vorschau->setSelectionMode(QAbstractItemView::NoSelection);
     Vorschau->setTabKeyNavigation(false);
-    Vorschau->setWordWrap(true);
+    // Rows as high as their lines; a long reason is read whole in its tool tip.
+    Vorschau->setWordWrap(false);
     QHeaderView* kopf = Vorschau->horizontalHeader();
     kopf->setSectionResizeMode(QHeaderView::Stretch);
     kopf->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -186,16 +188,14 @@ void TImportdialog::VorschauZeigen() {
     Vorschau->setRowCount(static_cast<int>(zeilen.size()));
     for (int r = 0; r < static_cast<int>(zeilen.size()); ++r) {
         const Vorschauzeile& z = zeilen[static_cast<std::size_t>(r)];
-        const bool ab = z.abgelehnt.has_value();
-        Vorschau->setItem(r, 0, Zelle(QString::number(z.zeile), ab));
-        Vorschau->setItem(r, 1, Zelle(Utf8(z.deutsch), ab));
-        Vorschau->setItem(r, 2, Zelle(Utf8(z.fremd), ab));
-        Vorschau->setItem(r, 3, Zelle(ab ? QString() : QString::number(z.fach), ab));
-        Vorschau->setItem(r, 4,
-                          Zelle(ab ? QStringLiteral("wird übersprungen: ") +
-                                         QString::fromStdString(AblehnungGrund(*z.abgelehnt))
-                                   : QString(),
-                                ab));
+        const QString grund = z.abgelehnt ? QStringLiteral("wird übersprungen: ") +
+                                                QString::fromStdString(AblehnungGrund(*z.abgelehnt))
+                                          : QString();
+        Vorschau->setItem(r, 0, Zelle(QString::number(z.zeile), grund));
+        Vorschau->setItem(r, 1, Zelle(Utf8(z.deutsch), grund));
+        Vorschau->setItem(r, 2, Zelle(Utf8(z.fremd), grund));
+        Vorschau->setItem(r, 3, Zelle(z.abgelehnt ? QString() : QString::number(z.fach), grund));
+        Vorschau->setItem(r, 4, Zelle(grund, grund));
     }
     Vorschau->resizeRowsToContents();
 }

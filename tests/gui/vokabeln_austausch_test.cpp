@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -224,6 +226,45 @@ TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
         EXPECT_EQ(Karten(), vorher);
         EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral("7 Vokabeln wurden importiert.")});
     }
+}
+
+// The real save dialog, driven by keys: the file type decides the format, and a name typed
+// without an ending gets the type's; the next export starts with the type used last.
+TEST_F(AustauschTest, TheChosenFileTypeDecidesFormatAndEnding) {
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
+    Dateiwahl::Testbetrieb(false);
+    const auto speichern = [this](const QString& name, bool typWechseln) {
+        QString typ;
+        QTimer waechter;
+        waechter.setInterval(10);
+        QObject::connect(&waechter, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            // The dialog follows the name typed only while its field has the focus.
+            if (!dialog || !dialog->isActiveWindow() || !typ.isEmpty()) {
+                return;
+            }
+            if (typWechseln) {
+                QTest::keyClick(Im<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
+            }
+            typ = dialog->selectedNameFilter();
+            auto* feld = Im<QLineEdit>(dialog, "fileNameEdit");
+            feld->setFocus();
+            feld->setText(Pfad(name));
+            QTest::keyClick(feld, Qt::Key_Return);
+        });
+        waechter.start();
+        form->Exportieren1Click();
+        return typ;
+    };
+    EXPECT_EQ(speichern(QStringLiteral("liste"), true), QStringLiteral("Text, Tabulator (*.txt)"));
+    EXPECT_EQ(Lesen(QStringLiteral("liste.txt")), "\xEF\xBB\xBF"
+                                                  "Deutsch\tFremd\tLernstufe\r\n"
+                                                  "Haus\thouse\t1\r\n");
+    EXPECT_EQ(speichern(QStringLiteral("noch"), false), QStringLiteral("Text, Tabulator (*.txt)"));
+    EXPECT_TRUE(Lesen(QStringLiteral("noch.txt"))
+                    .starts_with("\xEF\xBB\xBF"
+                                 "Deutsch\t"));
 }
 
 TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
