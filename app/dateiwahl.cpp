@@ -99,14 +99,15 @@ std::optional<QString> Dateiwahl::Speichern(QWidget* parent, QString& letzter) {
 }
 
 std::optional<QString> Dateiwahl::Importieren(QWidget* parent, QString& letzter) {
-    return Name(Waehlen(parent, letzter,
-                        {QFileDialog::AcceptOpen,
-                         QStringLiteral("Vokabeln importieren"),
-                         {QStringLiteral("Vokabellisten (*.csv *.txt *.tsv *.tab *.kvtml)"),
-                          QStringLiteral("Text mit Trennzeichen (*.csv *.txt *.tsv *.tab)"),
-                          QStringLiteral("Anki-Export (*.txt)"),
-                          QStringLiteral("KVTML, Parley und KWordQuiz (*.kvtml)"),
-                          QStringLiteral("Alle Dateien (*)")}}));
+    return Name(
+        Waehlen(parent, letzter,
+                {QFileDialog::AcceptOpen,
+                 QStringLiteral("Vokabeln importieren"),
+                 {QStringLiteral("Vokabellisten (*.csv *.txt *.tsv *.tab *.kvtml *.vkd)"),
+                  QStringLiteral("Text mit Trennzeichen (*.csv *.txt *.tsv *.tab)"),
+                  QStringLiteral("Anki-Export (*.txt)"),
+                  QStringLiteral("KVTML, Parley und KWordQuiz (*.kvtml)"),
+                  QStringLiteral("Vokabeldatei (*.vkd)"), QStringLiteral("Alle Dateien (*)")}}));
 }
 
 std::optional<Dateiwahl::Export> Dateiwahl::Exportieren(QWidget* parent, QString& letzter) {

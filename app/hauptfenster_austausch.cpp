@@ -4,6 +4,7 @@
 #include "dateiwahl.h"
 #include "hauptfenster.h"
 #include "importdialog.h"
+#include "karteidatei.h"
 #include "kvtml.h"
 #include "kvtmlleser.h"
 #include "meldung.h"
@@ -23,6 +24,27 @@ QString Anzeigepfad(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
 }
 
+// Another card box: read as opening it would, its compartments shuffled as they would be.
+std::optional<Importtabelle> KarteiTabelleLesen(QWidget* fenster, const QString& pfad,
+                                                std::string_view datei) {
+    TKartei andere;
+    andere.Dateipfad = PfadBytes(pfad);
+    bool gelesen = false;
+    {
+        const Sanduhr sanduhr;
+        MersenneZufall zufall(Uhrsaat());
+        gelesen = KarteiLesen(andere, datei, Datumsmuster(), Heute(), zufall);
+    }
+    if (!gelesen) {
+        Meldung::Information(
+            fenster,
+            QStringLiteral("Die Vokabelkartei „%1“ ist fehlerhaft.").arg(Anzeigepfad(pfad)));
+        return std::nullopt;
+    }
+    const Sanduhr sanduhr;
+    return KarteiTabelle(andere);
+}
+
 // The rows of the file, or nullopt after the message that says why there are none.
 std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad) {
     std::optional<std::string> datei;
@@ -35,6 +57,9 @@ std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad)
             fenster,
             QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(Anzeigepfad(pfad)));
         return std::nullopt;
+    }
+    if (IstKarteidatei(*datei)) {
+        return KarteiTabelleLesen(fenster, pfad, *datei);
     }
     if (!IstKvtml(*datei)) {
         const Sanduhr sanduhr;

@@ -12,7 +12,7 @@
 
 namespace lexidor {
 
-enum class Importformat { Trennzeichen, Anki, Kvtml };
+enum class Importformat { Trennzeichen, Anki, Kvtml, Kartei };
 
 // All cells share one buffer, so that a file at the card limit costs little more than its
 // text.

@@ -2,8 +2,11 @@
 #include "vokabelimport.h"
 
 #include "ankinotizen.h"
+#include "cp1252.h"
+#include "karteidatei.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
+#include "zeilen.h"
 
 namespace lexidor {
 namespace {
@@ -40,6 +43,37 @@ Importtabelle TextdateiLesen(std::string_view datei) {
     const std::string_view text = AlsUtf8(datei, kodierung, puffer);
     Importtabelle tabelle = IstAnkiExport(text) ? AnkiLesen(text) : TrennwerteLesen(text);
     tabelle.kodierung = kodierung;
+    return tabelle;
+}
+
+bool IstKarteidatei(std::string_view datei) {
+    return OhneBom(datei).substr(0, 256).find(kMarker[0]) != std::string_view::npos;
+}
+
+Importtabelle KarteiTabelle(const TKartei& kartei) {
+    Importtabelle tabelle;
+    tabelle.format = Importformat::Kartei;
+    tabelle.spaltennamen = {"Deutsch", "Fremd", "Lernstufe"};
+    tabelle.stufenspalte = 2;
+    std::string utf8;
+    int zeile = 0;
+    for (int k = 1; k <= 6; ++k) {
+        const TVokList& fach = kartei.Fach[k];
+        for (int i = 0; i < fach.Count(); ++i) {
+            tabelle.ZeileBeginnen(++zeile);
+            for (const std::string_view seite : {fach.Deutsch(i), fach.Fremd(i)}) {
+                tabelle.FeldBeginnen();
+                utf8.clear();
+                Cp1252NachUtf8Anhaengen(utf8, seite);
+                // Most sides hold no line break; they are not taken apart for one.
+                tabelle.Anhaengen(seite.find_first_of("\xBC\xBE") == std::string_view::npos
+                                      ? utf8
+                                      : UmbruecheImFeld(utf8));
+            }
+            tabelle.FeldBeginnen();
+            tabelle.Anhaengen(static_cast<char>('0' + k));
+        }
+    }
     return tabelle;
 }
 

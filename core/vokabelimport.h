@@ -15,6 +15,14 @@ namespace lexidor {
 // The bytes of a text file: an Anki export of notes, otherwise separated values.
 Importtabelle TextdateiLesen(std::string_view datei);
 
+// The bytes are a card-box file of this program: its first marker line comes first, after
+// the review dates.
+bool IstKarteidatei(std::string_view datei);
+
+// The cards of another box as rows Deutsch, Fremd, Lernstufe in the order of its vocabulary
+// list, numbered as the list's rows from 1; each side's line breaks as "\n".
+Importtabelle KarteiTabelle(const TKartei& kartei);
+
 // What the user chooses in the import dialog.
 struct Importwahl {
     int deutsch = 0; // columns, from 0

@@ -57,6 +57,8 @@ QString Dateiart(const Importtabelle& t) {
     switch (t.format) {
     case Importformat::Kvtml:
         return QStringLiteral("KVTML (Parley, KWordQuiz)");
+    case Importformat::Kartei:
+        return QStringLiteral("Vokabelkartei");
     case Importformat::Anki:
         return QStringLiteral("Anki-Export, %1").arg(Kodierung(t.kodierung));
     case Importformat::Trennzeichen:

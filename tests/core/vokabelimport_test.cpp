@@ -1,4 +1,5 @@
 // Sample files into cards: columns, levels, refused rows, the card limit and the report.
+#include "karteidatei.h"
 #include "testdatei.h"
 #include "vokabeleingabe.h"
 #include "vokabelimport.h"
@@ -80,6 +81,25 @@ TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
     EXPECT_EQ(kartei.Fach[1].Count(), 4);
     EXPECT_EQ(kartei.Fach[1].Deutsch(1), "gehen, ging, gegangen");
     EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
+}
+
+TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
+    TKartei andere;
+    andere.Fach[2].Add({"H\xE4user\xBE\xBCGeb\xE4ude", "houses", "", true});
+    andere.Fach[6].Add({"\x80", "euro\xBC", "", true});
+    andere.Fach[6].Add({"", "", "", true});
+    const std::string datei = KarteiSchreiben(andere, "%d.%m.%Y");
+    EXPECT_TRUE(IstKarteidatei(datei));
+    EXPECT_TRUE(IstKarteidatei("\xEF\xBB\xBF" + datei));
+    EXPECT_FALSE(IstKarteidatei(Testdatei("import/tabelle_1252.csv")));
+    const Importtabelle t = KarteiTabelle(andere);
+    EXPECT_EQ(t.Feld(0, 0), "H\xC3\xA4user\nGeb\xC3\xA4ude");
+    TKartei kartei;
+    const Importergebnis e = Importiert(kartei, t, true);
+    EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
+    // A bare "¼" is a line break to a field, and comes back as the Windows one.
+    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{2, "H\xE4user\xBE\xBCGeb\xE4ude", "houses"},
+                                                  {6, "\x80", "euro\xBE\xBC"}}));
 }
 
 TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {

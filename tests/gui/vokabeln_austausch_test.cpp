@@ -155,7 +155,7 @@ TEST_F(AustauschTest, SpreadsheetCsvInEitherEncodingComesInWithItsLevelsAndItsRe
     }
 }
 
-TEST_F(AustauschTest, TabListAnkiExportAndKvtmlComeInThroughTheDialog) {
+TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
     Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
     Starten();
     Oeffnen(Kartei(QStringLiteral("k.vkd"), {}));
@@ -194,10 +194,15 @@ TEST_F(AustauschTest, TabListAnkiExportAndKvtmlComeInThroughTheDialog) {
         StufenBehalten(dialog);
     });
     EXPECT_EQ(sprachen, QStringLiteral("Spalte 1: Deutsch/Spalte 2: English"));
-    EXPECT_EQ(Karten(), (QStringList{QStringLiteral("1 Katze | cat"),
-                                     QStringLiteral("1 Mäuse | mice¾¼(plural)"),
-                                     QStringLiteral("3 Hund | dog"),
-                                     QStringLiteral("6 Schmetterling | butterfly")}));
+    const QStringList tiere = {
+        QStringLiteral("1 Katze | cat"), QStringLiteral("1 Mäuse | mice¾¼(plural)"),
+        QStringLiteral("3 Hund | dog"), QStringLiteral("6 Schmetterling | butterfly")};
+    EXPECT_EQ(Karten(), tiere);
+
+    // Another card box, with its compartments.
+    Kartei(QStringLiteral("tiere.vkd"), {{3, "Hund", "dog"}, {6, "Schmetterling", "butterfly"}});
+    Importieren(Pfad(QStringLiteral("tiere.vkd")), StufenBehalten);
+    EXPECT_EQ(Karten(), (QStringList{tiere[0], tiere[1], tiere[2], tiere[2], tiere[3], tiere[3]}));
 }
 
 TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
@@ -285,6 +290,12 @@ TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
         QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n\nZeile 4: ")
             .arg(Pfad(QStringLiteral("kaputt.kvtml")))))
         << Meldung::Gezeigt().first().toStdString();
+
+    Schreiben(QStringLiteral("kaputt.vkd"), Lesen(QStringLiteral("k.vkd")).substr(0, 120));
+    Importieren(Pfad(QStringLiteral("kaputt.vkd")), {}, "Button2");
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Die Vokabelkartei „%1“ ist fehlerhaft.")
+                              .arg(Pfad(QStringLiteral("kaputt.vkd")))});
 
     Importieren(Beispiel("liste_tab.txt"), {}, "Button2");
     EXPECT_TRUE(dialogGesehen);
