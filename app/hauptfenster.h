@@ -61,6 +61,7 @@ public:
     lexidor::THistory Historie;
 
     // File commands.
+    void KarteiLaden(); // the file Kartei.Dateipfad names, into the closed box
     void Neu1Click();
     void ffnen1Click();
     void Speichern1Click();

@@ -12,6 +12,10 @@
 
 using namespace lexidor;
 
+void TForm1::KarteiLaden() {
+    Ausfuehren(Dateibefehle.Laden());
+}
+
 void TForm1::Neu1Click() {
     Ausfuehren(Dateibefehle.Neu(Heute(), Einstellungen.Intervall()));
 }

@@ -80,7 +80,7 @@ void TForm1::Timer2Timer() {
     }
     repaint();
     AnzeigeAbschicken();
-    Ausfuehren(Dateibefehle.Laden());
+    KarteiLaden();
 }
 
 void TForm1::Timer3Timer() {

@@ -50,9 +50,10 @@ enum class TDateiaktion {
 // Closing the question box without a choice counts as Abbrechen.
 enum class TAntwort { Ja, Nein, Abbrechen };
 
-// The window's reader for a Lesen step: hands the file's bytes to the sink piece by piece, as
-// they come from the disk, and stops when the sink answers false; false when the file could
-// not be read.
+// A card box at the limit is some 200 MB: its file is taken apart as it comes from the disk
+// and written as it is made, never held whole beside the cards. The window's reader for a
+// Lesen step hands the file's bytes to the sink piece by piece and stops when the sink answers
+// false; false when the file could not be read.
 using Quelle = std::function<bool(const Senke&)>;
 
 // Texts are UTF-8, as the paths they are made of.
@@ -88,8 +89,6 @@ public:
     // step again.
     TDateischritt Beantwortet(TAntwort antwort);
     TDateischritt Gewaehlt(std::optional<std::string> name); // nullopt: dialog cancelled
-    // A card box at the limit is some 200 MB: it is taken apart as the reader hands it over,
-    // and written as it is made, never held whole beside the cards.
     TDateischritt Gelesen(const Quelle& quelle, Datum heute, Zufall& zufall);
     TDateischritt Geschrieben(bool ok);
     TDateischritt Erledigt();
