@@ -23,13 +23,6 @@ using namespace lexidor;
 
 namespace {
 
-struct Bereich {
-    int min;
-    int max;
-};
-// Each interval keeps only its own range; nothing keeps them rising.
-constexpr std::array<Bereich, 4> kIntervallbereiche = {{{1, 200}, {3, 200}, {6, 200}, {8, 200}}};
-
 template <typename T> T* Benannt(T* teil, const QString& name) {
     teil->setObjectName(name);
     return teil;
@@ -41,9 +34,10 @@ QLabel* Erklaerung(const QString& text, QWidget* parent) {
     return label;
 }
 
-QSlider* Schieber(const QString& name, Bereich b, QSlider::TickPosition striche, QWidget* parent) {
+QSlider* Schieber(const QString& name, Schieberbereich b, QSlider::TickPosition striche,
+                  QWidget* parent) {
     auto* schieber = Benannt(new QSlider(Qt::Horizontal, parent), name);
-    schieber->setRange(b.min, b.max);
+    schieber->setRange(b.Min, b.Max);
     schieber->setTickPosition(striche);
     schieber->setTickInterval(2);
     return schieber;
@@ -143,9 +137,10 @@ QWidget* TForm2::IntervalleAufbauen() {
     auto* gruppe = new QGroupBox(QStringLiteral("Abfrageintervall"), this);
     auto* raster = new QGridLayout(gruppe);
     for (int i = 0; i < 4; ++i) {
-        const QString fach = QString::number(i + 2);
+        const int k = i + 2; // the compartment
+        const QString fach = QString::number(k);
         raster->addWidget(new QLabel(fach + QStringLiteral(". Fach"), gruppe), i, 0);
-        tb[i] = Schieber(QStringLiteral("tb") + fach, kIntervallbereiche[i],
+        tb[i] = Schieber(QStringLiteral("tb") + fach, kIntervallBereiche[k],
                          QSlider::TicksBothSides, gruppe);
         lb[i] = Benannt(new QLabel(gruppe), QStringLiteral("lb") + fach);
         lb[i]->setMinimumWidth(60);
@@ -173,12 +168,10 @@ QWidget* TForm2::TimerAufbauen() {
     Memo1->setReadOnly(true);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
-    QPalette flaeche = Memo1->palette();
-    flaeche.setColor(QPalette::Base, flaeche.color(QPalette::Window));
-    Memo1->setPalette(flaeche);
+    Farbe(Memo1, QPalette::Base, Memo1->palette().color(QPalette::Window));
     Memo1->setFixedHeight(56);
     raster->addWidget(Memo1, 0, 0, 1, 2);
-    timerbar = Schieber(QStringLiteral("timerbar"), {0, 60}, QSlider::TicksBelow, gruppe);
+    timerbar = Schieber(QStringLiteral("timerbar"), kTimerBereich, QSlider::TicksBelow, gruppe);
     connect(timerbar, &QSlider::valueChanged, this, &TForm2::timerbarChange);
     Label5 = Benannt(new QLabel(gruppe), QStringLiteral("Label5"));
     Label5->setMinimumWidth(100);
@@ -268,9 +261,7 @@ void TForm2::Button4Click() {
 
 void TForm2::FarbeSetzen(TColor farbe) {
     farbe_ = farbe;
-    QPalette p = Panel1->palette();
-    p.setColor(QPalette::Window, Bildschirmfarbe(farbe));
-    Panel1->setPalette(p);
+    Farbe(Panel1, QPalette::Window, Bildschirmfarbe(farbe));
 }
 
 void TForm2::JvBitBtn2Click() {

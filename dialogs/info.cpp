@@ -2,6 +2,7 @@
 #include "info.h"
 
 #include "browser.h"
+#include "farben.h"
 #include "programmsymbol.h"
 #include "verlaufspanel.h"
 
@@ -9,7 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace lexidor;
@@ -43,10 +43,9 @@ QGroupBox* Gruppe(const QString& titel, const QStringList& zeilen, QWidget* pare
 
 } // namespace
 
-TForm4::TForm4(QTimer& timer1, const TKartei& kartei, QWidget* parent)
+TForm4::TForm4(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      timer1_(timer1), kartei_(kartei) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Infos zu diesem Programm"));
     auto* spalte = new QVBoxLayout(this);
@@ -68,9 +67,7 @@ QWidget* TForm4::VerlaufAufbauen() {
     rahmen->setFixedSize(713, 241);
     auto* verlauf = new Verlaufspanel(rahmen, QColor(166, 202, 240), QColor(255, 251, 240));
     // The gradient's colours are fixed, so is the colour of the text on it.
-    QPalette schwarz = verlauf->palette();
-    schwarz.setColor(QPalette::WindowText, Qt::black);
-    verlauf->setPalette(schwarz);
+    Farbe(verlauf, QPalette::WindowText, Qt::black);
     auto* rand = new QVBoxLayout(rahmen);
     rand->setContentsMargins(2, 2, 2, 2);
     rand->addWidget(verlauf);
@@ -88,9 +85,7 @@ QWidget* TForm4::VerlaufAufbauen() {
     verweis.setBold(true);
     verweis.setUnderline(true);
     Label8->setFont(verweis);
-    QPalette blau = Label8->palette();
-    blau.setColor(QPalette::WindowText, Qt::blue);
-    Label8->setPalette(blau);
+    Farbe(Label8, QPalette::WindowText, Qt::blue);
     Label8->setCursor(Qt::PointingHandCursor);
     Label8->installEventFilter(this);
     spalte->addWidget(Label8, 0, Qt::AlignCenter);
@@ -119,9 +114,7 @@ void TForm4::Label8Click() {
 }
 
 void TForm4::FormClose() {
-    if (kartei_.Geoeffnet) {
-        timer1_.start();
-    }
+    emit Geschlossen();
 }
 
 void TForm4::done(int ergebnis) {

@@ -1,6 +1,7 @@
 // The keyboard-mapping dialog.
 #include "tastaturbelegung.h"
 
+#include "farben.h"
 #include "optionen.h"
 #include "plattform.h"
 #include "zeichenwahl.h"
@@ -34,9 +35,7 @@ TForm8::TForm8(Ersatztexte& ersatztexte, TForm9& picker, QWidget* parent)
     Panel1->setReadOnly(true);
     Panel1->setFocusPolicy(Qt::NoFocus);
     // Read-only and greyed: the button face behind the text, as on a button.
-    QPalette grau = Panel1->palette();
-    grau.setColor(QPalette::Base, grau.color(QPalette::Button));
-    Panel1->setPalette(grau);
+    Farbe(Panel1, QPalette::Base, Panel1->palette().color(QPalette::Button));
     raster->addWidget(Panel1, 1, 1);
     auto* Button10 = new QPushButton(QStringLiteral("Ändern..."), this);
     Button10->setObjectName(QStringLiteral("Button10"));
@@ -83,16 +82,15 @@ void TForm8::Button10Click() {
     Form9.setWindowTitle(QStringLiteral("Die Taste ") + AusCp1252(Sondertasten[i]) +
                          QStringLiteral(" wird ersetzt durch..."));
     const TForm9::Ende ende = Form9.Zeigen(AusCp1252(ersatztexte_[i]));
-    QString text = Form9.Text();
-    if (text.isEmpty()) {
-        text = AusCp1252(kNichts);
-    }
+    const QString text = Form9.Text();
     // The picker lets only text through "OK" that the code page can hold.
     const auto bytes = NachCp1252(text);
-    if (ende == TForm9::Ende::Bestaetigt && bytes) {
-        ersatztexte_[i] = *bytes;
+    const std::optional<std::string> ersatz =
+        bytes ? std::optional(ErsatztextAusFeld(*bytes)) : std::nullopt;
+    if (ende == TForm9::Ende::Bestaetigt && ersatz) {
+        ersatztexte_[i] = *ersatz;
     }
-    Panel1->setText(text);
+    Panel1->setText(ersatz ? AusCp1252(*ersatz) : text);
     ListeAufbauen();
 }
 
