@@ -184,6 +184,7 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     layout()->activate();
     Zentrieren(this, screen()->availableGeometry());
     Timer3Timer();
+    ZugangEinrichten();
 }
 
 TForm1::~TForm1() = default;
@@ -752,7 +753,7 @@ void TForm1::HistorieAnzeigen() {
     for (int n = 0; n < 4; ++n) {
         const QString text = PfadAus(Historie.GetDisplay(n));
         const bool belegt = text != QLatin1String(kLeererPlatz.data(), kLeererPlatz.size());
-        C[n]->setText(text);
+        C[n]->setText(QString(text).replace(u'&', QStringLiteral("&&")));
         C[n]->setVisible(belegt);
         eines = eines || belegt;
     }
@@ -827,6 +828,7 @@ void TForm1::NaechsteVokabel() {
     Enter1->setShortcuts(Einstellungen.Enterab ? QList<QKeySequence>{QKeySequence(Qt::Key_Return),
                                                                      QKeySequence(Qt::Key_Enter)}
                                                : QList<QKeySequence>{});
+    FrageAnsagen();
 }
 
 void TForm1::Button1Click() {
@@ -840,6 +842,7 @@ void TForm1::Button1Click() {
         break;
     }
     LoesungZeigen();
+    LoesungAnsagen();
 }
 
 void TForm1::LoesungZeigen() {
@@ -889,6 +892,7 @@ void TForm1::Button2Click() {
     Button2->setText(QStringLiteral("Weiter (F10)"));
     Label6->show();
     Label7->show();
+    UrteilAnsagen();
 }
 
 void TForm1::RbuttonClick() {

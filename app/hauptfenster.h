@@ -130,6 +130,12 @@ private:
     void DateiSpeichernFehlgeschlagen(const QString& text);
     void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
 
+    // Keyboard and screen-reader access (hauptfenster_zugang.cpp).
+    void ZugangEinrichten();
+    void FrageAnsagen();
+    void LoesungAnsagen();
+    void UrteilAnsagen();
+
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;
     QString letzterSpeichernName_;
