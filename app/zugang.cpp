@@ -14,6 +14,27 @@ bool Wortanfang(const QString& text, int i) {
     return i == 0 || text[i - 1].isSpace() || text[i - 1] == u'(' || text[i - 1] == u'/';
 }
 
+// Where the access key of a text goes (-1: nowhere), given the letters already taken.
+int Zugangsstelle(const QString& text, const QString& vergeben) {
+    const auto frei = [&](int i) {
+        return text[i].isLetterOrNumber() && !vergeben.contains(text[i].toUpper());
+    };
+    for (int i = 0; i < text.size(); ++i) {
+        if (frei(i) && Wortanfang(text, i)) {
+            return i;
+        }
+    }
+    for (int i = 0; i < text.size(); ++i) {
+        if (frei(i)) {
+            return i;
+        }
+    }
+    // A title of one sign ("?") may take that sign; a rule of hyphens takes nothing.
+    const bool zeichen = text.size() == 1 && text[0].isPrint() && !text[0].isSpace() &&
+                         text[0] != u'-' && !vergeben.contains(text[0]);
+    return zeichen ? 0 : -1;
+}
+
 // The key Qt reads from the "&" in a text ("&&" being a plain "&"), in upper case; null when
 // the text has none.
 QChar Taste(const QString& text) {
@@ -55,26 +76,6 @@ QString OhneDoppelpunkt(const QString& text) {
 void Beschriften(QLabel* beschriftung, QWidget* feld) {
     beschriftung->setBuddy(feld);
     feld->setAccessibleName(OhneDoppelpunkt(beschriftung->text()));
-}
-
-int Zugangsstelle(const QString& text, const QString& vergeben) {
-    const auto frei = [&](int i) {
-        return text[i].isLetterOrNumber() && !vergeben.contains(text[i].toUpper());
-    };
-    for (int i = 0; i < text.size(); ++i) {
-        if (frei(i) && Wortanfang(text, i)) {
-            return i;
-        }
-    }
-    for (int i = 0; i < text.size(); ++i) {
-        if (frei(i)) {
-            return i;
-        }
-    }
-    // A title of one sign ("?") may take that sign; a rule of hyphens takes nothing.
-    const bool zeichen = text.size() == 1 && text[0].isPrint() && !text[0].isSpace() &&
-                         text[0] != u'-' && !vergeben.contains(text[0]);
-    return zeichen ? 0 : -1;
 }
 
 void Zugangstasten(QMenuBar* leiste, const QList<QAction*>& ausgenommen) {

@@ -24,7 +24,4 @@ QString OhneDoppelpunkt(const QString& text);
 // are left out, as is every item that already has one.
 void Zugangstasten(QMenuBar* leiste, const QList<QAction*>& ausgenommen = {});
 
-// Where the access key of a text goes (-1: nowhere), given the letters already taken.
-int Zugangsstelle(const QString& text, const QString& vergeben);
-
 } // namespace lexidor
