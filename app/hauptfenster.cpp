@@ -35,6 +35,7 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     layout()->activate();
     Zentrieren(this, screen()->availableGeometry());
     Timer3Timer();
+    ZugangEinrichten();
 }
 
 TForm1::~TForm1() = default;

@@ -150,6 +150,13 @@ private:
     void UhrWeiter();
 
     lexidor::TDateibefehle Dateibefehle;
+
+    // Keyboard and screen-reader access (hauptfenster_zugang.cpp).
+    void ZugangEinrichten();
+    void FrageAnsagen();
+    void LoesungAnsagen();
+    void UrteilAnsagen();
+
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;
     QString letzterSpeichernName_;

@@ -86,6 +86,7 @@ void TForm1::NaechsteVokabel() {
     Enter1->setShortcuts(Einstellungen.Enterab ? QList<QKeySequence>{QKeySequence(Qt::Key_Return),
                                                                      QKeySequence(Qt::Key_Enter)}
                                                : QList<QKeySequence>{});
+    FrageAnsagen();
 }
 
 void TForm1::Button1Click() {
@@ -99,6 +100,7 @@ void TForm1::Button1Click() {
         break;
     }
     LoesungZeigen();
+    LoesungAnsagen();
 }
 
 void TForm1::LoesungZeigen() {
@@ -143,6 +145,7 @@ void TForm1::Button2Click() {
     Button2->setText(QStringLiteral("Weiter (F10)"));
     Label6->show();
     Label7->show();
+    UrteilAnsagen();
 }
 
 void TForm1::RbuttonClick() {

@@ -157,10 +157,8 @@ void TForm1::AbfragebereichAufbauen() {
     Label7->adjustSize();
     Label7->move(kSpalte[2] + kFeldBreite[2] - Label7->width(), 18);
     Memo3 = feld("Memo3", 2);
-    for (QPlainTextEdit* leseFeld : {Memo1, Memo3}) {
-        leseFeld->setReadOnly(true);
-        leseFeld->setFocusPolicy(Qt::NoFocus);
-    }
+    Memo1->setReadOnly(true);
+    Memo3->setReadOnly(true);
     // Read-only fields have the button face behind their text.
     Farbe(Memo1, QPalette::Base, Memo1->palette().color(QPalette::Button));
     Farbe(Memo3, QPalette::Base, kFlaeche);

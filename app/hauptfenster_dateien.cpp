@@ -134,7 +134,7 @@ void TForm1::HistorieAnzeigen() {
     for (int n = 0; n < 4; ++n) {
         const QString text = PfadAus(Historie.GetDisplay(n));
         const bool belegt = text != QLatin1String(kLeererPlatz.data(), kLeererPlatz.size());
-        C[n]->setText(text);
+        C[n]->setText(QString(text).replace(u'&', QStringLiteral("&&")));
         C[n]->setVisible(belegt);
         eines = eines || belegt;
     }

@@ -4,6 +4,7 @@
 #include "farben.h"
 #include "optionen.h"
 #include "plattform.h"
+#include "zugang.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,6 +33,13 @@ QLabel* Erklaerung(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
+}
+
+// A track bar's value label shows the value in words; a screen reader reads those words as the
+// bar's description, since the bar itself reports only the number.
+void Wert(QLabel* label, QSlider* schieber, const QString& text) {
+    label->setText(text);
+    schieber->setAccessibleDescription(text);
 }
 
 QSlider* Schieber(const QString& name, Schieberbereich b, QSlider::TickPosition striche,
@@ -92,11 +100,13 @@ QWidget* TForm2::AllgemeinAufbauen() {
     AutosaveBox = Benannt(new QCheckBox(QStringLiteral("Automatik-Speichern"), gruppe),
                           QStringLiteral("AutosaveBox"));
     spalte->addWidget(AutosaveBox);
-    spalte->addWidget(Benannt(
+    auto* Label7 = Benannt(
         Erklaerung(QStringLiteral("Nach der Neueingabe von Vokabeln und dem Beantworten einer "
                                   "Vokabel"),
                    gruppe),
-        QStringLiteral("Label7")));
+        QStringLiteral("Label7"));
+    AutosaveBox->setAccessibleDescription(Label7->text());
+    spalte->addWidget(Label7);
     return gruppe;
 }
 
@@ -118,15 +128,17 @@ QWidget* TForm2::RichtungAufbauen() {
 QWidget* TForm2::HintergrundAufbauen() {
     auto* gruppe = new QGroupBox(QStringLiteral("Hintergrund"), this);
     auto* zeile = new QHBoxLayout(gruppe);
-    zeile->addWidget(
-        Benannt(new QLabel(QStringLiteral("Farbe:"), gruppe), QStringLiteral("Label6")));
+    auto* Label6 = Benannt(new QLabel(QStringLiteral("Farbe:"), gruppe), QStringLiteral("Label6"));
+    zeile->addWidget(Label6);
     Panel1 = Benannt(new QFrame(gruppe), QStringLiteral("Panel1"));
+    Beschriften(Label6, Panel1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setAutoFillBackground(true);
     Panel1->setFixedSize(90, 25);
     zeile->addWidget(Panel1);
     auto* Button4 =
         Benannt(new QPushButton(QStringLiteral("Ändern..."), gruppe), QStringLiteral("Button4"));
+    Button4->setAccessibleDescription(QStringLiteral("Wählt die Hintergrundfarbe"));
     connect(Button4, &QPushButton::clicked, this, &TForm2::Button4Click);
     zeile->addWidget(Button4);
     zeile->addStretch();
@@ -139,13 +151,15 @@ QWidget* TForm2::IntervalleAufbauen() {
     for (int i = 0; i < 4; ++i) {
         const int k = i + 2; // the compartment
         const QString fach = QString::number(k);
-        raster->addWidget(new QLabel(fach + QStringLiteral(". Fach"), gruppe), i, 0);
+        auto* zeile = new QLabel(fach + QStringLiteral(". Fach"), gruppe);
+        raster->addWidget(zeile, i, 0);
         tb[i] = Schieber(QStringLiteral("tb") + fach, kIntervallBereiche[k],
                          QSlider::TicksBothSides, gruppe);
+        Beschriften(zeile, tb[i]);
         lb[i] = Benannt(new QLabel(gruppe), QStringLiteral("lb") + fach);
         lb[i]->setMinimumWidth(60);
-        connect(tb[i], &QSlider::valueChanged, this, [label = lb[i]](int wert) {
-            label->setText(QString::fromStdString(TageText(wert)));
+        connect(tb[i], &QSlider::valueChanged, this, [label = lb[i], schieber = tb[i]](int wert) {
+            Wert(label, schieber, QString::fromStdString(TageText(wert)));
         });
         raster->addWidget(tb[i], i, 1);
         raster->addWidget(lb[i], i, 2);
@@ -172,6 +186,7 @@ QWidget* TForm2::TimerAufbauen() {
     Memo1->setFixedHeight(56);
     raster->addWidget(Memo1, 0, 0, 1, 2);
     timerbar = Schieber(QStringLiteral("timerbar"), kTimerBereich, QSlider::TicksBelow, gruppe);
+    timerbar->setAccessibleName(gruppe->title());
     connect(timerbar, &QSlider::valueChanged, this, &TForm2::timerbarChange);
     Label5 = Benannt(new QLabel(gruppe), QStringLiteral("Label5"));
     Label5->setMinimumWidth(100);
@@ -188,10 +203,12 @@ QWidget* TForm2::BestaetigungAufbauen() {
                       gruppe),
         QStringLiteral("EnterBox"));
     spalte->addWidget(EnterBox);
-    spalte->addWidget(Benannt(Erklaerung(QStringLiteral("Eingabe eines Zeilenumbruchs ist bei "
-                                                        "Aktivierung dieser Funktion nicht mögl."),
-                                         gruppe),
-                              QStringLiteral("Label8")));
+    auto* Label8 = Benannt(Erklaerung(QStringLiteral("Eingabe eines Zeilenumbruchs ist bei "
+                                                     "Aktivierung dieser Funktion nicht mögl."),
+                                      gruppe),
+                           QStringLiteral("Label8"));
+    EnterBox->setAccessibleDescription(Label8->text());
+    spalte->addWidget(Label8);
     return gruppe;
 }
 
@@ -238,12 +255,12 @@ void TForm2::IntervalleSetzen(const std::array<std::int32_t, 4>& tage) {
     for (std::size_t i = 0; i < tb.size(); ++i) {
         // A value outside the range lands at its nearest end.
         tb[i]->setValue(tage[i]);
-        lb[i]->setText(QString::fromStdString(TageText(tb[i]->value())));
+        Wert(lb[i], tb[i], QString::fromStdString(TageText(tb[i]->value())));
     }
 }
 
 void TForm2::timerbarChange() {
-    Label5->setText(QString::fromStdString(TimerText(timerbar->value())));
+    Wert(Label5, timerbar, QString::fromStdString(TimerText(timerbar->value())));
 }
 
 void TForm2::Button3Click() {

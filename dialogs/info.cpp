@@ -6,9 +6,9 @@
 #include "programmsymbol.h"
 #include "verlaufspanel.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -30,6 +30,14 @@ QLabel* Schrifttext(const QString& text, const QString& familie, int pixel, QWid
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+bool Oeffnungstaste(const QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int taste = static_cast<const QKeyEvent*>(ereignis)->key();
+    return taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space;
 }
 
 QGroupBox* Gruppe(const QString& titel, const QStringList& zeilen, QWidget* parent) {
@@ -87,6 +95,10 @@ QWidget* TForm4::VerlaufAufbauen() {
     Label8->setFont(verweis);
     Farbe(Label8, QPalette::WindowText, Qt::blue);
     Label8->setCursor(Qt::PointingHandCursor);
+    // Tab reaches the link and Enter or Space opens it, as a click does; a click still takes
+    // no focus.
+    Label8->setFocusPolicy(Qt::TabFocus);
+    Label8->setAccessibleDescription(QStringLiteral("Öffnet die Homepage im Browser"));
     Label8->installEventFilter(this);
     spalte->addWidget(Label8, 0, Qt::AlignCenter);
     return rahmen;
@@ -123,7 +135,8 @@ void TForm4::done(int ergebnis) {
 }
 
 bool TForm4::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Label8 && ereignis->type() == QEvent::MouseButtonRelease) {
+    if (objekt == Label8 &&
+        (ereignis->type() == QEvent::MouseButtonRelease || Oeffnungstaste(ereignis))) {
         Label8Click();
         return true;
     }

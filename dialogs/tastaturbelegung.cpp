@@ -5,10 +5,10 @@
 #include "optionen.h"
 #include "plattform.h"
 #include "zeichenwahl.h"
+#include "zugang.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,13 +25,18 @@ TForm8::TForm8(Ersatztexte& ersatztexte, TForm9& picker, QWidget* parent)
     auto* raster = new QGridLayout(this);
     slist = new QListWidget(this);
     slist->setObjectName(QStringLiteral("slist"));
+    slist->setAccessibleName(QStringLiteral("Sondertasten"));
+    slist->setAccessibleDescription(QStringLiteral("Jede Zeile: die Taste und ihr Ersatztext"));
     slist->setFont(QFont(QStringLiteral("Liberation Mono")));
     connect(slist, &QListWidget::itemSelectionChanged, this, &TForm8::slistClick);
     raster->addWidget(slist, 0, 0, 5, 1);
 
-    raster->addWidget(new QLabel(QStringLiteral("...wird ersetzt durch..."), this), 0, 1);
+    auto* Label3 = new QLabel(QStringLiteral("...wird ersetzt durch..."), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    raster->addWidget(Label3, 0, 1);
     Panel1 = new QLineEdit(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
+    Beschriften(Label3, Panel1);
     Panel1->setReadOnly(true);
     Panel1->setFocusPolicy(Qt::NoFocus);
     // Read-only and greyed: the button face behind the text, as on a button.
@@ -97,12 +102,4 @@ void TForm8::Button10Click() {
 void TForm8::Button3Click() {
     ersatztexte_.fill(std::string(kNichts));
     ListeAufbauen();
-}
-
-void TForm8::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_Escape) {
-        ereignis->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
