@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 #include <array>
 
 namespace lexidor {
@@ -75,6 +76,12 @@ TColor Farbwert(const QColor& farbe) {
     return static_cast<TColor>(static_cast<std::uint32_t>(rgb.red()) |
                                static_cast<std::uint32_t>(rgb.green()) << 8 |
                                static_cast<std::uint32_t>(rgb.blue()) << 16);
+}
+
+void Farbe(QWidget* teil, QPalette::ColorRole rolle, const QColor& farbe) {
+    QPalette p = teil->palette();
+    p.setColor(rolle, farbe);
+    teil->setPalette(p);
 }
 
 } // namespace lexidor

@@ -1,8 +1,10 @@
 // The main window: menus, toolbar, query area, statistics, recent files and the file commands.
-// It owns everything the program keeps while it runs; the rules live in core.
+// It owns everything the program keeps while it runs; the rules live in core. Its code lies in
+// the hauptfenster*.cpp files, one a job.
 #pragma once
 
 #include "abfrage.h"
+#include "dateibefehle.h"
 #include "einstellungen.h"
 #include "history.h"
 #include "kartei.h"
@@ -13,8 +15,11 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -56,15 +61,13 @@ public:
     lexidor::THistory Historie;
 
     // File commands.
-    void KarteiLaden();
-    void KarteiSchliessen();
-    bool AenderungenPruefen();
-    void AutoSpeichern();
+    void KarteiLaden(); // the file Kartei.Dateipfad names, into the closed box
     void Neu1Click();
     void ffnen1Click();
     void Speichern1Click();
     void Speichernunter1Click();
     void Schlieen1Click();
+    void AutoSpeichern();
     void Beenden1Click();
 
     // The query.
@@ -109,28 +112,52 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // Start and exit.
     void FormCreate(const QStringList& argumente);
     bool FormClose();
-    void FensterErzeugen();
-    bool KarteiOffenPruefen();
+    void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
+
+    // Building the window.
+    void FensterAufbauen();
     void MenueAufbauen();
     void WerkzeugleisteAufbauen();
     void AbfragebereichAufbauen();
     void StatistikAufbauen();
     void StatusleisteAufbauen();
+    void StartbildAufbauen();
     QAction* Aktion(QMenu* menue, const char* name, const QString& text, const QString& hinweis,
                     const QKeySequence& taste = {});
     QToolButton* Knopf(const char* name, int x, const QString& bild, const QString& hinweis,
                        QAction* aktion);
-    void TitelSetzen();
+
+    // The query area.
+    void AbfrageLeeren();
     void FeldZeigen(QPlainTextEdit* feld, const std::string& text);
     void Eingabefeld(bool bearbeitbar);
     void LoesungZeigen();
-    bool KarteiEinlesen();
-    bool KarteiAblegen(const QString& pfad);
-    void SichernUnter(bool alsNeu);
-    void DateiSpeichernFehlgeschlagen(const QString& text);
-    void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
+
+    // File commands: core names the steps, the window takes them.
+    bool Ausfuehren(lexidor::TDateischritt schritt);
+    lexidor::TDateischritt Schritt(const lexidor::TDateischritt& schritt);
+    lexidor::TAntwort Fragen(bool mitAbbrechen);
+    lexidor::TDateischritt Gewaehlt(const std::optional<QString>& name);
+    lexidor::TDateischritt Einlesen(const std::string& pfad);
+    bool Ablegen(const std::string& pfad);
+
+    // Timers and the other windows.
+    void TimerAnlegen();
+    void FensterErzeugen();
+    bool KarteiOffenPruefen();
+    int OhneUhr(QDialog& dialog);
+    void UhrWeiter();
+
+    lexidor::TDateibefehle Dateibefehle;
+
+    // Keyboard and screen-reader access (hauptfenster_zugang.cpp).
+    void ZugangEinrichten();
+    void FrageAnsagen();
+    void LoesungAnsagen();
+    void UrteilAnsagen();
 
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;

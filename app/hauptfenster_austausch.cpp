@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 
 using namespace lexidor;
 
@@ -76,24 +75,12 @@ std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad)
     return KvtmlTabelle(*dokument);
 }
 
-// The study-time clock rests while the user chooses, as it does in the add dialog.
-class Uhrpause final {
-public:
-    explicit Uhrpause(QTimer* uhr) : uhr_(uhr) { uhr_->stop(); }
-    ~Uhrpause() { uhr_->start(); }
-    Q_DISABLE_COPY_MOVE(Uhrpause)
-
-private:
-    QTimer* uhr_;
-};
-
 } // namespace
 
 void TForm1::Importieren1Click() {
     if (!KarteiOffenPruefen()) {
         return;
     }
-    const Uhrpause pause(Timer1);
     const auto name = Dateiwahl::Importieren(this, letzterImportName_);
     if (!name) {
         return;
@@ -108,7 +95,7 @@ void TForm1::Importieren1Click() {
         return;
     }
     TImportdialog dialog(*tabelle, QFileInfo(*name).fileName(), this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (OhneUhr(dialog) != QDialog::Accepted) {
         return;
     }
     Importergebnis ergebnis;
@@ -116,9 +103,10 @@ void TForm1::Importieren1Click() {
         const Sanduhr sanduhr;
         ergebnis = Importieren(Kartei, *tabelle, dialog.Wahl());
     }
+    // As after the add dialog: the box has changed and is saved automatically.
     if (ergebnis.uebernommen > 0) {
         StatistikAktualisieren();
-        AutoSpeichern();
+        Ausfuehren(Dateibefehle.Hinzugefuegt(Einstellungen.Autosave));
         NaechsteVokabel();
     }
     Meldung::Information(this, QString::fromStdString(ImportMeldung(ergebnis)));

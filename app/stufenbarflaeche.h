@@ -1,4 +1,5 @@
-// The paint box of the level bar: draws a TStufenbar and animates its moves.
+// The paint box of the level bar: draws a TStufenbar, animates its moves and tells assistive
+// tools the level it shows.
 #pragma once
 
 #include "stufenbar.h"
@@ -15,6 +16,8 @@ public:
     Stufenbarflaeche(int breite, int hoehe, QWidget* parent);
 
     const TStufenbar& Balken() const { return balken_; }
+    // What a screen reader says of the bar: "Stufe 3", or "Keine Stufe" for the empty bar.
+    QString Stufenname() const;
     void Setzen(int n);
     // Slides the highlighted cell pixel by pixel and pauses, blocking as the user expects
     // the card to travel before the next one comes.
@@ -25,6 +28,7 @@ protected:
 
 private:
     void Zeichnen();
+    void StufeMelden();
     TStufenbar balken_;
 };
 

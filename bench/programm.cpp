@@ -130,7 +130,7 @@ int main(int argc, char* argv[]) {
     werte[QStringLiteral("spitze_nach_start_MiB")] = SpitzeMiB();
     werte[QStringLiteral("laden_ms")] = Bestes(
         [&] {
-            form1.KarteiSchliessen();
+            form1.Schlieen1Click();
             form1.Kartei.Dateipfad = PfadBytes(kartei);
         },
         [&] { form1.Timer2Timer(); });

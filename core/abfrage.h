@@ -23,6 +23,8 @@ struct TAktuelleVokabel {
 };
 
 // What a reveal (F9) or an automatic check (F10) came to; the shell acts on it.
+// KeineKartei: the shell says so with this message.
+inline constexpr std::string_view kKeineKartei = "Keine Vokabelkartei geöffnet!";
 enum class TAufdeckung { Nichts, KeineKartei, Aufgedeckt };
 // Richtig and Abgelehnt have revealed the solution; Richtig is graded right at once.
 // Weiter: the user accepts a rejection, which grades the answer wrong.

@@ -165,15 +165,16 @@ TDateischritt TDateibefehle::Gewaehlt(std::optional<std::string> name) {
     if (!name) {
         return Fortfahren();
     }
-    return Schreiben(Speicherziel(*name));
+    return SchreibenNach(Speicherziel(*name));
 }
 
-TDateischritt TDateibefehle::Gelesen(std::optional<std::string_view> datei, Datum heute,
-                                     Zufall& zufall) {
+TDateischritt TDateibefehle::Gelesen(const Quelle& quelle, Datum heute, Zufall& zufall) {
     if (erwartet_ != Erwartet::Datei) {
         return Nochmals();
     }
-    if (!KarteiLesen(kartei_, datei, datumsmuster_, heute, zufall)) {
+    KarteiLeser leser(kartei_, datumsmuster_, heute);
+    const bool gelesen = quelle([&leser](std::string_view stueck) { return leser.Weiter(stueck); });
+    if (!gelesen || !leser.Ende(zufall)) {
         kartei_.Geoeffnet = false;
         kartei_.Dateipfad = kKeineDatei;
         // Closing discards whatever part of the file was read.
@@ -283,7 +284,7 @@ std::optional<TDateischritt> TDateibefehle::Ausfuehren(Aufgabe aufgabe) {
             return Warten(Erwartet::SpeichernName, Nur(TDateiaktion::SpeichernDialog));
         }
         sicherung_ = Sicherung::MitDatei;
-        return Schreiben(kartei_.Dateipfad);
+        return SchreibenNach(kartei_.Dateipfad);
     case Aufgabe::SpeichernUnter:
         if (!kartei_.Geoeffnet) {
             return std::nullopt;
@@ -296,10 +297,7 @@ std::optional<TDateischritt> TDateibefehle::Ausfuehren(Aufgabe aufgabe) {
 
 TDateischritt TDateibefehle::Warten(Erwartet erwartet, TDateischritt schritt) {
     erwartet_ = erwartet;
-    // A whole box can be large; Nochmals writes the bytes again instead of keeping a copy.
-    std::string daten = std::move(schritt.Daten);
     aktuell_ = schritt;
-    schritt.Daten = std::move(daten);
     return schritt;
 }
 
@@ -307,11 +305,7 @@ TDateischritt TDateibefehle::Nochmals() const {
     if (!Laeuft()) {
         return Ende(true);
     }
-    TDateischritt schritt = aktuell_;
-    if (schritt.Aktion == TDateiaktion::Schreiben) {
-        schritt.Daten = KarteiSchreiben(kartei_, datumsmuster_);
-    }
-    return schritt;
+    return aktuell_;
 }
 
 TDateischritt TDateibefehle::Abbrechen() {
@@ -320,11 +314,13 @@ TDateischritt TDateibefehle::Abbrechen() {
     return Ende(false);
 }
 
-TDateischritt TDateibefehle::Schreiben(std::string ziel) {
-    TDateischritt schritt = MitPfad(TDateiaktion::Schreiben, ziel);
-    schritt.Daten = KarteiSchreiben(kartei_, datumsmuster_);
-    ziel_ = std::move(ziel);
-    return Warten(Erwartet::Schreiben, std::move(schritt));
+TDateischritt TDateibefehle::SchreibenNach(std::string ziel) {
+    ziel_ = ziel;
+    return Warten(Erwartet::Schreiben, MitPfad(TDateiaktion::Schreiben, std::move(ziel)));
+}
+
+bool TDateibefehle::KarteiAusgeben(const Senke& senke) const {
+    return KarteiSchreiben(kartei_, datumsmuster_, senke);
 }
 
 void TDateibefehle::Gespeichert() {

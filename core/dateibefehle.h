@@ -5,9 +5,11 @@
 #pragma once
 
 #include "kartei.h"
+#include "karteidatei.h"
 #include "kurzdatum.h"
 #include "zufall.h"
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -35,8 +37,8 @@ enum class TDateiaktion {
     Fragen,            // ask whether to save the changes -> Beantwortet
     OeffnenDialog,     // -> Gewaehlt
     SpeichernDialog,   // -> Gewaehlt
-    Lesen,             // read the file Pfad -> Gelesen
-    Schreiben,         // write Daten to the file Pfad, creating or replacing it -> Geschrieben
+    Lesen,             // read the file Pfad through Gelesen
+    Schreiben,         // write KarteiAusgeben's bytes to the file Pfad -> Geschrieben
     Melden,            // information message Text -> Erledigt
     TitelSetzen,       // window title Text -> Erledigt
     AbfrageLeeren,     // the window's part of closing a box -> Erledigt
@@ -48,11 +50,16 @@ enum class TDateiaktion {
 // Closing the question box without a choice counts as Abbrechen.
 enum class TAntwort { Ja, Nein, Abbrechen };
 
+// A card box at the limit is some 200 MB: its file is taken apart as it comes from the disk
+// and written as it is made, never held whole beside the cards. The window's reader for a
+// Lesen step hands the file's bytes to the sink piece by piece and stops when the sink answers
+// false; false when the file could not be read.
+using Quelle = std::function<bool(const Senke&)>;
+
 // Texts are UTF-8, as the paths they are made of.
 struct TDateischritt {
     TDateiaktion Aktion = TDateiaktion::Fertig;
     std::string Pfad;
-    std::string Daten;
     std::string Text;
     bool MitAbbrechen = false; // Fragen: Yes, No and Cancel, else only Yes and No
     // Fertig: false when the command stopped at the question about unsaved changes (Cancel,
@@ -82,9 +89,13 @@ public:
     // step again.
     TDateischritt Beantwortet(TAntwort antwort);
     TDateischritt Gewaehlt(std::optional<std::string> name); // nullopt: dialog cancelled
-    TDateischritt Gelesen(std::optional<std::string_view> datei, Datum heute, Zufall& zufall);
+    TDateischritt Gelesen(const Quelle& quelle, Datum heute, Zufall& zufall);
     TDateischritt Geschrieben(bool ok);
     TDateischritt Erledigt();
+
+    // The bytes a Schreiben step writes, handed to senke piece by piece; false when senke
+    // stopped them.
+    bool KarteiAusgeben(const Senke& senke) const;
 
 private:
     enum class Aufgabe {
@@ -112,7 +123,7 @@ private:
     TDateischritt Warten(Erwartet erwartet, TDateischritt schritt);
     TDateischritt Nochmals() const;
     TDateischritt Abbrechen();
-    TDateischritt Schreiben(std::string ziel);
+    TDateischritt SchreibenNach(std::string ziel);
     void Gespeichert();
     void Fehlgeschlagen();
 

@@ -2,6 +2,7 @@
 #include "bausteine.h"
 
 #include "meldung.h"
+#include "zugang.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,8 +28,12 @@ QPushButton* Knopf(const char* name, const QString& text, QWidget* parent, const
 QGridLayout* BedeutungsfelderAnordnen(QWidget* dialog, QPlainTextEdit* fremd,
                                       QPlainTextEdit* deutsch) {
     auto* raster = new QGridLayout(dialog);
-    raster->addWidget(new QLabel(QStringLiteral("Fremdsprachliche Bedeutung:"), dialog), 0, 0);
-    raster->addWidget(new QLabel(QStringLiteral("Deutsche Bedeutung:"), dialog), 0, 1);
+    auto* fremdBeschriftung = new QLabel(QStringLiteral("Fremdsprachliche Bedeutung:"), dialog);
+    auto* deutschBeschriftung = new QLabel(QStringLiteral("Deutsche Bedeutung:"), dialog);
+    Beschriften(fremdBeschriftung, fremd);
+    Beschriften(deutschBeschriftung, deutsch);
+    raster->addWidget(fremdBeschriftung, 0, 0);
+    raster->addWidget(deutschBeschriftung, 0, 1);
     raster->addWidget(fremd, 1, 0);
     raster->addWidget(deutsch, 1, 1);
     QWidget::setTabOrder(fremd, deutsch);

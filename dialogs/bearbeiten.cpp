@@ -7,9 +7,9 @@
 #include "vokabeleingabe.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,12 +110,4 @@ bool TForm6::event(QEvent* ereignis) {
         FormActivate();
     }
     return QDialog::event(ereignis);
-}
-
-void TForm6::keyPressEvent(QKeyEvent* ereignis) {
-    // Only the buttons, F10 and the close box close the dialog.
-    if (ereignis->key() == Qt::Key_Escape) {
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }

@@ -31,7 +31,6 @@ public:
 
 protected:
     bool event(QEvent* ereignis) override;
-    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     void Aufbauen(const lexidor::Ersatztexte& ersatztexte);

@@ -4,6 +4,7 @@
 #include "farben.h"
 #include "optionen.h"
 #include "plattform.h"
+#include "zugang.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,13 +24,6 @@ using namespace lexidor;
 
 namespace {
 
-struct Bereich {
-    int min;
-    int max;
-};
-// Each interval keeps only its own range; nothing keeps them rising.
-constexpr std::array<Bereich, 4> kIntervallbereiche = {{{1, 200}, {3, 200}, {6, 200}, {8, 200}}};
-
 template <typename T> T* Benannt(T* teil, const QString& name) {
     teil->setObjectName(name);
     return teil;
@@ -41,9 +35,17 @@ QLabel* Erklaerung(const QString& text, QWidget* parent) {
     return label;
 }
 
-QSlider* Schieber(const QString& name, Bereich b, QSlider::TickPosition striche, QWidget* parent) {
+// A track bar's value label shows the value in words; a screen reader reads those words as the
+// bar's description, since the bar itself reports only the number.
+void Wert(QLabel* label, QSlider* schieber, const QString& text) {
+    label->setText(text);
+    schieber->setAccessibleDescription(text);
+}
+
+QSlider* Schieber(const QString& name, Schieberbereich b, QSlider::TickPosition striche,
+                  QWidget* parent) {
     auto* schieber = Benannt(new QSlider(Qt::Horizontal, parent), name);
-    schieber->setRange(b.min, b.max);
+    schieber->setRange(b.Min, b.Max);
     schieber->setTickPosition(striche);
     schieber->setTickInterval(2);
     return schieber;
@@ -98,11 +100,13 @@ QWidget* TForm2::AllgemeinAufbauen() {
     AutosaveBox = Benannt(new QCheckBox(QStringLiteral("Automatik-Speichern"), gruppe),
                           QStringLiteral("AutosaveBox"));
     spalte->addWidget(AutosaveBox);
-    spalte->addWidget(Benannt(
+    auto* Label7 = Benannt(
         Erklaerung(QStringLiteral("Nach der Neueingabe von Vokabeln und dem Beantworten einer "
                                   "Vokabel"),
                    gruppe),
-        QStringLiteral("Label7")));
+        QStringLiteral("Label7"));
+    AutosaveBox->setAccessibleDescription(Label7->text());
+    spalte->addWidget(Label7);
     return gruppe;
 }
 
@@ -124,15 +128,17 @@ QWidget* TForm2::RichtungAufbauen() {
 QWidget* TForm2::HintergrundAufbauen() {
     auto* gruppe = new QGroupBox(QStringLiteral("Hintergrund"), this);
     auto* zeile = new QHBoxLayout(gruppe);
-    zeile->addWidget(
-        Benannt(new QLabel(QStringLiteral("Farbe:"), gruppe), QStringLiteral("Label6")));
+    auto* Label6 = Benannt(new QLabel(QStringLiteral("Farbe:"), gruppe), QStringLiteral("Label6"));
+    zeile->addWidget(Label6);
     Panel1 = Benannt(new QFrame(gruppe), QStringLiteral("Panel1"));
+    Beschriften(Label6, Panel1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setAutoFillBackground(true);
     Panel1->setFixedSize(90, 25);
     zeile->addWidget(Panel1);
     auto* Button4 =
         Benannt(new QPushButton(QStringLiteral("Ändern..."), gruppe), QStringLiteral("Button4"));
+    Button4->setAccessibleDescription(QStringLiteral("Wählt die Hintergrundfarbe"));
     connect(Button4, &QPushButton::clicked, this, &TForm2::Button4Click);
     zeile->addWidget(Button4);
     zeile->addStretch();
@@ -143,14 +149,17 @@ QWidget* TForm2::IntervalleAufbauen() {
     auto* gruppe = new QGroupBox(QStringLiteral("Abfrageintervall"), this);
     auto* raster = new QGridLayout(gruppe);
     for (int i = 0; i < 4; ++i) {
-        const QString fach = QString::number(i + 2);
-        raster->addWidget(new QLabel(fach + QStringLiteral(". Fach"), gruppe), i, 0);
-        tb[i] = Schieber(QStringLiteral("tb") + fach, kIntervallbereiche[i],
+        const int k = i + 2; // the compartment
+        const QString fach = QString::number(k);
+        auto* zeile = new QLabel(fach + QStringLiteral(". Fach"), gruppe);
+        raster->addWidget(zeile, i, 0);
+        tb[i] = Schieber(QStringLiteral("tb") + fach, kIntervallBereiche[k],
                          QSlider::TicksBothSides, gruppe);
+        Beschriften(zeile, tb[i]);
         lb[i] = Benannt(new QLabel(gruppe), QStringLiteral("lb") + fach);
         lb[i]->setMinimumWidth(60);
-        connect(tb[i], &QSlider::valueChanged, this, [label = lb[i]](int wert) {
-            label->setText(QString::fromStdString(TageText(wert)));
+        connect(tb[i], &QSlider::valueChanged, this, [label = lb[i], schieber = tb[i]](int wert) {
+            Wert(label, schieber, QString::fromStdString(TageText(wert)));
         });
         raster->addWidget(tb[i], i, 1);
         raster->addWidget(lb[i], i, 2);
@@ -173,12 +182,11 @@ QWidget* TForm2::TimerAufbauen() {
     Memo1->setReadOnly(true);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setFocusPolicy(Qt::NoFocus);
-    QPalette flaeche = Memo1->palette();
-    flaeche.setColor(QPalette::Base, flaeche.color(QPalette::Window));
-    Memo1->setPalette(flaeche);
+    Farbe(Memo1, QPalette::Base, Memo1->palette().color(QPalette::Window));
     Memo1->setFixedHeight(56);
     raster->addWidget(Memo1, 0, 0, 1, 2);
-    timerbar = Schieber(QStringLiteral("timerbar"), {0, 60}, QSlider::TicksBelow, gruppe);
+    timerbar = Schieber(QStringLiteral("timerbar"), kTimerBereich, QSlider::TicksBelow, gruppe);
+    timerbar->setAccessibleName(gruppe->title());
     connect(timerbar, &QSlider::valueChanged, this, &TForm2::timerbarChange);
     Label5 = Benannt(new QLabel(gruppe), QStringLiteral("Label5"));
     Label5->setMinimumWidth(100);
@@ -195,10 +203,12 @@ QWidget* TForm2::BestaetigungAufbauen() {
                       gruppe),
         QStringLiteral("EnterBox"));
     spalte->addWidget(EnterBox);
-    spalte->addWidget(Benannt(Erklaerung(QStringLiteral("Eingabe eines Zeilenumbruchs ist bei "
-                                                        "Aktivierung dieser Funktion nicht mögl."),
-                                         gruppe),
-                              QStringLiteral("Label8")));
+    auto* Label8 = Benannt(Erklaerung(QStringLiteral("Eingabe eines Zeilenumbruchs ist bei "
+                                                     "Aktivierung dieser Funktion nicht mögl."),
+                                      gruppe),
+                           QStringLiteral("Label8"));
+    EnterBox->setAccessibleDescription(Label8->text());
+    spalte->addWidget(Label8);
     return gruppe;
 }
 
@@ -245,12 +255,12 @@ void TForm2::IntervalleSetzen(const std::array<std::int32_t, 4>& tage) {
     for (std::size_t i = 0; i < tb.size(); ++i) {
         // A value outside the range lands at its nearest end.
         tb[i]->setValue(tage[i]);
-        lb[i]->setText(QString::fromStdString(TageText(tb[i]->value())));
+        Wert(lb[i], tb[i], QString::fromStdString(TageText(tb[i]->value())));
     }
 }
 
 void TForm2::timerbarChange() {
-    Label5->setText(QString::fromStdString(TimerText(timerbar->value())));
+    Wert(Label5, timerbar, QString::fromStdString(TimerText(timerbar->value())));
 }
 
 void TForm2::Button3Click() {
@@ -268,9 +278,7 @@ void TForm2::Button4Click() {
 
 void TForm2::FarbeSetzen(TColor farbe) {
     farbe_ = farbe;
-    QPalette p = Panel1->palette();
-    p.setColor(QPalette::Window, Bildschirmfarbe(farbe));
-    Panel1->setPalette(p);
+    Farbe(Panel1, QPalette::Window, Bildschirmfarbe(farbe));
 }
 
 void TForm2::JvBitBtn2Click() {

@@ -22,9 +22,7 @@ TForm10::TForm10()
 }
 
 void TForm10::FarbeSetzen(TColor farbe) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Bildschirmfarbe(farbe));
-    setPalette(p);
+    Farbe(this, QPalette::Window, Bildschirmfarbe(farbe));
 }
 
 void TForm10::Zeigen(TColor farbe) {

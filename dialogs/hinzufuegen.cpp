@@ -1,6 +1,7 @@
 // The add dialog.
 #include "hinzufuegen.h"
 
+#include "ansage.h"
 #include "bausteine.h"
 #include "ersetzung.h"
 #include "meldung.h"
@@ -113,6 +114,7 @@ void TForm5::Button1Click() {
     case Eingabe::Leer:
         Panel1->setText(kNichtHinzugefuegt);
         Leeren();
+        Ansagen(this, kNichtHinzugefuegt);
         return;
     case Eingabe::Markerzeile:
     case Eingabe::Fremdzeichen:
@@ -122,6 +124,7 @@ void TForm5::Button1Click() {
     case Eingabe::Ok:
         Leeren();
         Panel1->setText(QStringLiteral("Vokabel wurde hinzugefügt"));
+        Ansagen(this, Panel1->text());
         return;
     }
 }
@@ -152,14 +155,6 @@ bool TForm5::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
     }
     return QDialog::eventFilter(objekt, ereignis);
-}
-
-void TForm5::keyPressEvent(QKeyEvent* ereignis) {
-    // Only "Fertig" and the close box close the dialog.
-    if (ereignis->key() == Qt::Key_Escape) {
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
 
 void TForm5::hideEvent(QHideEvent* ereignis) {

@@ -14,7 +14,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// exec() returns Accepted when "Fertig" closed the dialog, Rejected for the close box.
+// exec() returns Accepted when "Fertig" closed the dialog, Rejected for the close box and for
+// Escape.
 class TForm5 final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm5)
@@ -31,7 +32,6 @@ public:
 protected:
     bool event(QEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    void keyPressEvent(QKeyEvent* ereignis) override;
     void hideEvent(QHideEvent* ereignis) override;
 
 private:

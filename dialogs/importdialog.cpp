@@ -2,6 +2,7 @@
 #include "importdialog.h"
 
 #include "bausteine.h"
+#include "zugang.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,8 +115,13 @@ void TImportdialog::Aufbauen(const QString& dateiname) {
     ComboBox1 = Spaltenwahl("ComboBox1", wahl_.deutsch);
     ComboBox2 = Spaltenwahl("ComboBox2", wahl_.fremd);
     auto* spalten = new QFormLayout;
-    spalten->addRow(QStringLiteral("&Deutsche Bedeutung:"), ComboBox1);
-    spalten->addRow(QStringLiteral("&Fremdsprachliche Bedeutung:"), ComboBox2);
+    for (auto [text, wahl] :
+         {std::pair{QStringLiteral("&Deutsche Bedeutung:"), ComboBox1},
+          std::pair{QStringLiteral("&Fremdsprachliche Bedeutung:"), ComboBox2}}) {
+        auto* beschriftung = new QLabel(text, this);
+        Beschriften(beschriftung, wahl);
+        spalten->addRow(beschriftung, wahl);
+    }
 
     CheckBox1 = new QCheckBox(QStringLiteral("Die &erste Zeile enthält Spaltennamen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -159,6 +165,7 @@ void TImportdialog::Aufbauen(const QString& dateiname) {
     kopf->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     kopf->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     Label2->setBuddy(Vorschau);
+    Vorschau->setAccessibleName(QStringLiteral("Vorschau"));
 
     Button1 = Knopf("Button1", QStringLiteral("Importieren"), this);
     Button1->setDefault(true);

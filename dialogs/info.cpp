@@ -2,14 +2,14 @@
 #include "info.h"
 
 #include "browser.h"
+#include "farben.h"
 #include "programmsymbol.h"
 #include "verlaufspanel.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace lexidor;
@@ -32,6 +32,14 @@ QLabel* Schrifttext(const QString& text, const QString& familie, int pixel, QWid
     return label;
 }
 
+bool Oeffnungstaste(const QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int taste = static_cast<const QKeyEvent*>(ereignis)->key();
+    return taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space;
+}
+
 QGroupBox* Gruppe(const QString& titel, const QStringList& zeilen, QWidget* parent) {
     auto* gruppe = new QGroupBox(titel, parent);
     auto* spalte = new QVBoxLayout(gruppe);
@@ -43,10 +51,9 @@ QGroupBox* Gruppe(const QString& titel, const QStringList& zeilen, QWidget* pare
 
 } // namespace
 
-TForm4::TForm4(QTimer& timer1, const TKartei& kartei, QWidget* parent)
+TForm4::TForm4(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      timer1_(timer1), kartei_(kartei) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Infos zu diesem Programm"));
     auto* spalte = new QVBoxLayout(this);
@@ -68,9 +75,7 @@ QWidget* TForm4::VerlaufAufbauen() {
     rahmen->setFixedSize(713, 241);
     auto* verlauf = new Verlaufspanel(rahmen, QColor(166, 202, 240), QColor(255, 251, 240));
     // The gradient's colours are fixed, so is the colour of the text on it.
-    QPalette schwarz = verlauf->palette();
-    schwarz.setColor(QPalette::WindowText, Qt::black);
-    verlauf->setPalette(schwarz);
+    Farbe(verlauf, QPalette::WindowText, Qt::black);
     auto* rand = new QVBoxLayout(rahmen);
     rand->setContentsMargins(2, 2, 2, 2);
     rand->addWidget(verlauf);
@@ -88,10 +93,12 @@ QWidget* TForm4::VerlaufAufbauen() {
     verweis.setBold(true);
     verweis.setUnderline(true);
     Label8->setFont(verweis);
-    QPalette blau = Label8->palette();
-    blau.setColor(QPalette::WindowText, Qt::blue);
-    Label8->setPalette(blau);
+    Farbe(Label8, QPalette::WindowText, Qt::blue);
     Label8->setCursor(Qt::PointingHandCursor);
+    // Tab reaches the link and Enter or Space opens it, as a click does; a click still takes
+    // no focus.
+    Label8->setFocusPolicy(Qt::TabFocus);
+    Label8->setAccessibleDescription(QStringLiteral("Öffnet die Homepage im Browser"));
     Label8->installEventFilter(this);
     spalte->addWidget(Label8, 0, Qt::AlignCenter);
     return rahmen;
@@ -119,9 +126,7 @@ void TForm4::Label8Click() {
 }
 
 void TForm4::FormClose() {
-    if (kartei_.Geoeffnet) {
-        timer1_.start();
-    }
+    emit Geschlossen();
 }
 
 void TForm4::done(int ergebnis) {
@@ -130,7 +135,8 @@ void TForm4::done(int ergebnis) {
 }
 
 bool TForm4::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Label8 && ereignis->type() == QEvent::MouseButtonRelease) {
+    if (objekt == Label8 &&
+        (ereignis->type() == QEvent::MouseButtonRelease || Oeffnungstaste(ereignis))) {
         Label8Click();
         return true;
     }

@@ -1,13 +1,11 @@
 // The about window: product name and slogan on a gradient, the homepage link, version,
-// maker, licence and contact. It stops nothing itself; closing it restarts the query clock.
+// maker, licence and contact. It says when it closes; the main window then restarts its query
+// clock.
 #pragma once
-
-#include "kartei.h"
 
 #include <QDialog>
 
 class QLabel;
-class QTimer;
 
 namespace lexidor {
 // Shown by the link label; "Connect.html" is the page behind it.
@@ -19,12 +17,13 @@ class TForm4 final : public QDialog {
     Q_DISABLE_COPY_MOVE(TForm4)
 
 public:
-    // timer1: the main window's elapsed-time clock, started again on closing while a card
-    // box is open.
-    TForm4(QTimer& timer1, const lexidor::TKartei& kartei, QWidget* parent);
+    explicit TForm4(QWidget* parent);
 
     void Label8Click();
     void FormClose();
+
+signals:
+    void Geschlossen();
 
 protected:
     void done(int ergebnis) override;
@@ -34,7 +33,5 @@ private:
     QWidget* VerlaufAufbauen();
     QWidget* VersionAufbauen();
 
-    QTimer& timer1_;
-    const lexidor::TKartei& kartei_;
     QLabel* Label8 = nullptr;
 };

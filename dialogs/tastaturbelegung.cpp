@@ -1,13 +1,14 @@
 // The keyboard-mapping dialog.
 #include "tastaturbelegung.h"
 
+#include "farben.h"
 #include "optionen.h"
 #include "plattform.h"
 #include "zeichenwahl.h"
+#include "zugang.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,19 +25,22 @@ TForm8::TForm8(Ersatztexte& ersatztexte, TForm9& picker, QWidget* parent)
     auto* raster = new QGridLayout(this);
     slist = new QListWidget(this);
     slist->setObjectName(QStringLiteral("slist"));
+    slist->setAccessibleName(QStringLiteral("Sondertasten"));
+    slist->setAccessibleDescription(QStringLiteral("Jede Zeile: die Taste und ihr Ersatztext"));
     slist->setFont(QFont(QStringLiteral("Liberation Mono")));
     connect(slist, &QListWidget::itemSelectionChanged, this, &TForm8::slistClick);
     raster->addWidget(slist, 0, 0, 5, 1);
 
-    raster->addWidget(new QLabel(QStringLiteral("...wird ersetzt durch..."), this), 0, 1);
+    auto* Label3 = new QLabel(QStringLiteral("...wird ersetzt durch..."), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    raster->addWidget(Label3, 0, 1);
     Panel1 = new QLineEdit(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
+    Beschriften(Label3, Panel1);
     Panel1->setReadOnly(true);
     Panel1->setFocusPolicy(Qt::NoFocus);
     // Read-only and greyed: the button face behind the text, as on a button.
-    QPalette grau = Panel1->palette();
-    grau.setColor(QPalette::Base, grau.color(QPalette::Button));
-    Panel1->setPalette(grau);
+    Farbe(Panel1, QPalette::Base, Panel1->palette().color(QPalette::Button));
     raster->addWidget(Panel1, 1, 1);
     auto* Button10 = new QPushButton(QStringLiteral("Ändern..."), this);
     Button10->setObjectName(QStringLiteral("Button10"));
@@ -83,28 +87,19 @@ void TForm8::Button10Click() {
     Form9.setWindowTitle(QStringLiteral("Die Taste ") + AusCp1252(Sondertasten[i]) +
                          QStringLiteral(" wird ersetzt durch..."));
     const TForm9::Ende ende = Form9.Zeigen(AusCp1252(ersatztexte_[i]));
-    QString text = Form9.Text();
-    if (text.isEmpty()) {
-        text = AusCp1252(kNichts);
-    }
+    const QString text = Form9.Text();
     // The picker lets only text through "OK" that the code page can hold.
     const auto bytes = NachCp1252(text);
-    if (ende == TForm9::Ende::Bestaetigt && bytes) {
-        ersatztexte_[i] = *bytes;
+    const std::optional<std::string> ersatz =
+        bytes ? std::optional(ErsatztextAusFeld(*bytes)) : std::nullopt;
+    if (ende == TForm9::Ende::Bestaetigt && ersatz) {
+        ersatztexte_[i] = *ersatz;
     }
-    Panel1->setText(text);
+    Panel1->setText(ersatz ? AusCp1252(*ersatz) : text);
     ListeAufbauen();
 }
 
 void TForm8::Button3Click() {
     ersatztexte_.fill(std::string(kNichts));
     ListeAufbauen();
-}
-
-void TForm8::keyPressEvent(QKeyEvent* ereignis) {
-    if (ereignis->key() == Qt::Key_Escape) {
-        ereignis->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }

@@ -21,10 +21,6 @@ public:
     void Button10Click();
     void Button3Click();
 
-protected:
-    // Only "OK" closes it: no close box, and Escape does nothing.
-    void keyPressEvent(QKeyEvent* ereignis) override;
-
 private:
     void ListeAufbauen();
 

@@ -8,9 +8,9 @@
 #include "meldung.h"
 #include "plattform.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +80,7 @@ void TForm7::Fensteraufbau() {
     modell_ = new TVokabelmodell(liste_, this);
     List = new QTableView(this);
     List->setObjectName(QStringLiteral("List"));
+    List->setAccessibleName(QStringLiteral("Vokabeln"));
     List->setModel(modell_);
     List->setSelectionBehavior(QAbstractItemView::SelectRows);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -110,6 +111,8 @@ void TForm7::Fensteraufbau() {
     connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Suchtext"));
+    Edit1->setAccessibleDescription(QStringLiteral("Enter sucht"));
     connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
     connect(Edit1, &QLineEdit::returnPressed, this, &TForm7::Button3Click);
     Button4 = Knopf("Button4", QStringLiteral("Weitersuchen"), this);
@@ -225,14 +228,6 @@ bool TForm7::eventFilter(QObject* objekt, QEvent* ereignis) {
                                                 std::clamp(List->viewport()->width() / 3, 10, 80));
     }
     return QDialog::eventFilter(objekt, ereignis);
-}
-
-void TForm7::keyPressEvent(QKeyEvent* ereignis) {
-    // The window closes only through "Fertig (Fenster schließen)".
-    if (ereignis->key() == Qt::Key_Escape) {
-        return;
-    }
-    QDialog::keyPressEvent(ereignis);
 }
 
 void TForm7::showEvent(QShowEvent* ereignis) {

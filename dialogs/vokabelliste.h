@@ -53,7 +53,6 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    void keyPressEvent(QKeyEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
 
 private:

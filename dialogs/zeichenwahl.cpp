@@ -37,6 +37,7 @@ TForm9::TForm9(QWidget* parent)
     auto* spalte = new QVBoxLayout(this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Ersatztext"));
     spalte->addWidget(Edit1);
     auto* raster = new QGridLayout;
     QFont gross = font();
@@ -45,6 +46,7 @@ TForm9::TForm9(QWidget* parent)
         const QString text = QString::fromUtf8(kWahlen[i].text);
         auto* knopf = Knopf(kWahlen[i].name, text, this);
         knopf->setFixedSize(65, 49);
+        knopf->setAccessibleDescription(QStringLiteral("Setzt „%1“ als Ersatztext ein").arg(text));
         if (i > 0) {
             knopf->setFont(gross);
         }

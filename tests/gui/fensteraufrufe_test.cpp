@@ -164,6 +164,13 @@ TEST_F(FensteraufrufeTest, AboutStopsTheClockAndItsClosingStartsItAgain) {
     EXPECT_TRUE(Uhr()->isActive());
 }
 
+TEST_F(FensteraufrufeTest, AboutLeavesTheClockStoppedWithoutACardBox) {
+    Starten();
+    ModalBedienen([](QWidget* modal) { modal->close(); });
+    Befehl("ber1")->trigger();
+    EXPECT_FALSE(Uhr()->isActive());
+}
+
 TEST_F(FensteraufrufeTest, HelpOpensThePageThenTheNoticeAndHomepageOnlyThePage) {
     Starten();
     Browserfalle falle;

@@ -14,6 +14,12 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failed comparisons show texts as text.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
 
 namespace lexidor::test {
 

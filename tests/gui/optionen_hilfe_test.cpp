@@ -1,5 +1,5 @@
 // The help notice's 3-second timer and click, and the about window: its link, its program icon
-// and the query clock restarted on closing only while a card box is open.
+// and the word it sends on closing.
 #include "browser.h"
 #include "browserfalle.h"
 #include "gui_hilfen.h"
@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QSignalSpy>
 #include <memory>
 
 namespace lexidor::test {
@@ -52,34 +53,17 @@ TEST_F(HilfehinweisTest, TheCloseBoxStopsTheTimer) {
 
 class InfoTest : public GuiTest {
 protected:
-    // What ber1Click does around the window: the clock stops before it opens.
-    void Zeigen() {
-        timer1.stop();
-        ModalBedienen([this](QWidget* modal) {
-            laeuftOffen = timer1.isActive();
-            modal->close();
-        });
-        form.exec();
-    }
-
-    TKartei kartei;
-    QTimer timer1;
-    TForm4 form{timer1, kartei, nullptr};
-    bool laeuftOffen = true;
+    TForm4 form{nullptr};
 };
 
-TEST_F(InfoTest, ClosingRestartsTheClockWhileACardBoxIsOpen) {
-    kartei.Geoeffnet = true;
-    timer1.start(1000);
-    Zeigen();
-    EXPECT_FALSE(laeuftOffen);
-    EXPECT_TRUE(timer1.isActive());
-    EXPECT_EQ(timer1.interval(), 1000);
-}
-
-TEST_F(InfoTest, WithNoCardBoxTheClockStaysStopped) {
-    Zeigen();
-    EXPECT_FALSE(timer1.isActive());
+TEST_F(InfoTest, SaysOnceThatItClosedWhetherByCloseBoxOrEscape) {
+    QSignalSpy geschlossen(&form, &TForm4::Geschlossen);
+    ModalBedienen([](QWidget* modal) { modal->close(); });
+    form.exec();
+    EXPECT_EQ(geschlossen.count(), 1);
+    ModalBedienen([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    form.exec();
+    EXPECT_EQ(geschlossen.count(), 2);
 }
 
 TEST_F(InfoTest, TheLinkOpensConnectHtmlAndLeavesTheWindowOpen) {

@@ -1,0 +1,69 @@
+// The main window for the keyboard and for screen readers: names for its controls, access keys
+// in its menus, the read-only query fields within reach of Tab, and what is read out when a
+// card, a solution or a verdict appears. Nothing a sighted user sees changes but the access
+// keys' underlines.
+#include "hauptfenster.h"
+
+#include "ansage.h"
+#include "stufenbarflaeche.h"
+#include "zugang.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QToolButton>
+
+using namespace lexidor;
+
+void TForm1::ZugangEinrichten() {
+    const auto label = [this](const char* name) {
+        return findChild<QLabel*>(QString::fromLatin1(name));
+    };
+    Beschriften(label("Label3"), Memo1);
+    Beschriften(label("Label5"), Memo2);
+    Beschriften(label("Label4"), Memo3);
+    // Reached by Tab and read line by line; a click still leaves the focus in the input field,
+    // and each card still puts it there.
+    for (QPlainTextEdit* leseFeld : {Memo1, Memo3}) {
+        leseFeld->setFocusPolicy(Qt::TabFocus);
+        leseFeld->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+
+    // A value is read with the caption that stands before it.
+    const std::pair<const char*, QLabel*> werte[] = {{"Label9", Label8},
+                                                     {"Label10", labgesamt},
+                                                     {"Label11", Labr},
+                                                     {"Label12", Labf},
+                                                     {"Label16", Label17}};
+    for (const auto& [beschriftung, wert] : werte) {
+        label(beschriftung)->setBuddy(wert);
+        wert->setAccessibleDescription(OhneDoppelpunkt(label(beschriftung)->text()));
+    }
+    Prozentsatz->setAccessibleName(OhneDoppelpunkt(label("Label16")->text()));
+
+    // The toolbar's pictures carry no text: they are named by their hints.
+    for (QToolButton* knopf : Panel4->findChildren<QToolButton*>()) {
+        knopf->setAccessibleName(knopf->statusTip());
+    }
+    Zugangstasten(menuBar(), {C.begin(), C.end()});
+}
+
+void TForm1::FrageAnsagen() {
+    const QString frage = Memo1->toPlainText();
+    if (PaintBox1->Balken().Stufe == 0) {
+        Ansagen(this, frage);
+        return;
+    }
+    Ansagen(
+        this,
+        QStringLiteral("%1, %2: %3").arg(PaintBox1->Stufenname(), Memo1->accessibleName(), frage));
+}
+
+void TForm1::LoesungAnsagen() {
+    Ansagen(this, Memo3->accessibleName() + QStringLiteral(": ") + Memo3->toPlainText());
+}
+
+void TForm1::UrteilAnsagen() {
+    Ansagen(this, Label6->text() + u' ' + Label7->text() + u' ' + Memo3->toPlainText());
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/python3
+"""A screen reader's view of the running program, read over AT-SPI as Orca reads it: the
+query fields are found by their names and give their texts, the level bar its level, and a
+wrong answer is announced through the input field's description.
+
+Arguments: the program's process id, the question on screen and its solution. The program's
+window has the keyboard focus."""
+
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+FRIST = 20  # seconds for the program to appear on the bus and to answer
+
+
+def fehler(text):
+    print("FEHLER: " + text, file=sys.stderr)
+    sys.exit(1)
+
+
+def programm(pid):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        anwendung = desktop.get_child_at_index(i)
+        if anwendung is not None and anwendung.get_process_id() == pid:
+            return anwendung
+    return None
+
+
+def knoten(objekt):
+    yield objekt
+    for i in range(objekt.get_child_count()):
+        kind = objekt.get_child_at_index(i)
+        if kind is not None:
+            yield from knoten(kind)
+
+
+def benannt(anwendung):
+    """Every visible accessible object of the program by its name."""
+    namen = {}
+    for objekt in knoten(anwendung):
+        name = objekt.get_name()
+        if name and objekt.get_state_set().contains(Atspi.StateType.SHOWING):
+            namen.setdefault(name, objekt)
+    return namen
+
+
+def text(objekt):
+    return Atspi.Text.get_text(objekt, 0, Atspi.Text.get_character_count(objekt))
+
+
+def warten(bedingung):
+    ende = time.monotonic() + FRIST
+    while time.monotonic() < ende:
+        ergebnis = bedingung()
+        if ergebnis:
+            return ergebnis
+        time.sleep(0.1)
+    return None
+
+
+def main():
+    pid, frage, loesung = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    Atspi.init()
+    # Qt sends only the events someone listens to. Registered first, the listener is known to
+    # the program by the time it has answered the questions below.
+    erwartet = "Falsch! Richtig wäre gewesen... " + loesung
+    gehoert = []
+    schleife = GLib.MainLoop()
+
+    def ereignis(e):
+        if e.source.get_name() == "Eingabe" and e.source.get_description() == erwartet:
+            gehoert.append(e)
+            schleife.quit()
+
+    zuhoerer = Atspi.EventListener.new(ereignis)
+    zuhoerer.register("object:property-change:accessible-description")
+
+    anwendung = warten(lambda: programm(pid))
+    if anwendung is None:
+        fehler("das Programm meldet sich nicht am AT-SPI-Bus")
+    namen = warten(lambda: (lambda n: n if "Gefragte Vokabel" in n else None)(benannt(anwendung)))
+    if namen is None:
+        fehler("kein Feld heißt „Gefragte Vokabel“: " + ", ".join(sorted(benannt(anwendung))))
+    for name in ("Gefragte Vokabel", "Eingabe", "Lösung"):
+        if name not in namen:
+            fehler("kein Feld heißt „%s“" % name)
+        if namen[name].get_role() != Atspi.Role.TEXT:
+            fehler("„%s“ ist kein Textfeld, sondern %s" % (name, namen[name].get_role_name()))
+    if text(namen["Gefragte Vokabel"]) != frage:
+        fehler("„Gefragte Vokabel“ liest „%s“" % text(namen["Gefragte Vokabel"]))
+    if namen["Gefragte Vokabel"].get_state_set().contains(Atspi.StateType.EDITABLE):
+        fehler("„Gefragte Vokabel“ ist bearbeitbar")
+    if not warten(lambda: namen["Eingabe"].get_state_set().contains(Atspi.StateType.FOCUSED)):
+        fehler("„Eingabe“ hat nicht den Fokus")
+    if "Stufe 1" not in namen:
+        fehler("der Stufenbalken meldet nicht „Stufe 1“")
+
+    # A wrong answer, checked by the program: the verdict comes as a description change of
+    # the input field, the event Orca reads out.
+    subprocess.run(["xdotool", "type", "--delay", "50", "Maus"], check=True)
+    subprocess.run(["xdotool", "key", "F10"], check=True)
+    GLib.timeout_add_seconds(FRIST, schleife.quit)
+    schleife.run()
+    if not gehoert:
+        fehler("„%s“ wurde nicht angesagt; „Eingabe“ beschreibt: „%s“"
+               % (erwartet, namen["Eingabe"].get_description()))
+    print("ok: die Abfragefelder heißen, wie sie heißen, und „Falsch!“ wird angesagt")
+
+
+main()

@@ -1,0 +1,214 @@
+// Every window as a screen reader meets it: a name for each control the keyboard reaches, the
+// query fields, values read with their captions, the level bar's level and the menus' keys.
+#include "einstellungsdialog.h"
+#include "hauptfenster_hilfen.h"
+#include "tastaturbelegung.h"
+#include "vokabelliste.h"
+#include "zeichenwahl.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+#include <algorithm>
+
+namespace lexidor::test {
+namespace {
+
+QAccessibleInterface* Zugang(QObject* objekt) {
+    return QAccessible::queryAccessibleInterface(objekt);
+}
+QString Name(QObject* objekt) {
+    return Zugang(objekt)->text(QAccessible::Name);
+}
+QString Beschreibung(QObject* objekt) {
+    return Zugang(objekt)->text(QAccessible::Description);
+}
+
+// The colour dialog is Qt's own, named by Qt.
+bool InFarbdialog(const QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        if (qobject_cast<const QColorDialog*>(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList SichtbareTexte(const QMenu* menue) {
+    QStringList texte;
+    for (const QAction* aktion : menue->actions()) {
+        if (aktion->isVisible()) {
+            texte << aktion->text();
+        }
+    }
+    return texte;
+}
+
+class ZugangNamenTest : public HauptfensterTest {
+protected:
+    template <typename T> T* Fenster() {
+        T* fenster = form->findChild<T*>();
+        EXPECT_NE(fenster, nullptr);
+        return fenster;
+    }
+    template <typename T> static T* In(QWidget* fenster, const char* name) {
+        T* teil = fenster->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(teil, nullptr) << name;
+        return teil;
+    }
+};
+
+TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
+    Starten();
+    int geprueft = 0;
+    QStringList ohneNamen;
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || InFarbdialog(w)) {
+            continue;
+        }
+        ++geprueft;
+        if (Name(w).isEmpty()) {
+            ohneNamen << w->window()->objectName() + u'/' + w->objectName() + u' ' +
+                             QString::fromLatin1(w->metaObject()->className());
+        }
+    }
+    // The main window, the settings, the add, edit, list, mapping and picker dialogs.
+    EXPECT_GT(geprueft, 50);
+    EXPECT_EQ(ohneNamen, QStringList());
+}
+
+TEST_F(ZugangNamenTest, QueryFieldsAndStatisticsAreReadWithTheirCaptions) {
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{3, "Baum", "tree"}}));
+    EXPECT_EQ(Name(Teil<QPlainTextEdit>("Memo1")), QStringLiteral("Gefragte Vokabel"));
+    EXPECT_EQ(Name(Teil<QPlainTextEdit>("Memo2")), QStringLiteral("Eingabe"));
+    EXPECT_EQ(Name(Teil<QPlainTextEdit>("Memo3")), QStringLiteral("Lösung"));
+    EXPECT_TRUE(Zugang(Teil<QPlainTextEdit>("Memo1"))->state().readOnly);
+    EXPECT_TRUE(Zugang(Teil<QPlainTextEdit>("Memo3"))->state().focusable);
+
+    const std::pair<const char*, const char*> paare[] = {{"Label9", "Label8"},
+                                                         {"Label10", "labgesamt"},
+                                                         {"Label11", "Labr"},
+                                                         {"Label12", "Labf"},
+                                                         {"Label16", "Label17"}};
+    for (const auto& [beschriftung, wert] : paare) {
+        QLabel* label = Teil<QLabel>(beschriftung);
+        QLabel* zahl = Teil<QLabel>(wert);
+        EXPECT_EQ(label->buddy(), zahl) << beschriftung;
+        // The value keeps its own text as its name; the caption is what it means.
+        EXPECT_EQ(Name(zahl), zahl->text()) << wert;
+        EXPECT_EQ(Beschreibung(zahl) + u':', label->text()) << wert;
+        // Labelled by its caption (and by the group box around it, as Qt adds).
+        const auto beschriftet = Zugang(zahl)->relations(QAccessible::Label);
+        EXPECT_TRUE(std::any_of(beschriftet.begin(), beschriftet.end(), [label](const auto& r) {
+            return r.first->object() == label;
+        })) << wert;
+    }
+    EXPECT_EQ(Name(Teil<QProgressBar>("Prozentsatz")), QStringLiteral("Richtig beantwortet"));
+    EXPECT_EQ(Name(Teil<QWidget>("SpeedButton4")), QStringLiteral("Vokabelkartei öffnen"));
+    EXPECT_EQ(Name(Teil<QWidget>("SpeedButton8")), QStringLiteral("Neue Vokabelkartei anlegen"));
+}
+
+TEST_F(ZugangNamenTest, TheLevelBarReportsItsLevelAsNameAndValue) {
+    Starten();
+    QAccessibleInterface* balken = Zugang(Teil<QWidget>("PaintBox1"));
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{3, "Baum", "tree"}}));
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Stufe 3"));
+    ASSERT_NE(balken->valueInterface(), nullptr);
+    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 3);
+    EXPECT_EQ(balken->valueInterface()->maximumValue().toInt(), 6);
+    // A right answer moves the card on to compartment 4, which is then empty: nothing is left.
+    Antworten(QStringLiteral("tree"));
+    Taste(Qt::Key_F10);
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
+    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 0);
+}
+
+TEST_F(ZugangNamenTest, SettingsTrackBarsAreNamedByTheirRowsAndDescribedByTheirValues) {
+    Starten();
+    auto* einstellungen = Fenster<TForm2>();
+    einstellungen->FormActivate();
+    auto* tb3 = In<QSlider>(einstellungen, "tb3");
+    EXPECT_EQ(Name(tb3), QStringLiteral("3. Fach"));
+    tb3->setValue(12);
+    EXPECT_EQ(Beschreibung(tb3), QStringLiteral("12 Tage"));
+    EXPECT_EQ(Beschreibung(tb3), In<QLabel>(einstellungen, "lb3")->text());
+    auto* timerbar = In<QSlider>(einstellungen, "timerbar");
+    EXPECT_EQ(Name(timerbar), QStringLiteral("Timer"));
+    timerbar->setValue(0);
+    EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Deaktiviert"));
+    timerbar->setValue(7);
+    EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Nach 7 Minuten"));
+    EXPECT_EQ(Beschreibung(In<QWidget>(einstellungen, "EnterBox")),
+              In<QLabel>(einstellungen, "Label8")->text());
+}
+
+TEST_F(ZugangNamenTest, TheListItsColumnsTheMappingListAndThePickerButtonsAreNamed) {
+    Starten();
+    auto* liste = Fenster<TForm7>();
+    QAccessibleInterface* tabelle = Zugang(In<QTableView>(liste, "List"));
+    EXPECT_EQ(tabelle->text(QAccessible::Name), QStringLiteral("Vokabeln"));
+    ASSERT_NE(tabelle->tableInterface(), nullptr);
+    EXPECT_EQ(tabelle->tableInterface()->columnDescription(0),
+              QStringLiteral("Deutsche Bedeutung"));
+    EXPECT_EQ(tabelle->tableInterface()->columnDescription(2), QStringLiteral("Lernstufe"));
+    EXPECT_EQ(Name(In<QLineEdit>(liste, "Edit1")), QStringLiteral("Suchtext"));
+
+    auto* belegung = Fenster<TForm8>();
+    EXPECT_EQ(Name(In<QListWidget>(belegung, "slist")), QStringLiteral("Sondertasten"));
+    EXPECT_EQ(Name(In<QLineEdit>(belegung, "Panel1")), QStringLiteral("...wird ersetzt durch..."));
+    auto* wahl = Fenster<TForm9>();
+    EXPECT_EQ(Name(In<QLineEdit>(wahl, "Edit1")), QStringLiteral("Ersatztext"));
+    EXPECT_EQ(Name(In<QPushButton>(wahl, "Button2")), QStringLiteral("ç"));
+    EXPECT_EQ(Beschreibung(In<QPushButton>(wahl, "Button2")),
+              QStringLiteral("Setzt „ç“ als Ersatztext ein"));
+}
+
+TEST_F(ZugangNamenTest, MenusGetAccessKeysThatOnlyUnderlineTheirTexts) {
+    const QString pfad = Kartei(QStringLiteral("a&b.vkd"), {{1, "Haus", "house"}});
+    Schreiben(QStringLiteral("history.ini"), PfadBytes(pfad) + "\r\nnone\r\nnone\r\nnone\r\n");
+    Starten();
+    QStringList titel;
+    for (const QAction* menue : form->menuBar()->actions()) {
+        titel << menue->text();
+    }
+    EXPECT_EQ(titel, (QStringList{QStringLiteral("&Kartei"), QStringLiteral("&Vokabeln"),
+                                  QStringLiteral("&Optionen"), QStringLiteral("&?"),
+                                  QStringLiteral("T_komb")}));
+    const QString trennlinie(26, u'-');
+    // A recent file takes no access key, and an "&" in its name shows as itself.
+    const QString zuletzt =
+        PfadAus(form->Historie.GetDisplay(0)).replace(u'&', QStringLiteral("&&"));
+    EXPECT_TRUE(zuletzt.endsWith(QStringLiteral("a&&b.vkd"))) << zuletzt.toStdString();
+    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Datei1")),
+              (QStringList{QStringLiteral("&Neu"), QStringLiteral("&Öffnen..."),
+                           QStringLiteral("&Speichern"), QStringLiteral("Speichern &unter..."),
+                           QStringLiteral("S&chließen"), trennlinie, zuletzt, trennlinie,
+                           QStringLiteral("&Beenden")}));
+    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Vokabeln1")),
+              (QStringList{QStringLiteral("&Hinzufügen..."), QStringLiteral("&Liste..."),
+                           QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren...")}));
+    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Optionen1")),
+              (QStringList{QStringLiteral("&Einstellungen..."),
+                           QStringLiteral("&Tastaturbelegung (Sonderzeichen)..."),
+                           QStringLiteral("&Hintergrund an/aus")}));
+    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("N2")),
+              (QStringList{QStringLiteral("&Hilfe..."), QStringLiteral("H&omepage..."),
+                           QStringLiteral("&Über...")}));
+    // The keys of the query stay as they are.
+    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("komb1")),
+              (QStringList{QStringLiteral("F10"), QStringLiteral("F9"), QStringLiteral("F"),
+                           QStringLiteral("R"), QStringLiteral("Enter")}));
+}
+
+} // namespace
+} // namespace lexidor::test
