@@ -125,7 +125,7 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      Historie(4, PfadBytes(ProgrammDatei(QStringLiteral("history.ini")))), zufall_(Uhrsaat()) {
+      Historie(4), zufall_(Uhrsaat()) {
     InitRessourcen();
     setObjectName(QStringLiteral("Form1"));
     QFont schrift(QStringLiteral("Arial"));

@@ -1,7 +1,7 @@
 // Writing and reading card-box files: layout, line ends, lenient lines and every failure.
 #include "karteidatei.h"
 #include "skriptzufall.h"
-#include "testdaten.h"
+#include "testdatei.h"
 #include "zeilen.h"
 
 #include <algorithm>
