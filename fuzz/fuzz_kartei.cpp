@@ -10,10 +10,11 @@ namespace {
 
 using namespace lexidor;
 
-// Every exchange swaps a card with itself, so both reads keep the file's order.
+// Always the highest value, under which the shuffle leaves every card where it is, so both
+// reads keep the file's order.
 class OhneMischen final : public Zufall {
 public:
-    std::uint32_t Unter(std::uint32_t) override { return 0; }
+    std::uint32_t Unter(std::uint32_t n) override { return n - 1; }
 };
 
 bool Gleich(const TKartei& a, const TKartei& b) {
