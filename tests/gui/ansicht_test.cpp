@@ -1,17 +1,14 @@
 // What the user sees of the windows: sides of an edited card kept as they were, the caret in
-// view after a replacement, readable fixed colours under a dark palette, the empty caption,
-// and texts and buttons that fit their places.
+// view after a replacement, readable fixed colours under a light and a dark palette, and
+// texts and buttons that fit their places.
 #include "bearbeiten.h"
 #include "fenster.h"
 #include "hauptfenster_hilfen.h"
 #include "hinzufuegen.h"
-#include "stufenbarflaeche.h"
-#include "tastaturbelegung.h"
 #include "zeichenwahl.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <cmath>
@@ -213,15 +210,6 @@ TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
         modal->close();
     });
     picker.Zeigen(QStringLiteral("(Nichts)"));
-}
-
-TEST_F(AnsichtTest, MappingPanelIsGreyedLikeAButtonFace) {
-    Ersatztexte ersatz = ErsatztexteLeer();
-    TForm9 picker(nullptr);
-    TForm8 dialog(ersatz, picker, nullptr);
-    auto* panel = dialog.findChild<QLineEdit*>(QStringLiteral("Panel1"));
-    EXPECT_TRUE(panel->isReadOnly());
-    EXPECT_EQ(panel->palette().color(QPalette::Base), panel->palette().color(QPalette::Button));
 }
 
 } // namespace

@@ -4,14 +4,12 @@
 #include "hauptfenster_hilfen.h"
 #include "wirbelflaeche.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableView>
 #include <QTimer>
 
 namespace lexidor::test {
@@ -89,31 +87,6 @@ TEST_F(FensteraufrufeTest, TheToolbarButtonOpensTheSameDialogAndItsCloseBoxStill
     EXPECT_TRUE(offen);
     EXPECT_FALSE(form->Kartei.Gesichert);
     EXPECT_TRUE(Uhr()->isActive());
-}
-
-TEST_F(FensteraufrufeTest, ACardDeletedInTheListIsGoneFromTheSavedFile) {
-    MitKartei({{1, "Haus", "house"}, {1, "Baum", "tree"}, {2, "Katze", "cat"}});
-    int zeilen = 0;
-    ModalBedienen([&](QWidget* modal) {
-        auto* tabelle = modal->findChild<QTableView*>(QStringLiteral("List"));
-        zeilen = tabelle->model()->rowCount();
-        // Starting the query shuffles compartment 1: find the row.
-        const auto treffer = tabelle->model()->match(tabelle->model()->index(0, 0), Qt::DisplayRole,
-                                                     QStringLiteral("Baum"));
-        ASSERT_EQ(treffer.size(), 1);
-        tabelle->selectRow(treffer.first().row());
-        Klicken(modal, "Button2");
-        Klicken(modal, "Button1");
-    });
-    QTest::keyClick(form.get(), Qt::Key_F6);
-    EXPECT_EQ(zeilen, 3);
-    EXPECT_FALSE(Text("Memo1").isEmpty()); // the next card is asked
-    EXPECT_EQ(Beschriftung("gesamt"), QStringLiteral("Gesamt:  2"));
-    form->Speichern1Click();
-    const auto datei = Lesen(QStringLiteral("k.vkd"));
-    EXPECT_EQ(datei.find("Baum"), std::string::npos);
-    EXPECT_NE(datei.find("Haus\r\nhouse\r\n"), std::string::npos);
-    EXPECT_NE(datei.find("Katze\r\ncat\r\n"), std::string::npos);
 }
 
 TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesIsUsedAndWritten) {

@@ -287,19 +287,6 @@ TEST_F(HauptfensterTest, RecentFilesKeepTheLastFourAndReopen) {
               QStringLiteral("Ein Klick auf eine Trennlinie löst keinerlei Aktion aus"));
 }
 
-TEST_F(HauptfensterTest, ClockAndStudyTimeReminder) {
-    Starten();
-    form->Einstellungen.Timer = 1;
-    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
-    for (int s = 0; s < 2 * 60; ++s) {
-        form->Timer1Timer();
-    }
-    EXPECT_EQ(Beschriftung("Label8"), QStringLiteral("02:00"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Meldung::Gezeigt(),
-              QStringList{QStringLiteral("Sie lernen schon ziemlich lange...")});
-}
-
 TEST_F(HauptfensterTest, FailedWriteOfAProgramFileIsReportedAndTheRestIsWritten) {
     Starten();
     QFile::remove(Pfad(QStringLiteral("sonderzeichen.ini")));

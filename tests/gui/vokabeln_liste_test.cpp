@@ -148,72 +148,51 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     EXPECT_EQ(Ausgewaehlt(), 0);
 }
 
-// A typed break character becomes a line; the row shows the first one.
-TEST_F(ListeTest, EditCanEmptyASideAndTypedBreakCharactersBecomeLines) {
-    Oeffnen();
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->clear();
-        QPlainTextEdit* fremd = Memo(dialog, "Memo2");
-        fremd->clear();
-        Tippen(fremd, QStringLiteral("a¼b"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
-                          Qt::LeftButton);
-    });
-    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"",
-                                               "a\xBE\xBC"
-                                               "b",
-                                               "", true}));
-    EXPECT_EQ(Zelle(2, 1), QStringLiteral("a"));
-}
-
-TEST_F(ListeTest, CancelAndTheCloseBoxLeaveTheCardAndReselectTheRow) {
-    Oeffnen();
-    kartei.Gesichert = true;
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) {
-        Tippen(Memo(dialog, "Memo2"), QStringLiteral("xyz"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
-                          Qt::LeftButton);
-    });
-    Waehlen(0);
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) { dialog->close(); });
-    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"Katze", "cat", "z3", true}));
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_EQ(Ausgewaehlt(), 2);
-}
-
-TEST_F(ListeTest, RefusedEditKeepsTheDialogOpenWithTheText) {
-    Oeffnen();
-    Waehlen(3);
-    Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("----"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_TRUE(dialog->isVisible());
-        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
-        dialog->close();
-    });
-    EXPECT_EQ(Meldung::Gezeigt().size(), 2);
-    EXPECT_EQ(kartei.Fach[6].Get(0).Deutsch, "B\xE4r");
-}
-
-TEST_F(ListeTest, MappedKeysAreReplacedInTheEditFieldsButNotInTheSearchField) {
+// A typed break character becomes a line, and the row shows the first one; mapped keys are
+// replaced in the edit fields but not in the search field.
+TEST_F(ListeTest, EditFieldsTakeBreakCharactersAndMappedKeys) {
     ersatztexte[31] = "\xE6"; // "ä" types "æ"
     Oeffnen();
     Tippen(Suchfeld(), QStringLiteral("ä"));
     EXPECT_EQ(Suchfeld()->text(), QStringLiteral("ä"));
     Waehlen(2);
     Bearbeiten([](QWidget* dialog) {
-        Tippen(Memo(dialog, "Memo2"), QStringLiteral("ä"));
+        Memo(dialog, "Memo1")->clear();
         Tippen(Memo(dialog, "Memo1"), QStringLiteral("ä"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        Memo(dialog, "Memo2")->clear();
+        Tippen(Memo(dialog, "Memo2"), QStringLiteral("a¼b"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
+                          Qt::LeftButton);
     });
-    EXPECT_EQ(kartei.Fach[3].Get(0).Deutsch, "\xE6Katze");
-    EXPECT_EQ(kartei.Fach[3].Get(0).Fremd, "\xE6"
-                                           "cat");
+    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"\xE6",
+                                               "a\xBE\xBC"
+                                               "b",
+                                               "", true}));
+    EXPECT_EQ(Zelle(2, 1), QStringLiteral("a"));
+}
+
+// A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
+// the card as it was and select its row again.
+TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
+    Oeffnen();
+    kartei.Gesichert = true;
+    Waehlen(3);
+    Bearbeiten([](QWidget* dialog) {
+        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
+                          Qt::LeftButton);
+    });
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral(
+                  "Das Zeichen „м“ kann in einer Vokabelkartei nicht gespeichert werden.")});
+    Waehlen(0);
+    Waehlen(3);
+    Bearbeiten([](QWidget* dialog) { dialog->close(); });
+    EXPECT_EQ(kartei.Fach[6].Get(0), (TVokabel{"B\xE4r", "bear", "", true}));
+    EXPECT_TRUE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 3);
 }
 
 } // namespace
