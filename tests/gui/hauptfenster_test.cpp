@@ -176,19 +176,6 @@ TEST_F(HauptfensterTest, EnterChecksTheAnswerOnlyWithEnterab) {
     EXPECT_EQ(form->Abfrage.Falsche, 1);
 }
 
-TEST_F(HauptfensterTest, MappedKeyIsReplacedInTheAnswerField) {
-    Ersatztexte tabelle = ErsatztexteLeer();
-    tabelle[0] = "\xE7"; // "1" types "ç"
-    Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(tabelle));
-    Starten();
-    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Junge", "gar\xE7on"}}));
-    Antworten(QStringLiteral("gar1on!"));
-    EXPECT_EQ(Text("Memo2"), QStringLiteral("garçon!"));
-    form->Ersatztexte[15] = "?!"; // a change counts from the next key on
-    Antworten(QStringLiteral("!"));
-    EXPECT_EQ(Text("Memo2"), QStringLiteral("garçon!?!"));
-}
-
 TEST_F(HauptfensterTest, GradingAfterCloseDoesNothing) {
     Starten();
     Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
