@@ -23,8 +23,7 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      Historie(4, PfadBytes(ProgrammDatei(QStringLiteral("history.ini")))),
-      Dateibefehle(Kartei, Datumsmuster()), zufall_(Uhrsaat()) {
+      Historie(4), Dateibefehle(Kartei, Datumsmuster()), zufall_(Uhrsaat()) {
     FensterAufbauen();
     TimerAnlegen();
     // Ctrl+Alt+W from any window, for as long as this window exists.

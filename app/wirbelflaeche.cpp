@@ -44,7 +44,11 @@ void Wirbelflaeche::Ablaufen() {
         Beginnen();
     }
     Wirbelablauf ablauf(width(), height(), zufall);
-    while (const auto p = ablauf.Naechster()) {
+    for (std::uint64_t n = 0; n < schritte_; ++n) {
+        const auto p = ablauf.Naechster();
+        if (!p) {
+            break;
+        }
         Setzen(*p);
         QCoreApplication::processEvents();
         if (p->spaltenende) {

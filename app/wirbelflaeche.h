@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 
 class QMainWindow;
 
@@ -23,6 +24,8 @@ public:
     // Wirbel1Click. Handles pending events after every pixel, so it may start again inside
     // itself; the inner run completes before the outer one goes on.
     void Ablaufen();
+    // For tests: the run ends after this many pixels, so it takes milliseconds.
+    void SchritteBegrenzen(std::uint64_t schritte) { schritte_ = schritte; }
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -37,6 +40,7 @@ private:
     int tiefe_ = 0;
     QElapsedTimer seitBild_;
     qint64 bildabstandNs_ = 0;
+    std::uint64_t schritte_ = UINT64_MAX;
 };
 
 } // namespace lexidor

@@ -13,17 +13,16 @@ target_compile_options(lexidor_flags INTERFACE -Wall -Wextra)
 if(LEXIDOR_WERROR)
   target_compile_options(lexidor_flags INTERFACE -Werror)
 endif()
-if(LEXIDOR_SANITIZE)
+if(LEXIDOR_SANITIZE OR LEXIDOR_FUZZ)
   target_compile_options(lexidor_flags INTERFACE -fsanitize=address,undefined
                          -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(lexidor_flags INTERFACE -fsanitize=address,undefined)
 endif()
-
-# Adds a GoogleTest executable and registers its tests with ctest.
-function(lexidor_add_test name)
-  add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE lexidor_core lexidor_flags GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    LEXIDOR_TESTDATA="${PROJECT_SOURCE_DIR}/tests/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
-endfunction()
+# A fuzz build guides libFuzzer through every library it links, core included; only the fuzz
+# targets themselves take libFuzzer's main().
+if(LEXIDOR_FUZZ)
+  target_compile_options(lexidor_flags INTERFACE -fsanitize=fuzzer-no-link)
+  add_library(lexidor_fuzzer INTERFACE)
+  target_link_libraries(lexidor_fuzzer INTERFACE lexidor_flags)
+  target_link_options(lexidor_fuzzer INTERFACE -fsanitize=fuzzer)
+endif()

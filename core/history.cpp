@@ -28,7 +28,7 @@ std::string_view ErsteZeichen(std::string_view s, std::size_t n) {
 
 } // namespace
 
-THistory::THistory(int count, std::string fileName) : Count(count), FileName(std::move(fileName)) {
+THistory::THistory(int count) : Count(count) {
     Lines.assign(static_cast<std::size_t>(Count), std::string(kLeererPlatz));
 }
 

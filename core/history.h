@@ -12,7 +12,7 @@ inline constexpr std::string_view kLeererPlatz = "none";
 
 class THistory {
 public:
-    THistory(int count, std::string fileName);
+    explicit THistory(int count);
 
     // nullopt: the file could not be read. Always leaves Count slots.
     void Load(std::optional<std::string_view> datei);
@@ -23,7 +23,6 @@ public:
 
     int Count;
     std::vector<std::string> Lines;
-    std::string FileName;
 };
 
 } // namespace lexidor

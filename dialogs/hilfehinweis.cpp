@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TForm3::TForm3(QWidget* parent)
+TForm3::TForm3(QWidget* parent, std::chrono::milliseconds dauer)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form3"));
@@ -21,7 +21,7 @@ TForm3::TForm3(QWidget* parent)
     spalte->addWidget(Panel1);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(3000);
+    Timer1->setInterval(dauer);
     Timer1->setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the notice promises its three seconds.
     Timer1->setTimerType(Qt::PreciseTimer);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 
 class QLabel;
 class QTimer;
@@ -11,7 +12,8 @@ class TForm3 final : public QDialog {
     Q_DISABLE_COPY_MOVE(TForm3)
 
 public:
-    explicit TForm3(QWidget* parent);
+    // dauer: how long each showing lasts; tests shorten it.
+    explicit TForm3(QWidget* parent, std::chrono::milliseconds dauer = std::chrono::seconds(3));
 
     void FormActivate();
     void Timer1Timer();

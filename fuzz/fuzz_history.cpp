@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     using namespace lexidor;
     const std::string_view datei(reinterpret_cast<const char*>(daten), groesse);
-    THistory h(4, "history.ini");
+    THistory h(4);
     h.Load(datei);
     // A path opened again, and a new one made of the first line's text.
     const std::string bekannt = h.Get(2);
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             std::abort();
         }
     }
-    THistory wieder(4, "history.ini");
+    THistory wieder(4);
     const std::string gespeichert = h.Save();
     wieder.Load(gespeichert);
     // A first path that starts with the mark's character cannot be told from a mark.

@@ -10,7 +10,7 @@ namespace {
 
 using namespace lexidor;
 
-// The last choice each time: every exchange of the shuffle swaps a card with itself, so both
+// Always the highest value, under which the shuffle leaves every card where it is, so both
 // reads keep the file's order.
 class OhneMischen final : public Zufall {
 public:

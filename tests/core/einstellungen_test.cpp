@@ -1,7 +1,7 @@
 // The settings in "lexidor.ini": defaults, the three value encodings and the read failure.
 #include "einstellungen.h"
 
-#include "testdaten.h"
+#include "testdatei.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {

@@ -1,7 +1,7 @@
 // The recent-file list: four slots, moves on Add, "history.ini" and the shortened menu text.
 #include "history.h"
 
-#include "testdaten.h"
+#include "testdatei.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -10,7 +10,7 @@ namespace {
 using Zeilen = std::vector<std::string>;
 
 TEST(THistory, UnreadableOrShortFileStillGivesFourSlots) {
-    THistory h(4, "/p/history.ini");
+    THistory h(4);
     EXPECT_EQ(h.Lines, Zeilen(4, "none"));
     h.Load("/a.vkd\n/b.vkd\r");
     EXPECT_EQ(h.Lines, (Zeilen{"/a.vkd", "/b.vkd", "none", "none"}));
@@ -21,7 +21,7 @@ TEST(THistory, UnreadableOrShortFileStillGivesFourSlots) {
 }
 
 TEST(THistory, AddPutsNewFilesFirstAndMovesKnownOnesInTheirStoredForm) {
-    THistory h(4, "history.ini");
+    THistory h(4);
     for (const char* pfad : {"/v/1", "/v/Latein.vkd", "/v/3", "/v/4", "/v/5"}) {
         h.Add(pfad);
     }
@@ -36,7 +36,7 @@ TEST(THistory, UmlautsMatchInEitherCaseButOtherLettersMustBeEqual) {
     const std::string aerger = "/v/\xC3\xA4rger.vkd";               // ärger
     const std::string lodz = "/v/\xC5\x82\xC3\xB3\x64\xC5\xBA.vkd"; // łódź
     const std::string LODZ = "/V/\xC5\x81\xC3\x93\x44\xC5\xB9.VKD"; // ŁÓDŹ
-    THistory h(4, "history.ini");
+    THistory h(4);
     h.Load(aerger + "\n" + lodz + "\nnone\nnone\n");
     h.Add("/V/\xC3\x84RGER.VKD");
     EXPECT_EQ(h.Lines[0], aerger);
@@ -45,7 +45,7 @@ TEST(THistory, UmlautsMatchInEitherCaseButOtherLettersMustBeEqual) {
 }
 
 TEST(THistory, LongEntriesAreShownShortenedByCharacters) {
-    THistory h(4, "history.ini");
+    THistory h(4);
     h.Load("/home/anna/Latein.vkd\n/tmp/a/b.vkd\n/tmp/ab/c.vkd\n/\xC3\xA4\xC3\xB6/\xC3\xBC/xy.vkd");
     EXPECT_EQ(h.GetDisplay(0), "/ho.../Latein.vkd");
     EXPECT_EQ(h.Get(0), "/home/anna/Latein.vkd");
@@ -59,7 +59,7 @@ TEST(THistory, LongEntriesAreShownShortenedByCharacters) {
 TEST(THistory, FixtureFilesWithAndWithoutByteOrderMark) {
     const Zeilen erwartet{"/home/anna/Vokabeln/Franz\xC3\xB6sisch.vkd", "/home/anna/Latein.vkd",
                           "none", "none"};
-    THistory h(4, "history.ini");
+    THistory h(4);
     for (const char* name : {"history.ini", "history_bom.ini"}) {
         h.Load(Testdatei(name));
         EXPECT_EQ(h.Lines, erwartet) << name;

@@ -1,7 +1,7 @@
 // Writing and reading card-box files: layout, line ends, lenient lines and every failure.
 #include "karteidatei.h"
 #include "skriptzufall.h"
-#include "testdaten.h"
+#include "testdatei.h"
 #include "zeilen.h"
 
 #include <algorithm>
@@ -83,22 +83,6 @@ TEST(KarteiSchreiben, NewBoxWithOneCardGivesTheSixteenLines) {
                                "----------ENDE Fach6 / ENDE DER DATEI --------------"}));
 }
 
-TEST(KarteiLesen, ReadsBackWhatWasWrittenWhateverTheLineEnds) {
-    for (const TKartei& box : {Beispiel(), Beispiel(false)}) {
-        const std::string datei = KarteiSchreiben(box, kMuster);
-        EXPECT_EQ(std::count(datei.begin(), datei.end(), '\n'), 11 + 5 * box.Gesamtzahl());
-        for (const std::string& variante :
-             {datei, Ersetzt(datei, "\r\n", "\r"), Ersetzt(datei, "\r\n", "\n"),
-              datei.substr(0, datei.size() - 2)}) {
-            TKartei k;
-            ASSERT_TRUE(Lesen(variante, k));
-            EXPECT_EQ(KarteiSchreiben(k, kMuster), datei);
-            EXPECT_EQ(k.Anzeigename, "Latein.vkd");
-            EXPECT_EQ(k.Faellig, (std::array<bool, 6>{false, false, true, false, true, false}));
-        }
-    }
-}
-
 // The start marker, the flag and end-of-card lines and text after the last marker are not
 // looked at: the next save writes the file as it should be.
 TEST(KarteiLesen, IgnoresLinesItDoesNotNeed) {
@@ -133,24 +117,33 @@ TEST(KarteiLesen, ShufflesCompartmentsOneToFiveInOrderButNotSix) {
     EXPECT_EQ(k.Fach[6].Get(2).Deutsch, "6.2");
 }
 
-// The program reads a file as it comes from the disk: pieces cut anywhere, also between the
-// CR and the LF of a line end, give the box the whole file gives.
-TEST(KarteiLeser, PiecesCutAnywhereReadAsTheWholeFile) {
-    const std::string datei = KarteiSchreiben(Beispiel(), kMuster);
-    for (const std::string& variante :
-         {datei, Ersetzt(datei, "\r\n", "\r"), Ersetzt(datei, "\r\n", "\n"),
-          datei.substr(0, datei.size() - 2)}) {
-        for (std::size_t groesse = 1; groesse <= 13; ++groesse) {
-            TKartei k;
-            ASSERT_TRUE(StueckweiseLesen(Stuecke(variante, groesse), k)) << groesse;
-            EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << groesse;
-        }
-        const std::string_view ganz(variante);
-        for (std::size_t schnitt = 0; schnitt <= ganz.size(); ++schnitt) {
-            TKartei k;
-            ASSERT_TRUE(StueckweiseLesen({ganz.substr(0, schnitt), "", ganz.substr(schnitt)}, k))
-                << schnitt;
-            EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << schnitt;
+// The program reads a file as it comes from the disk: whatever the line ends, pieces cut
+// anywhere, also between the CR and the LF of a line end, give the box the whole file gives,
+// which is written back as it was.
+TEST(KarteiLeser, PiecesCutAnywhereReadAsTheWholeFileWhateverTheLineEnds) {
+    for (const TKartei& box : {Beispiel(), Beispiel(false)}) {
+        const std::string datei = KarteiSchreiben(box, kMuster);
+        EXPECT_EQ(std::count(datei.begin(), datei.end(), '\n'), 11 + 5 * box.Gesamtzahl());
+        for (const std::string& variante :
+             {datei, Ersetzt(datei, "\r\n", "\r"), Ersetzt(datei, "\r\n", "\n"),
+              datei.substr(0, datei.size() - 2)}) {
+            TKartei ganz;
+            ASSERT_TRUE(Lesen(variante, ganz));
+            EXPECT_EQ(KarteiSchreiben(ganz, kMuster), datei);
+            EXPECT_EQ(ganz.Anzeigename, "Latein.vkd");
+            EXPECT_EQ(ganz.Faellig, (std::array<bool, 6>{false, false, true, false, true, false}));
+            for (std::size_t groesse = 1; groesse <= 13; ++groesse) {
+                TKartei k;
+                ASSERT_TRUE(StueckweiseLesen(Stuecke(variante, groesse), k)) << groesse;
+                EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << groesse;
+            }
+            const std::string_view v(variante);
+            for (std::size_t schnitt = 0; schnitt <= v.size(); ++schnitt) {
+                TKartei k;
+                ASSERT_TRUE(StueckweiseLesen({v.substr(0, schnitt), "", v.substr(schnitt)}, k))
+                    << schnitt;
+                EXPECT_EQ(KarteiSchreiben(k, kMuster), datei) << schnitt;
+            }
         }
     }
 }

@@ -1,7 +1,7 @@
 // The substitution table: its 35 keys, "sonderzeichen.ini" and the decision per typed key.
 #include "sonderzeichen.h"
 
-#include "testdaten.h"
+#include "testdatei.h"
 #include <gtest/gtest.h>
 
 namespace lexidor {

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real program in a fresh program directory under Xvfb: a box named on the command line,
 # one answer checked by the program (typed through a mapped key), one checked by the user,
-# a second start that must hand over, Ctrl+S, and the files left behind.
+# a second start that must hand over, Ctrl+S, "Beenden" from the menu, and the files left
+# behind. The keys reach one window in order, so none waits for the one before.
 set -euo pipefail
 
 source "$(dirname "$0")/xsitzung.sh"
@@ -24,26 +25,17 @@ crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
 cd "$ordner"
 ./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
 programm_pid=$!
-fenster=$(timeout 20 xdotool search --sync --name "^Karvello Lexidor 1.1   -   box.vkd$" | head -1) ||
+fenster=$(fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$") ||
     fehler "das Hauptfenster zeigt die Kartei nicht"
 xdotool windowfocus --sync "$fenster"
-sleep 0.3
-
 xdotool type --delay 50 "1"
-xdotool key F10
-sleep 1
-xdotool key F9
-sleep 0.2
-xdotool key r
-sleep 1
+xdotool key F10 F9 r
 
 # A second start hands over to the running one and ends at once.
 timeout 10 ./lexidor "$ordner/box.vkd" 2>/dev/null || fehler "der zweite Start endete nicht mit 0"
 xdotool windowfocus --sync "$fenster"
-xdotool key ctrl+s
-sleep 0.5
-# "Anwendung beenden" on the toolbar; the box is saved, so no question comes.
-xdotool mousemove --window "$fenster" 652 50 click 1
+# Kartei > Beenden by keyboard; the box is saved, so no question comes.
+xdotool key ctrl+s alt Down Up Return
 ende_warten
 
 erwartet() {

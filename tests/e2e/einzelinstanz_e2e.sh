@@ -13,8 +13,7 @@ cd "$ordner"
 # main window; prints the main window's id.
 meldung_bestaetigen() {
     local meldung
-    meldung=$(timeout 20 xdotool search --sync --onlyvisible --name "^Karvello Lexidor$" |
-        head -1) || fehler "keine Meldung beim Start"
+    meldung=$(fenster_warten "^Karvello Lexidor$") || fehler "keine Meldung beim Start"
     xdotool windowfocus --sync "$meldung"
     xdotool key Return
     fenster_warten "^Karvello Lexidor 1.1$" || fehler "kein Hauptfenster"
@@ -25,13 +24,10 @@ erster=$!
 ./lexidor 2>/dev/null &
 zweiter=$!
 # One of the two ends by itself, with exit code 0; the other keeps running.
-beendet=
-for _ in $(seq 200); do
-    kill -0 "$erster" 2>/dev/null || { beendet=$erster; programm_pid=$zweiter; break; }
-    kill -0 "$zweiter" 2>/dev/null || { beendet=$zweiter; programm_pid=$erster; break; }
-    sleep 0.05
-done
-[ -n "$beendet" ] || { programm_pid=$erster; kill "$zweiter"; fehler "beide Starts laufen"; }
+einer_endet() { ! kill -0 "$erster" 2>/dev/null || ! kill -0 "$zweiter" 2>/dev/null; }
+programm_pid=$erster
+warten_bis einer_endet || { kill "$zweiter"; fehler "beide Starts laufen"; }
+if kill -0 "$erster" 2>/dev/null; then beendet=$zweiter; else beendet=$erster programm_pid=$zweiter; fi
 wait "$beendet" || fehler "der übergebende Start endete mit $?"
 meldung_bestaetigen >/dev/null
 [ "$(xdotool search --onlyvisible --name "^Karvello Lexidor 1.1$" | wc -l)" -eq 1 ] ||

@@ -4,8 +4,9 @@
 #   tests/e2e/fenster_e2e.sh build/lexidor [ordner]
 # With a folder, each state is also kept as a screenshot of the 1024x768 screen, for a person
 # to look at, and fenster.txt beside them lists each window's frame, caption and hints.
-# Windows are reached by keyboard where the program offers a key; a menu or toolbar button
-# without one is clicked at its place in the main window.
+# Every window is reached by keyboard, a menu item without a key of its own through the menu
+# bar (Alt, then the arrow keys), and each step waits until the window it opens or closes
+# has the focus.
 set -euo pipefail
 
 programm=$(realpath "$1")
@@ -18,19 +19,17 @@ if [ -n "$bilder" ]; then
 fi
 
 source "$(dirname "$0")/xsitzung.sh" "$programm"
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-trap 'kill $wm_pid 2>/dev/null || true; aufraeumen' EXIT
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+fenstermanager_starten
 
 cp "$quelle/data/Beispiel.vkd" "$quelle/data/sonderzeichen.ini" "$ordner/"
 cd "$ordner"
 
 nummer=0
+# Only the pictures need the window drawn, which nothing on the screen announces.
 bild() {
-    sleep 0.4
     nummer=$((nummer + 1))
     [ -n "$bilder" ] || return 0
+    sleep 0.4
     local name
     name=$(printf '%02d-%s' "$nummer" "$1")
     import -window root "$bilder/$name.png"
@@ -78,26 +77,16 @@ knoepfe() {
 pruefe_knoepfe() {
     [ "$(knoepfe)" = "$2" ] || fehler "$1 fragt nach den Knöpfen \"$(knoepfe)\" statt \"$2\""
 }
-aktiv_ist() {
-    local name
-    name=$(xdotool getactivewindow getwindowname)
-    [ "$name" = "$1" ] || fehler "aktiv ist \"$name\" statt \"$1\""
-}
+# Presses the keys, then waits until the window whose title matches has the focus.
 taste() {
-    xdotool key --delay 80 "$@"
-    sleep 0.3
+    xdotool key --delay 80 "${@:2}"
+    aktiv_warten "$1"
 }
-# A point in the main window's client area.
-klick() {
-    xdotool mousemove --window "$(xdotool search --name '^Karvello Lexidor 1.1' | head -1)" \
-        "$1" "$2" click 1
-    sleep 0.4
-}
+# Starts the program and waits until the window whose title matches has the focus.
 starten() {
-    ./lexidor "$@" 2>>"$ordner/stderr" &
+    ./lexidor "${@:2}" 2>>"$ordner/stderr" &
     programm_pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name "Karvello Lexidor" >/dev/null
-    sleep 0.8
+    aktiv_warten "$1"
 }
 beenden() {
     kill "$programm_pid" 2>/dev/null || true
@@ -105,112 +94,106 @@ beenden() {
     programm_pid=
 }
 
+meldung="^Karvello Lexidor$"
+leer="^Karvello Lexidor 1.1$"
+haupt="^Karvello Lexidor 1.1   -   Beispiel.vkd$"
+liste="^Vokabelliste  \(Doppelklicken zum Bearbeiten\)$"
+
 # A missing card box named on the command line: the load error, then the empty main window.
-starten "$ordner/fehlt.vkd"
+starten "$meldung" "$ordner/fehlt.vkd"
 bild ladefehler
-aktiv_ist "Karvello Lexidor"
 mittig "die Ladefehlermeldung"
-taste Return
+taste "$leer" Return
 bild hauptfenster-ohne-kartei
-aktiv_ist "Karvello Lexidor 1.1"
 mittig "das Hauptfenster"
 pruefe_knoepfe "das Hauptfenster" "min close"
 beenden
 
 # Every card learned: nothing to ask.
 {
-    for _ in 1 2 3 4; do printf '01.01.2020\r\n'; done
-    printf '%s\r\n' "-----------Anfang der Datei / Anfang Fach1----------" \
-        "----------------ENDE Fach1 / Anfang Fach2-----------" \
-        "---------------ENDE Fach2 / Anfang Fach3 -----------" \
-        "--------------ENDE Fach3 / Anfang Fach4-------------" \
-        "-------------ENDE Fach4 / Anfang Fach5--------------" \
-        "-----------ENDE Fach5 / Anfang Fach6 -------------" \
-        "Haus" "house" "" "true" "<<<<<>>>>>" \
-        "----------ENDE Fach6 / ENDE DER DATEI --------------"
+    for _ in 1 2 3 4; do crlf 01.01.2020; done
+    for i in 0 1 2 3 4 5; do crlf "${marker[$i]}"; done
+    crlf "Haus" "house" "" "true" "<<<<<>>>>>" "${marker[6]}"
 } >gelernt.vkd
-starten "$ordner/gelernt.vkd"
+starten "^Karvello Lexidor 1.1   -   gelernt.vkd$" "$ordner/gelernt.vkd"
 bild nichts-zu-lernen
 beenden
 
-starten "$ordner/Beispiel.vkd"
+starten "$haupt" "$ordner/Beispiel.vkd"
 bild abfrage-offen
-taste F9
+taste "$haupt" F9
 bild abfrage-aufgedeckt
-taste f
+taste "$haupt" f
 xdotool type --delay 60 "falsch"
-taste F10
+taste "$haupt" F10
 bild abfrage-abgelehnt
-taste F10
+taste "$haupt" F10
 
-taste F5
+taste "^Vokabeln hinzuf.*gen\.\.\.$" F5
 bild hinzufuegen
 pruefe_knoepfe "der Hinzufügen-Dialog" "close"
-taste F10
+taste "^Vokabeln hinzuf" F10
 bild hinzufuegen-leer-abgelehnt
-taste alt+F4
+taste "$haupt" alt+F4
 
-taste F6
+taste "$liste" F6
 bild liste-erstes-mal
-aktiv_ist "Vokabelliste  (Doppelklicken zum Bearbeiten)"
 mittig "die Vokabelliste"
 pruefe_knoepfe "die Vokabelliste" ""
 erstes_mal=$(rahmen)
-taste Down Tab space
+taste "^Vokabel bearbeiten\.\.\.$" Down Tab space
 bild bearbeiten
-aktiv_ist "Vokabel bearbeiten..."
-taste alt+F4
-taste Tab Tab Tab Tab Tab Tab space
-taste F6
+taste "$liste" alt+F4
+# From the list, Shift+Tab reaches "Fertig (Fenster schließen)".
+taste "$haupt" shift+Tab space
+taste "$liste" F6
 bild liste-zweites-mal
 [ "$(rahmen)" = "$erstes_mal" ] || fehler "die Liste steht beim zweiten Mal woanders: $(rahmen)"
-taste alt+F4
+taste "$haupt" alt+F4
 
-taste ctrl+e
+taste "^Allgemeine Optionen$" ctrl+e
 bild einstellungen
-taste alt+F4
+taste "$haupt" alt+F4
 
-taste F1
+taste "^Einen Moment\.\.\.$" F1
 bild hilfehinweis
-sleep 3
+taste "$haupt" alt+F4 # the close box, not the three seconds
 
-klick 556 48
+# ? > Über...
+taste "^Infos zu diesem Programm$" alt Right Right Right Down Down Down Return
 bild info
-taste alt+F4
+taste "$haupt" alt+F4
 
 # Optionen > Tastaturbelegung, then the picker for the first key.
-klick 152 9
-taste Down Down Return
+taste "^Tastaturbelegung$" alt Right Right Down Down Return
 bild tastaturbelegung
-aktiv_ist "Tastaturbelegung"
 pruefe_knoepfe "die Tastaturbelegung" ""
-taste Down Tab space
+taste "^Die Taste . wird ersetzt durch\.\.\.$" Down Tab space
 bild zeichenwahl
 pruefe_knoepfe "die Zeichenwahl" "close"
-taste alt+F4
-taste Tab Tab space
+taste "^Tastaturbelegung$" alt+F4
+taste "$haupt" Tab Tab space
 
 # Kartei > Speichern unter... onto a name that a folder holds, so writing fails.
 mkdir ordner.vkd
-klick 16 9
-taste Down Down Down Down Return
-sleep 1
+xdotool key --delay 80 alt Down Down Down Down Return
+nicht_mehr() { ! titel_ist "$1"; }
+warten_bis nicht_mehr "$haupt" || fehler "kein Dateidialog"
 xdotool type --delay 120 "ordner"
-taste Return
+taste "$meldung" Return
 bild speichern-unter-fehler
-taste Return
-bild titel-nach-fehler
 # Qt would show the program's name and openbox "Unnamed Window" for an empty caption.
+taste "^ $" Return
+bild titel-nach-fehler
 fenster=$(xdotool getactivewindow)
 xprop -id "$fenster" _NET_WM_NAME | grep -qx '_NET_WM_NAME(UTF8_STRING) = " "' ||
     fehler "die Titelleiste zeigt $(xprop -id "$fenster" _NET_WM_NAME)"
 xprop -id "$fenster" _NET_WM_VISIBLE_NAME | grep -qx '_NET_WM_VISIBLE_NAME(UTF8_STRING) = " "' ||
     fehler "openbox zeigt $(xprop -id "$fenster" _NET_WM_VISIBLE_NAME)"
 
-taste ctrl+w
+taste "^Die momentan geöffnete Datei wurde nicht gesichert$" ctrl+w
 bild ungesichert-frage
-aktiv_ist "Die momentan geöffnete Datei wurde nicht gesichert"
 mittig "die Frage nach ungesicherten Änderungen"
-taste Escape
+taste "^ $" Escape
 beenden
 echo "ok: $nummer Zustände${bilder:+, Bilder in $bilder}"

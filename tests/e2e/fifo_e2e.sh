@@ -1,7 +1,7 @@
 #!/bin/bash
 # FIFOs in place of files: one named as the card box on the command line and one as
-# "history.ini". Neither may hang the program: it starts, the load message comes within a few
-# seconds, and no box is open afterwards.
+# "history.ini". Neither may hang the program: it starts, the load message comes, and no box is
+# open afterwards.
 set -euo pipefail
 
 source "$(dirname "$0")/xsitzung.sh"
@@ -13,7 +13,7 @@ cd "$ordner"
 ./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
 programm_pid=$!
 # The information message has the application title as its caption.
-meldung=$(timeout 10 xdotool search --sync --onlyvisible --name "^Karvello Lexidor$" | head -1) ||
+meldung=$(fenster_warten "^Karvello Lexidor$") ||
     fehler "keine Lademeldung: das Programm hängt an einem FIFO"
 xdotool windowfocus --sync "$meldung"
 xdotool key Return

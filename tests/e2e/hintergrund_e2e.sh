@@ -17,21 +17,21 @@ haupt=$(fenster_warten "^Karvello Lexidor 1.1$") || fehler "kein Hauptfenster"
 read -r breite hoehe < <(xdpyinfo | awk '/dimensions:/ { split($2, g, "x"); print g[1], g[2] }')
 # The backdrop: the program's window that covers the whole screen.
 hintergrund=
-for _ in $(seq 100); do
+hintergrund_finden() {
     for id in $(xdotool search --onlyvisible --pid "$programm_pid" 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
         [ "$WIDTH" -eq "$breite" ] && [ "$HEIGHT" -eq "$hoehe" ] && hintergrund=$id
     done
-    [ -n "$hintergrund" ] && break
-    sleep 0.05
-done
-[ -n "$hintergrund" ] || fehler "kein Hintergrund"
+    [ -n "$hintergrund" ]
+}
+warten_bis hintergrund_finden || fehler "kein Hintergrund"
 
 # Colour of one screen pixel as RRGGBB.
 pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p'
 }
-# Watches for half a second that the main window stays active and uncovered.
+# Watches for half a second that the main window stays active and uncovered: what must not
+# happen has no moment to wait for.
 pruefen() {
     for _ in $(seq 10); do
         [ "$(xdotool getactivewindow)" = "$haupt" ] || fehler "$1: das Hauptfenster ist nicht aktiv"
@@ -48,6 +48,7 @@ if [ "$X" -gt 20 ]; then klick_x=$((X / 2)); else klick_x=$(((X + WIDTH + breite
 klick_y=$mitte_y
 [ "$(pixel "$klick_x" "$klick_y")" = "FF0000" ] || fehler "der Klickpunkt liegt nicht auf dem Hintergrund"
 xdotool windowactivate --sync "$haupt"
+aktiv_warten "^Karvello Lexidor 1.1$"
 pruefen "vor dem Klick"
 
 xdotool mousemove "$klick_x" "$klick_y" click 1

@@ -36,44 +36,33 @@ hauptfenster_warten() {
         fehler "beim Start erscheint eine Meldung"
     fehler "das Hauptfenster erscheint nicht"
 }
-# Polls until the command succeeds, for at most ten seconds.
-warten_bis() {
-    for _ in $(seq 100); do "$@" && return; sleep 0.1; done
-    return 1
-}
-kein_hinweis() { ! xdotool search --onlyvisible --name "^Einen Moment\.\.\.$" >/dev/null; }
-wm_bereit() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; }
-beendet() { ! kill -0 "$programm_pid" 2>/dev/null; }
-# On a busy machine a key press can come before the window manager has given the window the
-# focus; it is pressed again while the program still runs.
+# Alt+F4 goes to the window that has the focus, once the window manager has given it.
 schliessen() {
-    for _ in 1 2 3; do
-        xdotool windowactivate --sync "$1" 2>/dev/null || true
-        xdotool key alt+F4
-        warten_bis beendet && break
-    done
-    ende_warten
+    aktiv_warten "$1"
+    xdotool key alt+F4
 }
 
 # A window manager, so that Alt+F4 closes the main window as it does for a user.
-HOME="$ordner/wm" openbox --sm-disable >/dev/null 2>&1 &
-warten_bis wm_bereit || warten_bis wm_bereit || fehler "openbox startet nicht"
+fenstermanager_starten
 
 starten
-haupt=$(hauptfenster_warten "^Karvello Lexidor 1.1$")
+titel="^Karvello Lexidor 1.1$"
+haupt=$(hauptfenster_warten "$titel")
 # X11 takes icons up to 128 pixels; Qt leaves the larger ones out of the window's icon.
 symbole=$(xprop -id "$haupt" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 for groesse in 16 32 48 128; do
     [[ $symbole == *"($groesse x $groesse)"* ]] || fehler "Fenstersymbol ohne $groesse px: $symbole"
 done
 
-xdotool windowactivate --sync "$haupt"
+aktiv_warten "$titel"
 xdotool key F1
 warten_bis test -s "$ordner/browser.log" || fehler "F1 gibt dem Browser nichts"
 [ "$(cat "$ordner/browser.log")" = "file://$daten/Hilfe.html" ] ||
     fehler "F1 öffnet $(cat "$ordner/browser.log") statt $daten/Hilfe.html"
-warten_bis kein_hinweis || fehler "der Hinweis schließt sich nicht"
-schliessen "$haupt"
+# The notice closes by itself after three seconds; its close box need not wait for them.
+schliessen "^Einen Moment\.\.\.$"
+schliessen "$titel"
+ende_warten
 
 for datei in lexidor.ini history.ini sonderzeichen.ini; do
     [ -s "$konfig/$datei" ] || fehler "$konfig/$datei fehlt nach dem Schließen"
@@ -87,8 +76,10 @@ cmp <(find "$prefix" | sort) "$ordner/prefix.vorher" || fehler "im Installations
 # The next start reads the user's files: no message, and the box opened goes into history.ini.
 cp "$daten/Beispiel.vkd" "$HOME/"
 starten "$HOME/Beispiel.vkd"
-haupt=$(hauptfenster_warten "^Karvello Lexidor 1.1   -   Beispiel.vkd$")
-schliessen "$haupt"
+titel="^Karvello Lexidor 1.1   -   Beispiel.vkd$"
+hauptfenster_warten "$titel" >/dev/null
+schliessen "$titel"
+ende_warten
 [ "$(head -1 "$konfig/history.ini")" = "$HOME/Beispiel.vkd"$'\r' ] ||
     fehler "history.ini: $(cat -A "$konfig/history.ini")"
 echo "ok"

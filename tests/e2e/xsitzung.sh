@@ -20,10 +20,18 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
+# Polls until the command succeeds, for at most 20 seconds; nothing waits a fixed time.
+warten_bis() {
+    local frist=$((SECONDS + 20))
+    until "$@"; do
+        [ "$SECONDS" -lt "$frist" ] || return 1
+        sleep 0.02
+    done
+}
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$ordner/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$ordner/display" ] && break; sleep 0.1; done
+warten_bis test -s "$ordner/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(cat "$ordner/display")"
 
 # The test of the installed layout names no binary: it installs its own.
@@ -39,25 +47,32 @@ marker=(
     "----------ENDE Fach6 / ENDE DER DATEI --------------"
 )
 
-# Waits for a window whose title matches the pattern and prints its id.
+# Waits for a visible window whose title matches the pattern and prints its id.
 fenster_warten() {
     timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1
 }
+# The title of the window that has the focus; without a window manager none is "active".
+aktiver_titel() {
+    xdotool getactivewindow getwindowname 2>/dev/null || xdotool getwindowfocus getwindowname
+}
+titel_ist() { [[ "$(aktiver_titel)" =~ $1 ]]; }
+# Waits until the window with the focus has a title that matches the pattern: a dialog that
+# opens or closes moves the focus.
+aktiv_warten() {
+    warten_bis titel_ist "$1" || fehler "aktiv ist \"$(aktiver_titel)\" statt $1"
+}
+laeuft() { kill -0 "$programm_pid" 2>/dev/null; }
+beendet() { ! laeuft; }
 # Waits until the program has ended by itself, then checks its exit code.
 ende_warten() {
-    for _ in $(seq 100); do kill -0 "$programm_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$programm_pid" 2>/dev/null && fehler "das Programm hat sich nicht beendet"
+    warten_bis beendet || fehler "das Programm hat sich nicht beendet"
     wait "$programm_pid" || fehler "Exit-Code $?"
     programm_pid=
 }
-# Starts openbox on the display and waits until it manages windows.
+# Starts openbox on the display, with a home of its own, and waits until it activates windows.
 fenstermanager_starten() {
-    openbox --sm-disable >"$ordner/openbox.log" 2>&1 &
+    HOME="$ordner/wm" openbox --sm-disable >"$ordner/openbox.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 400); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-        kill -0 "$wm_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    fehler "openbox startet nicht: $(cat "$ordner/openbox.log")"
+    wm_bereit() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; }
+    warten_bis wm_bereit || fehler "openbox startet nicht: $(cat "$ordner/openbox.log")"
 }

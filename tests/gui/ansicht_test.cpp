@@ -1,17 +1,14 @@
 // What the user sees of the windows: sides of an edited card kept as they were, the caret in
-// view after a replacement, readable fixed colours under a dark palette, the empty caption,
-// and texts and buttons that fit their places.
+// view after a replacement, readable fixed colours under a light and a dark palette, and
+// texts and buttons that fit their places.
 #include "bearbeiten.h"
 #include "fenster.h"
 #include "hauptfenster_hilfen.h"
 #include "hinzufuegen.h"
-#include "stufenbarflaeche.h"
-#include "tastaturbelegung.h"
 #include "zeichenwahl.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <cmath>
@@ -120,28 +117,22 @@ protected:
     }
 };
 
-TEST_F(AnsichtTest, EditDialogKeepsSidesTheUserDidNotEditAsTheyWere) {
+// The untouched German side keeps its no-break space and the bare break markers.
+TEST_F(AnsichtTest, EditDialogKeepsTheSideTheUserDidNotEditAsItWas) {
     TKartei kartei;
-    kartei.Fach[2].Add({"\xBC", "\xBE", "z", true});
-    kartei.Fach[2].Add({"a\xA0"
+    kartei.Fach[2].Add({"a\xA0\xBC"
                         "b",
-                        "x\xBC\xBEy", "", true});
+                        "x\xBCy", "z", true});
     const Ersatztexte ersatz = ErsatztexteLeer();
     TForm6 dialog(kartei, ersatz, nullptr);
     Zeigen(&dialog);
     dialog.Fuellen(kartei.Fach[2].Deutsch(0), kartei.Fach[2].Fremd(0), {2, 0});
-    dialog.JvBitBtn1Click();
-    EXPECT_EQ(kartei.Fach[2].Get(0), (TVokabel{"\xBC", "\xBE", "", true}));
-
-    // The other side edited: the untouched German side keeps its non-breaking space.
-    Zeigen(&dialog);
-    dialog.Fuellen(kartei.Fach[2].Deutsch(1), kartei.Fach[2].Fremd(1), {2, 1});
     Memo(&dialog, "Memo2")->moveCursor(QTextCursor::End);
     Tippen(Memo(&dialog, "Memo2"), QStringLiteral("z"));
     dialog.JvBitBtn1Click();
-    EXPECT_EQ(kartei.Fach[2].Get(1), (TVokabel{"a\xA0"
+    EXPECT_EQ(kartei.Fach[2].Get(0), (TVokabel{"a\xA0\xBC"
                                                "b",
-                                               "x\xBE\xBC\xBE\xBCyz", "", true}));
+                                               "x\xBE\xBCyz", "", true}));
 }
 
 TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
@@ -165,59 +156,39 @@ TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
     }
 }
 
-TEST_F(AnsichtTest, FixedColoursStayReadableUnderADarkPalette) {
-    QApplication::setPalette(DunklePalette());
-    Abgelehnt();
-    Bild(form.get(), QStringLiteral("dunkel-abgelehnt"));
-    for (const char* feld : {"Memo2", "Memo3"}) {
-        EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
+// Under a light palette the fixed colours need no face of their own; under a dark one the
+// texts without a fixed colour follow the palette.
+TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
+    for (const bool dunkel : {false, true}) {
+        QApplication::setPalette(dunkel ? DunklePalette()
+                                        : QApplication::style()->standardPalette());
+        Abgelehnt();
+        Bild(form.get(), dunkel ? QStringLiteral("dunkel-abgelehnt") : QStringLiteral("abgelehnt"));
+        for (const char* feld : {"Memo2", "Memo3"}) {
+            EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
+        }
+        for (const char* label : {"Label6", "Label7", "Labr", "Labf", "Label8", "labgesamt"}) {
+            EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
+        }
+        EXPECT_TRUE(dunkel || !Teil<QLabel>("Label6")->autoFillBackground());
+        Taste(Qt::Key_F10); // on to the next card, then its solution with F9
+        Taste(Qt::Key_F9);
+        EXPECT_GE(FeldKontrast(form.get(), "Memo3"), 3.0);
     }
-    for (const char* label : {"Label6", "Label7", "Labr", "Labf", "Label8", "labgesamt"}) {
-        EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
-    }
-    // Texts without a fixed colour follow the palette: light on dark.
-    EXPECT_EQ(Teil<QLabel>("Label8")->palette().color(QPalette::WindowText), QColor(230, 230, 230));
     EXPECT_EQ(Memo(form.get(), "Memo1")->palette().color(QPalette::Base), QColor(53, 53, 53));
-
-    Taste(Qt::Key_F10); // on to the next card, then its solution with F9
-    Taste(Qt::Key_F9);
-    Bild(form.get(), QStringLiteral("dunkel-aufgedeckt"));
-    for (const char* feld : {"Memo2", "Memo3"}) {
-        EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
-    }
-}
-
-TEST_F(AnsichtTest, FixedColoursNeedNoFaceOfTheirOwnUnderALightPalette) {
-    Abgelehnt();
-    for (const char* label : {"Label6", "Label7", "Labr", "Labf"}) {
-        EXPECT_FALSE(Teil<QLabel>(label)->autoFillBackground()) << label;
-        EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
-    }
-}
-
-TEST_F(AnsichtTest, TheCaptionStaysEmptyAfterAFailedSaveAs) {
-    Starten();
-    form->Neu1Click();
-    ASSERT_TRUE(QDir().mkpath(Pfad(QStringLiteral("ordner.vkd"))));
-    Dateiwahl::NaechsteAntwort(Pfad(QStringLiteral("ordner")));
-    form->Speichernunter1Click();
-    EXPECT_TRUE(form->windowTitle().isEmpty());
-    EXPECT_TRUE(form->windowHandle()->title().isEmpty());
 }
 
 TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {
     Abgelehnt();
     const int rechts = Memo(form.get(), "Memo3")->geometry().right();
-    EXPECT_EQ(Teil<QWidget>("PaintBox1")->geometry().right(), rechts);
-    EXPECT_EQ(Teil<QPushButton>("Rbutton")->geometry().right(), rechts);
-    EXPECT_EQ(Teil<QPushButton>("Rbutton")->width(), 209);
-    EXPECT_EQ(Teil<QLabel>("Label7")->geometry().right(), rechts);
+    for (const char* teil : {"PaintBox1", "Rbutton", "Label7"}) {
+        EXPECT_EQ(Teil<QWidget>(teil)->geometry().right(), rechts) << teil;
+    }
     EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
     EXPECT_EQ(Memo(form.get(), "Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
     Taste(Qt::Key_F10);
     Taste(Qt::Key_F9);
     EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
-    EXPECT_EQ(Teil<QPushButton>("Rbutton")->width(), 100);
 }
 
 TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
@@ -239,15 +210,6 @@ TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
         modal->close();
     });
     picker.Zeigen(QStringLiteral("(Nichts)"));
-}
-
-TEST_F(AnsichtTest, MappingPanelIsGreyedLikeAButtonFace) {
-    Ersatztexte ersatz = ErsatztexteLeer();
-    TForm9 picker(nullptr);
-    TForm8 dialog(ersatz, picker, nullptr);
-    auto* panel = dialog.findChild<QLineEdit*>(QStringLiteral("Panel1"));
-    EXPECT_TRUE(panel->isReadOnly());
-    EXPECT_EQ(panel->palette().color(QPalette::Base), panel->palette().color(QPalette::Button));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "plattform.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,36 @@ inline void PrintTo(const QString& text, std::ostream* aus) {
 
 namespace lexidor::test {
 
+namespace modal {
+// Dialogs the running test waits for; a number per test, so that the waiting of a test that
+// has ended never reaches the next one.
+inline int offen = 0;
+inline int testlauf = 0;
+
+inline void Abwarten(std::function<void(QWidget*)> aktion, QDeadlineTimer frist, int lauf) {
+    QTimer::singleShot(10, [aktion = std::move(aktion), frist, lauf]() mutable {
+        if (lauf != testlauf) {
+            return;
+        }
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog && dialog->isVisible() && dialog->isActiveWindow()) {
+            --offen;
+            aktion(dialog);
+            return;
+        }
+        if (!frist.hasExpired()) {
+            Abwarten(std::move(aktion), frist, lauf);
+            return;
+        }
+        --offen;
+        ADD_FAILURE() << (dialog ? "the modal dialog never became active" : "no modal dialog came");
+        if (dialog) {
+            dialog->close(); // so that the test goes on instead of hanging
+        }
+    });
+}
+} // namespace modal
+
 // Every test gets an empty program directory, no queued answers, no real message boxes or
 // file dialogs (a test that does not expect one fails rather than hangs) and no pauses.
 class GuiTest : public ::testing::Test {
@@ -37,6 +68,9 @@ protected:
         PausenAbschalten(true);
     }
     void TearDown() override {
+        EXPECT_EQ(modal::offen, 0) << "a modal dialog the test operates never came";
+        modal::offen = 0;
+        ++modal::testlauf;
         ProgrammverzeichnisFestlegen(QString());
         Meldung::Zuruecksetzen();
         Meldung::Testbetrieb(false);
@@ -51,18 +85,11 @@ protected:
 
 // Runs aktion on the next modal widget once it is shown and active (polls, so it also finds
 // a modal dialog that a modal dialog opens). Shortcuts such as F10 reach only an active
-// window; on a busy machine the activation comes some time after the showing.
-inline void ModalBedienen(std::function<void(QWidget*)> aktion, int versuche = 200) {
-    QTimer::singleShot(10, [aktion = std::move(aktion), versuche]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && modal->isActiveWindow()) {
-            aktion(modal);
-            return;
-        }
-        if (versuche > 0) {
-            ModalBedienen(std::move(aktion), versuche - 1);
-        }
-    });
+// window; on a busy machine the activation comes some time after the showing. A dialog that
+// has not come when the test ends fails the test.
+inline void ModalBedienen(std::function<void(QWidget*)> aktion) {
+    ++modal::offen;
+    modal::Abwarten(std::move(aktion), QDeadlineTimer(20000), modal::testlauf);
 }
 
 // Types text character by character, umlauts included.

@@ -1,5 +1,5 @@
 // The background window: full screen at (0, 0), disabled, in the chosen colour, and on and
-// off again; its visibility is what the next start reads.
+// off again.
 #include "gui_hilfen.h"
 #include "hintergrund.h"
 
@@ -8,48 +8,21 @@
 namespace lexidor::test {
 namespace {
 
-class HintergrundTest : public GuiTest {
-protected:
+TEST_F(GuiTest, TheBackdropCoversTheScreenDisabledAndTakesEachNewColour) {
     TForm10 form;
-};
-
-TEST_F(HintergrundTest, ShowsOverTheWholeScreenDisabledInTheColour) {
-    EXPECT_FALSE(form.isVisible());
     form.Zeigen(clNavy);
-    EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.isEnabled());
+    // Else the program would not end when the main window closes.
+    EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
     EXPECT_EQ(form.geometry(), QRect(QPoint(0, 0), form.screen()->size()));
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 0, 128));
-    EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnBottomHint));
-    EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
-}
-
-TEST_F(HintergrundTest, OnOffAndOnAgainKeepsTheNewColour) {
-    form.Zeigen(clNavy);
     form.hide();
-    EXPECT_FALSE(form.isVisible());
     form.Zeigen(clRed);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(255, 0, 0));
     // A new colour from the settings shows at once while it is visible.
     form.FarbeSetzen(0x00FF00);
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 255, 0));
-}
-
-TEST_F(HintergrundTest, VisibilityAtExitIsWhatTheNextStartReads) {
-    form.Zeigen(clNavy);
-    Profildatei ini;
-    EinstellungenSpeichern(ini, TEinstellungen{}, form.isVisible());
-    TEinstellungen naechster;
-    bool startFlag = false;
-    EinstellungenLaden(Profildatei(ini.Daten()), naechster, startFlag);
-    EXPECT_TRUE(startFlag);
-    form.hide();
-    EinstellungenSpeichern(ini, TEinstellungen{}, form.isVisible());
-    EinstellungenLaden(Profildatei(ini.Daten()), naechster, startFlag);
-    EXPECT_FALSE(startFlag);
 }
 
 } // namespace

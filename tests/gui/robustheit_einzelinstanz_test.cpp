@@ -1,17 +1,11 @@
 // The single-instance guard: the first start holds the place, a second hands over and the
-// first comes to the front; what a killed run left behind does not count; the place lies in
-// a folder nobody else may enter.
+// first comes to the front; the place lies in a folder nobody else may enter.
 #include "einzelinstanz.h"
 #include "gui_hilfen.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace lexidor::test {
 namespace {
@@ -53,58 +47,20 @@ protected:
     QByteArray vorher;
 };
 
+// A second start hands over and ends; once the first has ended, the next one runs. The
+// end-to-end test covers what a killed run leaves behind.
 TEST_F(EinzelinstanzTest, FirstStartHoldsThePlaceASecondHandsOverAndEnds) {
     QWidget fenster;
     {
         Einzelinstanz erste;
         ASSERT_TRUE(erste.Beanspruchen());
-        EXPECT_TRUE(erste.Socketpfad().startsWith(laufzeit.path() + u'/'));
         erste.FensterSetzen(&fenster);
         Einzelinstanz zweite;
         EXPECT_FALSE(zweite.Beanspruchen());
         EXPECT_TRUE(Bis([&] { return fenster.isVisible(); }));
     }
-    // Once the first has ended, the next start runs.
     Einzelinstanz naechste;
     EXPECT_TRUE(naechste.Beanspruchen());
-}
-
-// A run killed with SIGKILL leaves its lock file and its socket behind.
-TEST_F(EinzelinstanzTest, WhatAKilledRunLeftBehindDoesNotCount) {
-    const QString socket = Einzelinstanz().Socketpfad();
-    QProcess beendet;
-    beendet.start(QStringLiteral("true"), {});
-    ASSERT_TRUE(beendet.waitForStarted());
-    const qint64 toterProzess = beendet.processId();
-    ASSERT_TRUE(beendet.waitForFinished());
-    {
-        // The lock file as a run writes it, then given the number of a process that is gone.
-        QLockFile probe(socket + QStringLiteral(".lock"));
-        ASSERT_TRUE(probe.tryLock(0));
-        QFile datei(socket + QStringLiteral(".lock"));
-        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-        QByteArray inhalt = datei.readAll();
-        datei.close();
-        probe.unlock();
-        inhalt = QByteArray::number(toterProzess) + inhalt.mid(inhalt.indexOf('\n'));
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(inhalt);
-    }
-    sockaddr_un adresse{};
-    adresse.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(socket);
-    std::memcpy(adresse.sun_path, name.constData(), name.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
-    ::close(fd);
-
-    QWidget fenster;
-    Einzelinstanz neu;
-    ASSERT_TRUE(neu.Beanspruchen());
-    neu.FensterSetzen(&fenster);
-    Einzelinstanz zweite;
-    EXPECT_FALSE(zweite.Beanspruchen());
-    EXPECT_TRUE(Bis([&] { return fenster.isVisible(); }));
 }
 
 // Another user cannot take the name first: a runtime folder that others may enter is not

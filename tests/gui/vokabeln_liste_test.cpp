@@ -4,7 +4,6 @@
 #include "gui_hilfen.h"
 #include "vokabelliste.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,13 +58,8 @@ protected:
     }
     // Opens the edit dialog on the selected row and hands it to aktion.
     void Bearbeiten(std::function<void(QWidget*)> aktion) {
-        bool gezeigt = false;
-        ModalBedienen([&](QWidget* modal) {
-            gezeigt = true;
-            aktion(modal);
-        });
+        ModalBedienen(std::move(aktion));
         Klick("Button5");
-        EXPECT_TRUE(gezeigt);
     }
     static QPlainTextEdit* Memo(QWidget* dialog, const char* name) {
         return dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
@@ -80,50 +74,33 @@ protected:
 TEST_F(ListeTest, ShowsEveryCardsFirstLinesAndLevelInCompartmentOrder) {
     Oeffnen();
     ASSERT_EQ(List()->model()->rowCount(), 4);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Vokabelliste  (Doppelklicken zum Bearbeiten)"));
-    EXPECT_EQ(List()->model()->headerData(1, Qt::Horizontal).toString(),
-              QStringLiteral("Fremdpsprachliche Bedeutung"));
     EXPECT_EQ(Zelle(0, 0), QStringLiteral("Haus"));
     EXPECT_EQ(Zelle(1, 0), QString());
-    EXPECT_EQ(Zelle(2, 1), QStringLiteral("cat"));
     EXPECT_EQ(Zelle(3, 0), QStringLiteral("Bär"));
     EXPECT_EQ(Zelle(3, 2), QStringLiteral("6"));
-    EXPECT_EQ(List()->horizontalHeader()->sectionSize(2), 80);
     EXPECT_EQ(Ausgewaehlt(), -1);
 }
 
+// Typing in the search field ends the search that "Weitersuchen" continues.
 TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
     Oeffnen();
     Suchen(QStringLiteral("A"));
     EXPECT_EQ(Ausgewaehlt(), 0);
     EXPECT_EQ(form->focusWidget(), List());
+    for (int zeile = 1; zeile <= 3; ++zeile) {
+        Klick("Button4");
+        EXPECT_EQ(Ausgewaehlt(), zeile);
+    }
     Klick("Button4");
-    EXPECT_EQ(Ausgewaehlt(), 1); // "APFEL"
-    Klick("Button4");
-    EXPECT_EQ(Ausgewaehlt(), 2);
-    Klick("Button4");
-    EXPECT_EQ(Ausgewaehlt(), 3);
-    Klick("Button4");
-    EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
-    Klick("Button4"); // nothing left to continue: silent
-    Suchen(QStringLiteral("Hund"));
-    EXPECT_EQ(Meldung::Gezeigt(),
-              (QStringList{kKeineWeiteren,
-                           QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos")}));
-}
-
-TEST_F(ListeTest, TypingInTheSearchFieldEndsTheSearchToContinue) {
-    Oeffnen();
-    Klick("Button4"); // untouched: the empty text from row 0 finds nothing
     EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
     Suchen(QStringLiteral("a"));
-    EXPECT_EQ(Ausgewaehlt(), 0);
     Tippen(Suchfeld(), QStringLiteral("t"));
     Klick("Button4");
     EXPECT_EQ(Ausgewaehlt(), 0);
     EXPECT_EQ(Meldung::Gezeigt().size(), 1);
-    Klick("Button3");
-    EXPECT_EQ(Ausgewaehlt(), 2); // "Katze"
+    Suchen(QStringLiteral("Hund"));
+    EXPECT_EQ(Meldung::Gezeigt().last(),
+              QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos"));
 }
 
 TEST_F(ListeTest, AHitStandsFiftyPixelsBelowTheTopOfTheVisibleRows) {
@@ -142,14 +119,12 @@ TEST_F(ListeTest, DeleteSelectsTheFollowingRowOrNoneAfterTheLast) {
     Waehlen(1);
     Klick("Button2");
     EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_EQ(kartei.Fach[1].Count(), 1);
     EXPECT_EQ(Ausgewaehlt(), 1);
     EXPECT_EQ(Zelle(1, 0), QStringLiteral("Katze")); // the next compartment's card
     Waehlen(2);
     Klick("Button2");
     EXPECT_EQ(kartei.Fach[6].Count(), 0);
     EXPECT_EQ(Ausgewaehlt(), -1);
-    EXPECT_EQ(List()->model()->rowCount(), 2);
     Klick("Button2"); // nothing selected
     EXPECT_EQ(kartei.Gesamtzahl(), 2);
 }
@@ -159,7 +134,6 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     kartei.Gesichert = true;
     Waehlen(0);
     Bearbeiten([](QWidget* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vokabel bearbeiten..."));
         EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("Haus\nHäuser"));
         EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
                   QStringLiteral("Stufe 1"));
@@ -174,77 +148,51 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     EXPECT_EQ(Ausgewaehlt(), 0);
 }
 
-TEST_F(ListeTest, EditCanEmptyBothSidesAndTypedBreakCharactersBecomeLines) {
-    Oeffnen();
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->clear();
-        QPlainTextEdit* fremd = Memo(dialog, "Memo2");
-        fremd->clear();
-        Tippen(fremd, QStringLiteral("a¼b"));
-        EXPECT_EQ(fremd->toPlainText(), QStringLiteral("a\nb"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
-                          Qt::LeftButton);
-    });
-    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"",
-                                               "a\xBE\xBC"
-                                               "b",
-                                               "", true}));
-    EXPECT_EQ(Zelle(2, 1), QStringLiteral("a"));
-    EXPECT_EQ(Ausgewaehlt(), 2);
-}
-
-TEST_F(ListeTest, CancelLeavesTheCardAndReselectsTheRow) {
-    Oeffnen();
-    kartei.Gesichert = true;
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) {
-        Tippen(Memo(dialog, "Memo2"), QStringLiteral("xyz"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
-                          Qt::LeftButton);
-    });
-    Waehlen(0);
-    Waehlen(2);
-    Bearbeiten([](QWidget* dialog) { dialog->close(); });
-    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"Katze", "cat", "z3", true}));
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_EQ(Ausgewaehlt(), 2);
-}
-
-TEST_F(ListeTest, RefusedEditKeepsTheDialogOpenWithTheText) {
-    Oeffnen();
-    Waehlen(3);
-    Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("----"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_TRUE(dialog->isVisible());
-        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
-        dialog->close();
-    });
-    EXPECT_EQ(Meldung::Gezeigt(),
-              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
-                                          "beginnen."),
-                           QStringLiteral("Das Zeichen „м“ kann in einer Vokabelkartei nicht "
-                                          "gespeichert werden.")}));
-    EXPECT_EQ(kartei.Fach[6].Get(0).Deutsch, "B\xE4r");
-}
-
-TEST_F(ListeTest, MappedKeysAreReplacedInTheEditFieldsButNotInTheSearchField) {
+// A typed break character becomes a line, and the row shows the first one; mapped keys are
+// replaced in the edit fields but not in the search field.
+TEST_F(ListeTest, EditFieldsTakeBreakCharactersAndMappedKeys) {
     ersatztexte[31] = "\xE6"; // "ä" types "æ"
     Oeffnen();
     Tippen(Suchfeld(), QStringLiteral("ä"));
     EXPECT_EQ(Suchfeld()->text(), QStringLiteral("ä"));
     Waehlen(2);
     Bearbeiten([](QWidget* dialog) {
-        Tippen(Memo(dialog, "Memo2"), QStringLiteral("ä"));
+        Memo(dialog, "Memo1")->clear();
         Tippen(Memo(dialog, "Memo1"), QStringLiteral("ä"));
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        Memo(dialog, "Memo2")->clear();
+        Tippen(Memo(dialog, "Memo2"), QStringLiteral("a¼b"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
+                          Qt::LeftButton);
     });
-    EXPECT_EQ(kartei.Fach[3].Get(0).Deutsch, "\xE6Katze");
-    EXPECT_EQ(kartei.Fach[3].Get(0).Fremd, "\xE6"
-                                           "cat");
+    EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"\xE6",
+                                               "a\xBE\xBC"
+                                               "b",
+                                               "", true}));
+    EXPECT_EQ(Zelle(2, 1), QStringLiteral("a"));
+}
+
+// A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
+// the card as it was and select its row again.
+TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
+    Oeffnen();
+    kartei.Gesichert = true;
+    Waehlen(3);
+    Bearbeiten([](QWidget* dialog) {
+        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
+        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
+                          Qt::LeftButton);
+    });
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral(
+                  "Das Zeichen „м“ kann in einer Vokabelkartei nicht gespeichert werden.")});
+    Waehlen(0);
+    Waehlen(3);
+    Bearbeiten([](QWidget* dialog) { dialog->close(); });
+    EXPECT_EQ(kartei.Fach[6].Get(0), (TVokabel{"B\xE4r", "bear", "", true}));
+    EXPECT_TRUE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 3);
 }
 
 } // namespace
