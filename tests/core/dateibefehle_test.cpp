@@ -74,10 +74,9 @@ protected:
             protokoll.push_back(s.MitAbbrechen ? "Frage" : "Frage Ja/Nein");
             return befehle.Beantwortet(Naechste(antworten, TAntwort::Abbrechen));
         case TDateiaktion::OeffnenDialog:
-            protokoll.push_back("Oeffnen-Dialog");
-            return befehle.Gewaehlt(Naechste(namen, {}));
         case TDateiaktion::SpeichernDialog:
-            protokoll.push_back("Speichern-Dialog");
+            protokoll.push_back(s.Aktion == TDateiaktion::OeffnenDialog ? "Oeffnen-Dialog"
+                                                                        : "Speichern-Dialog");
             return befehle.Gewaehlt(Naechste(namen, {}));
         case TDateiaktion::Lesen:
             protokoll.push_back("Lesen " + s.Pfad);
