@@ -16,16 +16,6 @@
 namespace lexidor::test {
 namespace {
 
-QPlainTextEdit* Memo(QWidget* fenster, const char* name) {
-    return fenster->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-}
-
-void Zeigen(QWidget* fenster) {
-    fenster->show();
-    fenster->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-}
-
 // The key "1" inserts a text that wraps over several lines.
 Ersatztexte LangeErsetzung() {
     Ersatztexte texte = ErsatztexteLeer();
@@ -68,12 +58,12 @@ QColor Flaeche(const QWidget* w) {
 }
 
 double LabelKontrast(QWidget* fenster, const char* name) {
-    auto* label = fenster->findChild<QLabel*>(QString::fromLatin1(name));
+    auto* label = Kind<QLabel>(fenster, name);
     return Kontrast(label->palette().color(QPalette::WindowText), Flaeche(label));
 }
 
 double FeldKontrast(QWidget* fenster, const char* name) {
-    const QPalette p = Memo(fenster, name)->palette();
+    const QPalette p = Kind<QPlainTextEdit>(fenster, name)->palette();
     return Kontrast(p.color(QPalette::Text), p.color(QPalette::Base));
 }
 
@@ -127,8 +117,8 @@ TEST_F(AnsichtTest, EditDialogKeepsTheSideTheUserDidNotEditAsItWas) {
     TForm6 dialog(kartei, ersatz, nullptr);
     Zeigen(&dialog);
     dialog.Fuellen(kartei.Fach[2].Deutsch(0), kartei.Fach[2].Fremd(0), {2, 0});
-    Memo(&dialog, "Memo2")->moveCursor(QTextCursor::End);
-    Tippen(Memo(&dialog, "Memo2"), QStringLiteral("z"));
+    Kind<QPlainTextEdit>(&dialog, "Memo2")->moveCursor(QTextCursor::End);
+    Tippen(Kind<QPlainTextEdit>(&dialog, "Memo2"), QStringLiteral("z"));
     dialog.JvBitBtn1Click();
     EXPECT_EQ(kartei.Fach[2].Get(0), (TVokabel{"a\xA0\xBC"
                                                "b",
@@ -151,8 +141,8 @@ TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
     TForm6 bearbeiten(kartei, ersatz, nullptr);
     Zeigen(&bearbeiten);
     for (QWidget* dialog : std::initializer_list<QWidget*>{&hinzufuegen, &bearbeiten}) {
-        CaretBleibtSichtbar(Memo(dialog, "Memo1"));
-        CaretBleibtSichtbar(Memo(dialog, "Memo2"));
+        CaretBleibtSichtbar(Kind<QPlainTextEdit>(dialog, "Memo1"));
+        CaretBleibtSichtbar(Kind<QPlainTextEdit>(dialog, "Memo2"));
     }
 }
 
@@ -175,17 +165,18 @@ TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
         Taste(Qt::Key_F9);
         EXPECT_GE(FeldKontrast(form.get(), "Memo3"), 3.0);
     }
-    EXPECT_EQ(Memo(form.get(), "Memo1")->palette().color(QPalette::Base), QColor(53, 53, 53));
+    EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo1")->palette().color(QPalette::Base),
+              QColor(53, 53, 53));
 }
 
 TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {
     Abgelehnt();
-    const int rechts = Memo(form.get(), "Memo3")->geometry().right();
+    const int rechts = Kind<QPlainTextEdit>(form.get(), "Memo3")->geometry().right();
     for (const char* teil : {"PaintBox1", "Rbutton", "Label7"}) {
         EXPECT_EQ(Teil<QWidget>(teil)->geometry().right(), rechts) << teil;
     }
     EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
-    EXPECT_EQ(Memo(form.get(), "Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
+    EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
     Taste(Qt::Key_F10);
     Taste(Qt::Key_F9);
     EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
@@ -199,7 +190,7 @@ TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
     TForm5 hinzufuegen(kartei, einstellungen, ersatz, nullptr);
     Zeigen(&hinzufuegen);
     hinzufuegen.Button1Click(); // both fields empty: the refusal
-    auto* status = hinzufuegen.findChild<QLabel*>(QStringLiteral("Panel1"));
+    auto* status = Kind<QLabel>(&hinzufuegen, "Panel1");
     EXPECT_GE(status->contentsRect().width(),
               status->fontMetrics().horizontalAdvance(status->text()));
 

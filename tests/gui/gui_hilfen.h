@@ -92,6 +92,20 @@ inline void ModalBedienen(std::function<void(QWidget*)> aktion) {
     modal::Abwarten(std::move(aktion), QDeadlineTimer(20000), modal::testlauf);
 }
 
+// Shows a window and waits until it has the keyboard.
+inline void Zeigen(QWidget* fenster) {
+    fenster->show();
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+}
+
+// A named control of a window; a missing one fails the test.
+template <typename T> T* Kind(const QObject* fenster, const char* name) {
+    T* teil = fenster->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(teil, nullptr) << name;
+    return teil;
+}
+
 // Types text character by character, umlauts included.
 inline void Tippen(QWidget* w, const QString& text) {
     for (const QChar c : text) {

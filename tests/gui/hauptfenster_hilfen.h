@@ -47,20 +47,14 @@ protected:
 
     void Starten(const QStringList& argumente = {}) {
         form = std::make_unique<TForm1>(argumente);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Zeigen(form.get());
     }
     void Oeffnen(const QString& pfad) {
         Dateiwahl::NaechsteAntwort(pfad);
         form->ffnen1Click();
     }
 
-    template <typename T> T* Teil(const char* name) {
-        T* teil = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(teil, nullptr) << name;
-        return teil;
-    }
+    template <typename T> T* Teil(const char* name) { return Kind<T>(form.get(), name); }
     QString Text(const char* memo) { return Teil<QPlainTextEdit>(memo)->toPlainText(); }
     QString Beschriftung(const char* label) { return Teil<QLabel>(label)->text(); }
     void Taste(Qt::Key taste) { QTest::keyClick(Teil<QPlainTextEdit>("Memo2"), taste); }

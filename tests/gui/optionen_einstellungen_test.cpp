@@ -25,11 +25,7 @@ protected:
         EinstellungenLaden(Profildatei(), einstellungen, start);
         form = std::make_unique<TForm2>(einstellungen, nullptr);
     }
-    template <typename T> T* Teil(const char* name) {
-        T* teil = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(teil, nullptr) << name;
-        return teil;
-    }
+    template <typename T> T* Teil(const char* name) { return Kind<T>(form.get(), name); }
     QSlider* Bar(const char* name) { return Teil<QSlider>(name); }
     QString Label(const char* name) { return Teil<QLabel>(name)->text(); }
     void Klick(const char* name) { QTest::mouseClick(Teil<QPushButton>(name), Qt::LeftButton); }

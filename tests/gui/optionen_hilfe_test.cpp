@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 class HilfehinweisTest : public GuiTest {
 protected:
-    QTimer* Uhr(TForm3& form) { return form.findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QTimer* Uhr(TForm3& form) { return Kind<QTimer>(&form, "Timer1"); }
 };
 
 TEST_F(HilfehinweisTest, ClosesByItselfAndAClickOrTheCloseBoxClosesItAtOnce) {
@@ -30,8 +30,7 @@ TEST_F(HilfehinweisTest, ClosesByItselfAndAClickOrTheCloseBoxClosesItAtOnce) {
         ModalBedienen([&](QWidget* modal) {
             EXPECT_TRUE(Uhr(lang)->isActive());
             if (klick) {
-                QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("Panel1")),
-                                  Qt::LeftButton);
+                QTest::mouseClick(Kind<QLabel>(modal, "Panel1"), Qt::LeftButton);
             } else {
                 modal->close();
             }
@@ -59,12 +58,12 @@ TEST_F(InfoTest, SaysOnceThatItClosedWhetherByCloseBoxOrEscape) {
 TEST_F(InfoTest, TheLinkOpensConnectHtmlAndTheProgramIconShows) {
     Browserfalle falle;
     form.show();
-    auto* link = form.findChild<QLabel*>(QStringLiteral("Label8"));
+    auto* link = Kind<QLabel>(&form, "Label8");
     EXPECT_EQ(link->text(), Homepageadresse());
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(falle.geoeffnet, QStringList{Pfad(QStringLiteral("Connect.html"))});
     EXPECT_TRUE(form.isVisible());
-    const auto* symbol = form.findChild<QLabel*>(QStringLiteral("Programmsymbol"));
+    const auto* symbol = Kind<QLabel>(&form, "Programmsymbol");
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(symbol->pixmap().toImage(), Programmsymbol().pixmap(32, 32).toImage());
 }

@@ -25,27 +25,24 @@ protected:
         form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
         form->show();
     }
-    QListWidget* Liste() { return form->findChild<QListWidget*>(QStringLiteral("slist")); }
+    QListWidget* Liste() { return Kind<QListWidget>(form.get(), "slist"); }
     QString Zeile(int i) { return Liste()->item(i)->text(); }
-    QString Panel() { return form->findChild<QLineEdit*>(QStringLiteral("Panel1"))->text(); }
+    QString Panel() { return Kind<QLineEdit>(form.get(), "Panel1")->text(); }
     void Waehlen(int zeile) {
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
                           Liste()->visualItemRect(Liste()->item(zeile)).center());
-    }
-    static QPushButton* Knopf(QWidget* w, const char* name) {
-        return w->findChild<QPushButton*>(QString::fromLatin1(name));
     }
     // Runs "Ändern..." and operates the picker with bedienen; records its caption and text.
     void Aendern(std::function<void(QWidget*)> bedienen) {
         ModalBedienen([this, bedienen](QWidget* modal) {
             titel = modal->windowTitle();
-            text = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+            text = Kind<QLineEdit>(modal, "Edit1")->text();
             bedienen(modal);
         });
-        QTest::mouseClick(Knopf(form.get(), "Button10"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(form.get(), "Button10"), Qt::LeftButton);
     }
     static void Eintippen(QWidget* modal, const QString& s) {
-        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* edit = Kind<QLineEdit>(modal, "Edit1");
         edit->clear();
         Tippen(edit, s);
     }
@@ -68,10 +65,10 @@ TEST_F(TastaturbelegungTest, WithoutASelectedRowNothingOpensAndTheButtonOrEscape
             modal->close();
         }
     });
-    QTest::mouseClick(Knopf(form.get(), "Button10"), Qt::LeftButton);
+    QTest::mouseClick(Kind<QPushButton>(form.get(), "Button10"), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_FALSE(gezeigt);
-    QTest::mouseClick(Knopf(form.get(), "JvBitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(Kind<QPushButton>(form.get(), "JvBitBtn1"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
     // Escape closes it as well: every change is made already, as with "OK".
     form->show();
@@ -86,9 +83,9 @@ TEST_F(TastaturbelegungTest, PickerButtonThenOkStoresTheCharacterAndTheNextKeyIn
     Waehlen(0);
     EXPECT_EQ(Panel(), QStringLiteral("(Nichts)"));
     Aendern([](QWidget* modal) {
-        QTest::mouseClick(Knopf(modal, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "Button2"), Qt::LeftButton);
         EXPECT_TRUE(modal->isVisible());
-        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
     });
     EXPECT_EQ(titel, QStringLiteral("Die Taste 1 wird ersetzt durch..."));
     EXPECT_EQ(ersatztexte[0], "\xE7");
@@ -107,10 +104,10 @@ TEST_F(TastaturbelegungTest, TypedTextIsStoredWholeAndAnEmptyFieldRemoves) {
     bool offenNachOk = false;
     Aendern([&](QWidget* modal) {
         Eintippen(modal, QStringLiteral("aŁb"));
-        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
         offenNachOk = modal->isVisible();
         Eintippen(modal, QStringLiteral("ae"));
-        QTest::keyClick(modal->findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+        QTest::keyClick(Kind<QLineEdit>(modal, "Edit1"), Qt::Key_Return);
     });
     EXPECT_TRUE(offenNachOk);
     EXPECT_EQ(Meldung::Gezeigt(),
@@ -121,7 +118,7 @@ TEST_F(TastaturbelegungTest, TypedTextIsStoredWholeAndAnEmptyFieldRemoves) {
     Waehlen(5);
     Aendern([](QWidget* modal) {
         Eintippen(modal, QString());
-        QTest::mouseClick(Knopf(modal, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
     });
     EXPECT_EQ(text, QStringLiteral("x"));
     EXPECT_EQ(ersatztexte[5], "(Nichts)");
@@ -131,8 +128,8 @@ TEST_F(TastaturbelegungTest, TypedTextIsStoredWholeAndAnEmptyFieldRemoves) {
 TEST_F(TastaturbelegungTest, AbortAndCloseBoxLeaveTheTableButThePanelShowsThePickerText) {
     Waehlen(3);
     Aendern([](QWidget* modal) {
-        QTest::mouseClick(Knopf(modal, "Button8"), Qt::LeftButton);
-        QTest::mouseClick(Knopf(modal, "BitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "Button8"), Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn2"), Qt::LeftButton);
     });
     EXPECT_EQ(ersatztexte[3], "(Nichts)");
     EXPECT_EQ(Panel(), QStringLiteral("æ"));
@@ -153,7 +150,7 @@ TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
     form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
     form->show();
     Waehlen(0);
-    QTest::mouseClick(Knopf(form.get(), "Button3"), Qt::LeftButton);
+    QTest::mouseClick(Kind<QPushButton>(form.get(), "Button3"), Qt::LeftButton);
     EXPECT_EQ(ersatztexte, ErsatztexteLeer());
     EXPECT_EQ(Zeile(34), QStringLiteral("Ä") + kVierzehn + QStringLiteral("(Nichts)"));
     EXPECT_EQ(Panel(), QStringLiteral("ç"));

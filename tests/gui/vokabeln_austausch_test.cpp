@@ -21,18 +21,12 @@ QString Beispiel(const char* name) {
     return QStringLiteral(LEXIDOR_TESTDATA "/import/") + QString::fromLatin1(name);
 }
 
-template <typename T> T* Im(QWidget* dialog, const char* name) {
-    T* teil = dialog->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(teil, nullptr) << name;
-    return teil;
-}
-
 QString Zelle(QWidget* dialog, int zeile, int spalte) {
-    return Im<QTableWidget>(dialog, "Vorschau")->item(zeile, spalte)->text();
+    return Kind<QTableWidget>(dialog, "Vorschau")->item(zeile, spalte)->text();
 }
 
 void StufenBehalten(QWidget* dialog) {
-    Im<QRadioButton>(dialog, "RadioButton2")->click();
+    Kind<QRadioButton>(dialog, "RadioButton2")->click();
 }
 
 class AustauschTest : public HauptfensterTest {
@@ -56,7 +50,7 @@ protected:
             if (bedienen) {
                 bedienen(dialog);
             }
-            Im<QPushButton>(dialog, knopf)->click();
+            Kind<QPushButton>(dialog, knopf)->click();
         });
         OhneDialog(pfad);
     }
@@ -102,7 +96,7 @@ TEST_F(AustauschTest, SpreadsheetCsvInEitherEncodingComesInWithItsLevelsAndItsRe
         LeereKartei();
         QStringList gesehen;
         Importieren(Beispiel(datei), [&](QWidget* dialog) {
-            gesehen << Im<QLabel>(dialog, "Label1")->text().section(u',', -1)
+            gesehen << Kind<QLabel>(dialog, "Label1")->text().section(u',', -1)
                     << Zelle(dialog, 0, 1) + Zelle(dialog, 0, 3)
                     << Zelle(dialog, 7, 0) + Zelle(dialog, 7, 4);
             StufenBehalten(dialog);
@@ -133,8 +127,8 @@ TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
     // German and foreign swapped; the preview follows the choice.
     QString vorschau;
     Importieren(Beispiel("liste_tab.txt"), [&](QWidget* dialog) {
-        Im<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
-        Im<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(0);
+        Kind<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
+        Kind<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(0);
         vorschau = Zelle(dialog, 0, 1);
     });
     EXPECT_EQ(vorschau, QStringLiteral("dog"));
@@ -201,10 +195,10 @@ TEST_F(AustauschTest, TheChosenFileTypeDecidesFormatAndEnding) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             if (name == std::string_view("liste")) {
-                QTest::keyClick(Im<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
+                QTest::keyClick(Kind<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
             }
             // Qt's file dialog follows a typed name only while its field has the focus.
-            auto* feld = Im<QLineEdit>(dialog, "fileNameEdit");
+            auto* feld = Kind<QLineEdit>(dialog, "fileNameEdit");
             feld->setFocus();
             feld->setText(Pfad(QString::fromLatin1(name)));
             QTest::keyClick(feld, Qt::Key_Return);

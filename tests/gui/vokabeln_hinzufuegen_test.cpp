@@ -24,16 +24,8 @@ protected:
         form = std::make_unique<TForm5>(kartei, einstellungen, ersatztexte, nullptr);
     }
 
-    void Oeffnen() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    template <typename T> T* Teil(const char* name) {
-        T* teil = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(teil, nullptr) << name;
-        return teil;
-    }
+    void Oeffnen() { Zeigen(form.get()); }
+    template <typename T> T* Teil(const char* name) { return Kind<T>(form.get(), name); }
     QPlainTextEdit* Memo(const char* name) { return Teil<QPlainTextEdit>(name); }
     QString Text(const char* name) { return Memo(name)->toPlainText(); }
     QString Status() { return Teil<QLabel>("Panel1")->text(); }

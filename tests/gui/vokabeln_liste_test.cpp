@@ -33,11 +33,9 @@ protected:
 
     void Oeffnen() {
         form->Aufbauen();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        Zeigen(form.get());
     }
-    QTableView* List() { return form->findChild<QTableView*>(QStringLiteral("List")); }
+    QTableView* List() { return Kind<QTableView>(form.get(), "List"); }
     QString Zelle(int zeile, int spalte) {
         return List()->model()->index(zeile, spalte).data().toString();
     }
@@ -47,10 +45,9 @@ protected:
     }
     void Waehlen(int zeile) { List()->selectRow(zeile); }
     void Klick(const char* knopf) {
-        QTest::mouseClick(form->findChild<QPushButton*>(QString::fromLatin1(knopf)),
-                          Qt::LeftButton);
+        QTest::mouseClick(Kind<QPushButton>(form.get(), knopf), Qt::LeftButton);
     }
-    QLineEdit* Suchfeld() { return form->findChild<QLineEdit*>(QStringLiteral("Edit1")); }
+    QLineEdit* Suchfeld() { return Kind<QLineEdit>(form.get(), "Edit1"); }
     void Suchen(const QString& text) {
         Suchfeld()->clear();
         Tippen(Suchfeld(), text);
@@ -60,9 +57,6 @@ protected:
     void Bearbeiten(std::function<void(QWidget*)> aktion) {
         ModalBedienen(std::move(aktion));
         Klick("Button5");
-    }
-    static QPlainTextEdit* Memo(QWidget* dialog, const char* name) {
-        return dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
     }
 
     TKartei kartei;
@@ -134,10 +128,10 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     kartei.Gesichert = true;
     Waehlen(0);
     Bearbeiten([](QWidget* dialog) {
-        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("Haus\nHäuser"));
-        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
-                  QStringLiteral("Stufe 1"));
-        EXPECT_EQ(dialog->focusWidget(), Memo(dialog, "Memo2"));
+        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(),
+                  QStringLiteral("Haus\nHäuser"));
+        EXPECT_EQ(Kind<QLabel>(dialog, "Panel1")->text(), QStringLiteral("Stufe 1"));
+        EXPECT_EQ(dialog->focusWidget(), Kind<QPlainTextEdit>(dialog, "Memo2"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // a line break, not OK
         EXPECT_TRUE(dialog->isVisible());
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Backspace);
@@ -157,12 +151,11 @@ TEST_F(ListeTest, EditFieldsTakeBreakCharactersAndMappedKeys) {
     EXPECT_EQ(Suchfeld()->text(), QStringLiteral("ä"));
     Waehlen(2);
     Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->clear();
-        Tippen(Memo(dialog, "Memo1"), QStringLiteral("ä"));
-        Memo(dialog, "Memo2")->clear();
-        Tippen(Memo(dialog, "Memo2"), QStringLiteral("a¼b"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn1")),
-                          Qt::LeftButton);
+        Kind<QPlainTextEdit>(dialog, "Memo1")->clear();
+        Tippen(Kind<QPlainTextEdit>(dialog, "Memo1"), QStringLiteral("ä"));
+        Kind<QPlainTextEdit>(dialog, "Memo2")->clear();
+        Tippen(Kind<QPlainTextEdit>(dialog, "Memo2"), QStringLiteral("a¼b"));
+        QTest::mouseClick(Kind<QPushButton>(dialog, "JvBitBtn1"), Qt::LeftButton);
     });
     EXPECT_EQ(kartei.Fach[3].Get(0), (TVokabel{"\xE6",
                                                "a\xBE\xBC"
@@ -178,11 +171,10 @@ TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
     kartei.Gesichert = true;
     Waehlen(3);
     Bearbeiten([](QWidget* dialog) {
-        Memo(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
+        Kind<QPlainTextEdit>(dialog, "Memo1")->setPlainText(QStringLiteral("медведь"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_EQ(Memo(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("JvBitBtn2")),
-                          Qt::LeftButton);
+        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(), QStringLiteral("медведь"));
+        QTest::mouseClick(Kind<QPushButton>(dialog, "JvBitBtn2"), Qt::LeftButton);
     });
     EXPECT_EQ(Meldung::Gezeigt(),
               QStringList{QStringLiteral(

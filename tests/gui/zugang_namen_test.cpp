@@ -59,11 +59,6 @@ protected:
         EXPECT_NE(fenster, nullptr);
         return fenster;
     }
-    template <typename T> static T* In(QWidget* fenster, const char* name) {
-        T* teil = fenster->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(teil, nullptr) << name;
-        return teil;
-    }
 };
 
 TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
@@ -137,39 +132,40 @@ TEST_F(ZugangNamenTest, SettingsTrackBarsAreNamedByTheirRowsAndDescribedByTheirV
     Starten();
     auto* einstellungen = Fenster<TForm2>();
     einstellungen->FormActivate();
-    auto* tb3 = In<QSlider>(einstellungen, "tb3");
+    auto* tb3 = Kind<QSlider>(einstellungen, "tb3");
     EXPECT_EQ(Name(tb3), QStringLiteral("3. Fach"));
     tb3->setValue(12);
     EXPECT_EQ(Beschreibung(tb3), QStringLiteral("12 Tage"));
-    EXPECT_EQ(Beschreibung(tb3), In<QLabel>(einstellungen, "lb3")->text());
-    auto* timerbar = In<QSlider>(einstellungen, "timerbar");
+    EXPECT_EQ(Beschreibung(tb3), Kind<QLabel>(einstellungen, "lb3")->text());
+    auto* timerbar = Kind<QSlider>(einstellungen, "timerbar");
     EXPECT_EQ(Name(timerbar), QStringLiteral("Timer"));
     timerbar->setValue(0);
     EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Deaktiviert"));
     timerbar->setValue(7);
     EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Nach 7 Minuten"));
-    EXPECT_EQ(Beschreibung(In<QWidget>(einstellungen, "EnterBox")),
-              In<QLabel>(einstellungen, "Label8")->text());
+    EXPECT_EQ(Beschreibung(Kind<QWidget>(einstellungen, "EnterBox")),
+              Kind<QLabel>(einstellungen, "Label8")->text());
 }
 
 TEST_F(ZugangNamenTest, TheListItsColumnsTheMappingListAndThePickerButtonsAreNamed) {
     Starten();
     auto* liste = Fenster<TForm7>();
-    QAccessibleInterface* tabelle = Zugang(In<QTableView>(liste, "List"));
+    QAccessibleInterface* tabelle = Zugang(Kind<QTableView>(liste, "List"));
     EXPECT_EQ(tabelle->text(QAccessible::Name), QStringLiteral("Vokabeln"));
     ASSERT_NE(tabelle->tableInterface(), nullptr);
     EXPECT_EQ(tabelle->tableInterface()->columnDescription(0),
               QStringLiteral("Deutsche Bedeutung"));
     EXPECT_EQ(tabelle->tableInterface()->columnDescription(2), QStringLiteral("Lernstufe"));
-    EXPECT_EQ(Name(In<QLineEdit>(liste, "Edit1")), QStringLiteral("Suchtext"));
+    EXPECT_EQ(Name(Kind<QLineEdit>(liste, "Edit1")), QStringLiteral("Suchtext"));
 
     auto* belegung = Fenster<TForm8>();
-    EXPECT_EQ(Name(In<QListWidget>(belegung, "slist")), QStringLiteral("Sondertasten"));
-    EXPECT_EQ(Name(In<QLineEdit>(belegung, "Panel1")), QStringLiteral("...wird ersetzt durch..."));
+    EXPECT_EQ(Name(Kind<QListWidget>(belegung, "slist")), QStringLiteral("Sondertasten"));
+    EXPECT_EQ(Name(Kind<QLineEdit>(belegung, "Panel1")),
+              QStringLiteral("...wird ersetzt durch..."));
     auto* wahl = Fenster<TForm9>();
-    EXPECT_EQ(Name(In<QLineEdit>(wahl, "Edit1")), QStringLiteral("Ersatztext"));
-    EXPECT_EQ(Name(In<QPushButton>(wahl, "Button2")), QStringLiteral("ç"));
-    EXPECT_EQ(Beschreibung(In<QPushButton>(wahl, "Button2")),
+    EXPECT_EQ(Name(Kind<QLineEdit>(wahl, "Edit1")), QStringLiteral("Ersatztext"));
+    EXPECT_EQ(Name(Kind<QPushButton>(wahl, "Button2")), QStringLiteral("ç"));
+    EXPECT_EQ(Beschreibung(Kind<QPushButton>(wahl, "Button2")),
               QStringLiteral("Setzt „ç“ als Ersatztext ein"));
 }
 
