@@ -128,47 +128,6 @@ TEST_F(ZugangNamenTest, TheLevelBarReportsItsLevelAsNameAndValue) {
     EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 0);
 }
 
-TEST_F(ZugangNamenTest, SettingsTrackBarsAreNamedByTheirRowsAndDescribedByTheirValues) {
-    Starten();
-    auto* einstellungen = Fenster<TForm2>();
-    einstellungen->FormActivate();
-    auto* tb3 = Kind<QSlider>(einstellungen, "tb3");
-    EXPECT_EQ(Name(tb3), QStringLiteral("3. Fach"));
-    tb3->setValue(12);
-    EXPECT_EQ(Beschreibung(tb3), QStringLiteral("12 Tage"));
-    EXPECT_EQ(Beschreibung(tb3), Kind<QLabel>(einstellungen, "lb3")->text());
-    auto* timerbar = Kind<QSlider>(einstellungen, "timerbar");
-    EXPECT_EQ(Name(timerbar), QStringLiteral("Timer"));
-    timerbar->setValue(0);
-    EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Deaktiviert"));
-    timerbar->setValue(7);
-    EXPECT_EQ(Beschreibung(timerbar), QStringLiteral("Nach 7 Minuten"));
-    EXPECT_EQ(Beschreibung(Kind<QWidget>(einstellungen, "EnterBox")),
-              Kind<QLabel>(einstellungen, "Label8")->text());
-}
-
-TEST_F(ZugangNamenTest, TheListItsColumnsTheMappingListAndThePickerButtonsAreNamed) {
-    Starten();
-    auto* liste = Fenster<TForm7>();
-    QAccessibleInterface* tabelle = Zugang(Kind<QTableView>(liste, "List"));
-    EXPECT_EQ(tabelle->text(QAccessible::Name), QStringLiteral("Vokabeln"));
-    ASSERT_NE(tabelle->tableInterface(), nullptr);
-    EXPECT_EQ(tabelle->tableInterface()->columnDescription(0),
-              QStringLiteral("Deutsche Bedeutung"));
-    EXPECT_EQ(tabelle->tableInterface()->columnDescription(2), QStringLiteral("Lernstufe"));
-    EXPECT_EQ(Name(Kind<QLineEdit>(liste, "Edit1")), QStringLiteral("Suchtext"));
-
-    auto* belegung = Fenster<TForm8>();
-    EXPECT_EQ(Name(Kind<QListWidget>(belegung, "slist")), QStringLiteral("Sondertasten"));
-    EXPECT_EQ(Name(Kind<QLineEdit>(belegung, "Panel1")),
-              QStringLiteral("...wird ersetzt durch..."));
-    auto* wahl = Fenster<TForm9>();
-    EXPECT_EQ(Name(Kind<QLineEdit>(wahl, "Edit1")), QStringLiteral("Ersatztext"));
-    EXPECT_EQ(Name(Kind<QPushButton>(wahl, "Button2")), QStringLiteral("ç"));
-    EXPECT_EQ(Beschreibung(Kind<QPushButton>(wahl, "Button2")),
-              QStringLiteral("Setzt „ç“ als Ersatztext ein"));
-}
-
 TEST_F(ZugangNamenTest, MenusGetAccessKeysThatOnlyUnderlineTheirTexts) {
     const QString pfad = Kartei(QStringLiteral("a&b.vkd"), {{1, "Haus", "house"}});
     Schreiben(QStringLiteral("history.ini"), PfadBytes(pfad) + "\r\nnone\r\nnone\r\nnone\r\n");
