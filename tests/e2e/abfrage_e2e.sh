@@ -22,9 +22,7 @@ karte() { crlf "$(printf 'H\xe4uschen')" "house" "" "true" "<<<<<>>>>>"; }
 cp "$ordner/sonderzeichen.ini" "$ordner/sonderzeichen.vorher"
 crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
 
-cd "$ordner"
-./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
-programm_pid=$!
+starten "$ordner/box.vkd"
 fenster=$(fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$") ||
     fehler "das Hauptfenster zeigt die Kartei nicht"
 xdotool windowfocus --sync "$fenster"

@@ -9,9 +9,7 @@ source "$(dirname "$0")/xsitzung.sh"
 for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
 mkfifo "$ordner/box.vkd" "$ordner/history.ini"
 
-cd "$ordner"
-./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
-programm_pid=$!
+starten "$ordner/box.vkd"
 # The information message has the application title as its caption.
 meldung=$(fenster_warten "^Karvello Lexidor$") ||
     fehler "keine Lademeldung: das Programm hängt an einem FIFO"

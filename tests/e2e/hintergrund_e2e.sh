@@ -9,9 +9,7 @@ source "$(dirname "$0")/xsitzung.sh"
 fenstermanager_starten
 for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
 crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >"$ordner/lexidor.ini"
-cd "$ordner"
-./lexidor 2>"$ordner/stderr" &
-programm_pid=$!
+starten
 haupt=$(fenster_warten "^Karvello Lexidor 1.1$") || fehler "kein Hauptfenster"
 
 read -r breite hoehe < <(xdpyinfo | awk '/dimensions:/ { split($2, g, "x"); print g[1], g[2] }')

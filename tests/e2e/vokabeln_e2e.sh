@@ -17,9 +17,7 @@ for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
 crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
 
 fenstermanager_starten
-cd "$ordner"
-./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
-programm_pid=$!
+starten "$ordner/box.vkd"
 titel="^Karvello Lexidor 1.1   -   box.vkd$"
 haupt=$(fenster_warten "$titel") || fehler "das Hauptfenster zeigt die Kartei nicht"
 xdotool windowactivate --sync "$haupt"

@@ -76,3 +76,9 @@ fenstermanager_starten() {
     wm_bereit() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; }
     warten_bis wm_bereit || fehler "openbox startet nicht: $(cat "$ordner/openbox.log")"
 }
+# Starts the program's copy in its folder with the given arguments; its errors go to a file.
+starten() {
+    cd "$ordner"
+    ./lexidor "$@" 2>"$ordner/stderr" &
+    programm_pid=$!
+}

@@ -23,9 +23,7 @@ crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}" "Haus" "house" "
     "<<<<<>>>>>" "${marker[@]:1}" >"$ordner/box.vkd"
 crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
 for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
-cd "$ordner"
-./lexidor "$ordner/box.vkd" 2>"$ordner/stderr" &
-programm_pid=$!
+starten "$ordner/box.vkd"
 fenster=$(fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$") ||
     fehler "das Hauptfenster zeigt die Kartei nicht"
 xdotool windowfocus --sync "$fenster"
