@@ -91,9 +91,12 @@ bool TForm1::FormClose() {
 }
 
 void TForm1::ProgrammdateiSchreiben(const QString& name, const std::string& bytes) {
-    if (!DateiSchreiben(ProgrammDatei(name), bytes)) {
-        Meldung::Information(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
-                                       .arg(ProgrammDatei(name)));
+    const Schreibergebnis ergebnis = DateiSchreiben(ProgrammDatei(name), bytes);
+    if (!ergebnis) {
+        const QString zeile = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
+                                  .arg(ProgrammDatei(name));
+        Meldung::Information(this, QString::fromStdString(MitErklaerung(
+                                       zeile.toStdString(), Schreibfehlertext(ergebnis))));
     }
 }
 

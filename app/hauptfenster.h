@@ -8,6 +8,7 @@
 #include "einstellungen.h"
 #include "history.h"
 #include "kartei.h"
+#include "schreibfehler.h"
 #include "sonderzeichen.h"
 #include "zufall.h"
 
@@ -142,7 +143,7 @@ private:
     lexidor::TAntwort Fragen(bool mitAbbrechen);
     lexidor::TDateischritt Gewaehlt(const std::optional<QString>& name);
     lexidor::TDateischritt Einlesen(const std::string& pfad);
-    bool Ablegen(const std::string& pfad);
+    lexidor::Schreibergebnis Ablegen(const std::string& pfad);
 
     // Timers and the other windows.
     void TimerAnlegen();

@@ -120,7 +120,7 @@ void TForm1::Exportieren1Click() {
     if (!ziel) {
         return;
     }
-    bool geschrieben = false;
+    Schreibergebnis geschrieben;
     {
         const Sanduhr sanduhr;
         geschrieben =
@@ -129,7 +129,9 @@ void TForm1::Exportieren1Click() {
             });
     }
     if (!geschrieben) {
-        Meldung::Information(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
-                                       .arg(Anzeigepfad(ziel->name)));
+        const QString zeile = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
+                                  .arg(Anzeigepfad(ziel->name));
+        Meldung::Information(this, QString::fromStdString(MitErklaerung(
+                                       zeile.toStdString(), Schreibfehlertext(geschrieben))));
     }
 }

@@ -61,8 +61,10 @@ TDateischritt TForm1::Schritt(const TDateischritt& schritt) {
         return Gewaehlt(Dateiwahl::Speichern(this, letzterSpeichernName_));
     case TDateiaktion::Lesen:
         return Einlesen(schritt.Pfad);
-    case TDateiaktion::Schreiben:
-        return Dateibefehle.Geschrieben(Ablegen(schritt.Pfad));
+    case TDateiaktion::Schreiben: {
+        const Schreibergebnis ergebnis = Ablegen(schritt.Pfad);
+        return Dateibefehle.Geschrieben(ergebnis.ok, Schreibfehlertext(ergebnis));
+    }
     case TDateiaktion::Melden:
         Meldung::Information(this, QString::fromStdString(schritt.Text));
         break;
@@ -119,7 +121,7 @@ TDateischritt TForm1::Einlesen(const std::string& pfad) {
         zufall_);
 }
 
-bool TForm1::Ablegen(const std::string& pfad) {
+Schreibergebnis TForm1::Ablegen(const std::string& pfad) {
     const Sanduhr sanduhr;
     return DateiStueckweiseSchreiben(PfadAus(pfad), [this](const Stueckweise& senke) {
         return Dateibefehle.KarteiAusgeben(senke);

@@ -3,6 +3,8 @@
 
 #include "cp1252.h"
 #include "programmordner.h"
+#include "schreibziel.h"
+#include "ueberschreiben.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QThread>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <ctime>
@@ -211,7 +214,7 @@ std::optional<std::string> DateiLesen(const QString& pfad) {
     return bytes;
 }
 
-bool DateiSchreiben(const QString& pfad, std::string_view bytes) {
+Schreibergebnis DateiSchreiben(const QString& pfad, std::string_view bytes) {
     return DateiStueckweiseSchreiben(
         pfad, [bytes](const Stueckweise& schreiben) { return schreiben(bytes); });
 }
@@ -233,28 +236,42 @@ bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher) 
     }
 }
 
-bool DateiStueckweiseSchreiben(const QString& pfad,
-                               const std::function<bool(const Stueckweise&)>& schreiber) {
-    if (KeineNormaleDatei(pfad)) {
-        return false;
+namespace {
+// Qt tells a full disk by ResourceError; what else went wrong it does not say.
+Schreibergebnis Gescheitert(const QSaveFile& datei) {
+    return {false,
+            datei.error() == QFileDevice::ResourceError ? Schreibgrund::KeinPlatz
+                                                        : Schreibgrund::Unbekannt,
+            {}};
+}
+} // namespace
+
+Schreibergebnis DateiStueckweiseSchreiben(const QString& pfad, const Schreiber& schreiber) {
+    const auto ziel = Schreibziel(pfad);
+    if (!ziel) {
+        return {false, Schreibgrund::FremderLink, {}};
     }
-    QSaveFile datei(pfad);
-    // A writable file in a folder that is not: written in place, since no new file can be
-    // made beside it.
-    datei.setDirectWriteFallback(true);
+    if (KeineNormaleDatei(*ziel)) {
+        return {false, Schreibgrund::KeineDatei, {}};
+    }
+    QSaveFile datei(*ziel);
     // Unbuffered: the pieces are large already, another copy would only cost time.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
+        // A file in a folder where no new file can be made beside it: overwritten in place.
+        const int fehler = errno;
+        return QFileInfo(*ziel).isFile() ? AmOrtUeberschreiben(*ziel, schreiber)
+                                         : Schreibergebnis{false, SchreibgrundAus(fehler), {}};
     }
     const bool geschrieben = schreiber([&datei](std::string_view stueck) {
         const auto laenge = static_cast<qint64>(stueck.size());
         return datei.write(stueck.data(), laenge) == laenge;
     });
     if (!geschrieben) {
+        const Schreibergebnis ergebnis = Gescheitert(datei);
         datei.cancelWriting();
-        return false;
+        return ergebnis;
     }
-    return datei.commit();
+    return datei.commit() ? Schreibergebnis{} : Gescheitert(datei);
 }
 
 Sanduhr::Sanduhr() {

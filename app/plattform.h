@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kurzdatum.h"
+#include "schreibfehler.h"
 
 #include <QString>
 #include <cstdint>
@@ -31,9 +32,11 @@ void ProgrammverzeichnisAnlegen();
 // device, a folder), which is refused at once without being opened.
 std::optional<std::string> DateiLesen(const QString& pfad);
 // Writes the whole file before it replaces the old one, so a failure keeps the old file; in a
-// folder where no file can be made, a writable file is written in place. False for a path
-// that holds something other than a regular file.
-bool DateiSchreiben(const QString& pfad, std::string_view bytes);
+// folder where no file can be made, a writable file is overwritten in place as
+// AmOrtUeberschreiben does. Refused for a path that holds something other than a regular
+// file, and for one that leads through a symbolic link another user planted in a shared
+// folder.
+Schreibergebnis DateiSchreiben(const QString& pfad, std::string_view bytes);
 
 Datum Heute();
 // From LC_TIME of the environment; dd.mm.yyyy where the locale has no regional format.
@@ -62,9 +65,9 @@ QString PfadAus(std::string_view bytes);
 // sink it is given, and replaces the file as DateiSchreiben does only when schreiber and every
 // write succeeded.
 using Stueckweise = std::function<bool(std::string_view)>;
+using Schreiber = std::function<bool(const Stueckweise&)>;
 bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher);
-bool DateiStueckweiseSchreiben(const QString& pfad,
-                               const std::function<bool(const Stueckweise&)>& schreiber);
+Schreibergebnis DateiStueckweiseSchreiben(const QString& pfad, const Schreiber& schreiber);
 
 // The busy cursor for as long as it exists: reading, saving or searching a big card box keeps
 // the user-interface thread from the user for a moment.

@@ -4,6 +4,7 @@
 #include "dateibefehle.h"
 
 #include "karteidatei.h"
+#include "schreibfehler.h"
 
 #include <iterator>
 #include <utility>
@@ -188,14 +189,14 @@ TDateischritt TDateibefehle::Gelesen(const Quelle& quelle, Datum heute, Zufall& 
     return Fortfahren();
 }
 
-TDateischritt TDateibefehle::Geschrieben(bool ok) {
+TDateischritt TDateibefehle::Geschrieben(bool ok, std::string_view erklaerung) {
     if (erwartet_ != Erwartet::Schreiben) {
         return Nochmals();
     }
     if (ok) {
         Gespeichert();
     } else {
-        Fehlgeschlagen();
+        Fehlgeschlagen(erklaerung);
     }
     return Fortfahren();
 }
@@ -335,18 +336,18 @@ void TDateibefehle::Gespeichert() {
 
 // The box stays open and unsaved; a box that had no file, or was to get a new one, has none
 // afterwards, so the next save asks for a name again.
-void TDateibefehle::Fehlgeschlagen() {
+void TDateibefehle::Fehlgeschlagen(std::string_view erklaerung) {
     kartei_.Gesichert = false;
     if (sicherung_ == Sicherung::MitDatei) {
-        Einplanen({Meldung(kSpeicherfehler)});
+        Einplanen({Meldung(MitErklaerung(kSpeicherfehler, erklaerung))});
         return;
     }
     kartei_.Dateipfad = kKeineDatei;
     if (sicherung_ == Sicherung::OhneDatei) {
-        Einplanen({Meldung(kSpeicherfehler)});
+        Einplanen({Meldung(MitErklaerung(kSpeicherfehler, erklaerung))});
         return;
     }
-    Einplanen({Meldung(kSpeicherUnterFehler), Titel("")});
+    Einplanen({Meldung(MitErklaerung(kSpeicherUnterFehler, erklaerung)), Titel("")});
 }
 
 } // namespace lexidor

@@ -90,7 +90,8 @@ public:
     TDateischritt Beantwortet(TAntwort antwort);
     TDateischritt Gewaehlt(std::optional<std::string> name); // nullopt: dialog cancelled
     TDateischritt Gelesen(const Quelle& quelle, Datum heute, Zufall& zufall);
-    TDateischritt Geschrieben(bool ok);
+    // erklaerung: why a write failed and what became of the file, after the message's line.
+    TDateischritt Geschrieben(bool ok, std::string_view erklaerung = {});
     TDateischritt Erledigt();
 
     // The bytes a Schreiben step writes, handed to senke piece by piece; false when senke
@@ -125,7 +126,7 @@ private:
     TDateischritt Abbrechen();
     TDateischritt SchreibenNach(std::string ziel);
     void Gespeichert();
-    void Fehlgeschlagen();
+    void Fehlgeschlagen(std::string_view erklaerung);
 
     TKartei& kartei_;
     std::string datumsmuster_;

@@ -84,7 +84,7 @@ protected:
                 [this, &s](const Senke& senke) { return Abgeben(s.Pfad, senke); }, kHeute, zufall);
         case TDateiaktion::Schreiben:
             protokoll.push_back("Schreiben " + s.Pfad);
-            return befehle.Geschrieben(Ablegen(s.Pfad));
+            return befehle.Geschrieben(Ablegen(s.Pfad), erklaerung);
         case TDateiaktion::Melden:
             protokoll.push_back("Meldung " + s.Text);
             break;
@@ -158,6 +158,7 @@ protected:
     std::deque<std::optional<std::string>> namen;
     std::map<std::string, std::string> platte;
     std::set<std::string> gesperrt;   // cannot be written
+    std::string erklaerung;           // why a write failed, as the window hands it on
     std::set<std::string> abbrechend; // the disk fails after handing over all bytes
     std::vector<std::string> historie;
     std::string titel = "Karvello Lexidor 1.1";
@@ -310,11 +311,13 @@ TEST_F(Dateibefehle, FailedSavesKeepTheBoxOpenAndUnsaved) {
     EXPECT_EQ(kartei.Dateipfad, "?none?");
     EXPECT_TRUE(kartei.Geoeffnet);
 
-    // The next save asks for a name again; this time it fails as a box without a file.
+    // The next save asks for a name again; this time it fails as a box without a file, and
+    // the message says why below its own line.
     namen = {"fest.vkd"};
+    erklaerung = "Kein Platz.";
     EXPECT_TRUE(Los(befehle.Speichern()));
     EXPECT_EQ(protokoll, (Protokoll{"Speichern-Dialog", "Schreiben fest.vkd",
-                                    "Meldung Fehler beim speichern der Datei"}));
+                                    "Meldung Fehler beim speichern der Datei\n\nKein Platz."}));
     EXPECT_EQ(kartei.Dateipfad, "?none?");
     EXPECT_FALSE(kartei.Gesichert);
 }
