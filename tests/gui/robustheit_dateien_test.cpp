@@ -1,13 +1,17 @@
 // Hostile and awkward files: what is no regular file is refused without waiting (a read that
-// waited for a FIFO's writer would hang the test until its deadline), and a box in a folder
-// where no file can be made is saved in place.
+// waited for a FIFO's writer would hang the test until its deadline), a box in a folder
+// where no file can be made is saved in place and never cut off, and a link another user
+// planted is not followed.
 #include "hauptfenster_hilfen.h"
+#include "ueberschreiben.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -20,6 +24,15 @@ const QString kLadefehler = QStringLiteral("Datei ist fehlerhaft oder nicht vorh
 
 class RobustheitTest : public HauptfensterTest {
 protected:
+    // Copies of old contents go to a cache folder of the test's own.
+    void SetUp() override {
+        HauptfensterTest::SetUp();
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(Pfad(QStringLiteral("cache"))));
+    }
+    void TearDown() override {
+        qunsetenv("XDG_CACHE_HOME");
+        HauptfensterTest::TearDown();
+    }
     QString Fifo(const QString& name) {
         const QString pfad = Pfad(name);
         QFile::remove(pfad);
@@ -65,7 +78,8 @@ TEST_F(RobustheitTest, WhatIsNoRegularFileIsRefusedAtOnceWithoutBeingOpened) {
 
 // Root may write anywhere, so there the test runs itself again as an ordinary user, from a
 // copy of itself in a folder that user can reach.
-void AlsGewoehnlicherNutzer() {
+void AlsGewoehnlicherNutzer(
+    const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment()) {
     const passwd* nutzer = ::getpwnam("nobody");
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
     if (!nutzer || setpriv.isEmpty()) {
@@ -79,6 +93,7 @@ void AlsGewoehnlicherNutzer() {
     ASSERT_EQ(::chmod(QFile::encodeName(ordner.path()).constData(), 0755), 0);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     QProcess lauf;
+    lauf.setProcessEnvironment(umgebung);
     lauf.setProcessChannelMode(QProcess::MergedChannels);
     lauf.start(
         setpriv,
@@ -98,6 +113,7 @@ TEST_F(RobustheitTest, InAFolderWhereNoFileCanBeMadeFilesAreWrittenInPlace) {
         return;
     }
     ASSERT_TRUE(QDir(verzeichnis.path()).mkdir(QStringLiteral("nur")));
+    ASSERT_TRUE(QDir(verzeichnis.path()).mkdir(QStringLiteral("cache")));
     const QString box = Kartei(QStringLiteral("nur/k.vkd"), {{1, "Haus", "house"}});
     Schreiben(QStringLiteral("history.ini"), "none\r\nnone\r\nnone\r\nnone\r\n");
     const QByteArray nur = QFile::encodeName(Pfad(QStringLiteral("nur")));
@@ -119,6 +135,146 @@ TEST_F(RobustheitTest, InAFolderWhereNoFileCanBeMadeFilesAreWrittenInPlace) {
     EXPECT_NE(Lesen(QStringLiteral("nur/k.vkd")).find("Baum\r\ntree\r\n"), std::string::npos);
     EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Fach2=4\r\n"), std::string::npos);
     EXPECT_TRUE(Lesen(QStringLiteral("history.ini")).starts_with(PfadBytes(box)));
+}
+
+// Overwriting in place: the old content comes back after any failure, and the copy kept
+// meanwhile in the cache folder is gone afterwards.
+TEST_F(RobustheitTest, InPlaceAFailedWritePutsTheOldContentBack) {
+    if (::geteuid() == 0) {
+        AlsGewoehnlicherNutzer();
+        return;
+    }
+    ASSERT_TRUE(QDir(verzeichnis.path()).mkdir(QStringLiteral("nur")));
+    const QString datei = Pfad(QStringLiteral("nur/k.vkd"));
+    const std::string alt(5000, 'a');
+    struct Fall {
+        const char* name;
+        Schreiber schreiber;
+        bool ok;
+        std::string danach;
+    };
+    // The writer runs once to count and once to write; these fail in the second run.
+    int lauf = 0;
+    const Fall faelle[] = {
+        {"bricht ab", [&](const Stueckweise& s) { return s("halb") && ++lauf == 1; }, false, alt},
+        {"mehr als gezählt",
+         [&](const Stueckweise& s) { return s(std::string(++lauf * 9000, 'b')); }, false, alt},
+        {"länger", [](const Stueckweise& s) { return s("neu ") && s(std::string(9000, 'n')); },
+         true, "neu " + std::string(9000, 'n')},
+        {"kürzer", [](const Stueckweise& s) { return s("kurz"); }, true, "kurz"},
+    };
+    for (const Fall& f : faelle) {
+        lauf = 0;
+        ASSERT_TRUE(DateiSchreiben(datei, alt));
+        ASSERT_EQ(::chmod(QFile::encodeName(Pfad(QStringLiteral("nur"))).constData(), 0555), 0);
+        const Schreibergebnis ergebnis = DateiStueckweiseSchreiben(datei, f.schreiber);
+        ::chmod(QFile::encodeName(Pfad(QStringLiteral("nur"))).constData(), 0755);
+        EXPECT_EQ(ergebnis.ok, f.ok) << f.name;
+        EXPECT_TRUE(ergebnis.sicherung.empty()) << f.name;
+        EXPECT_TRUE(DateiLesen(datei) == f.danach) << f.name;
+        EXPECT_TRUE(QDir(Sicherungsordner()).isEmpty()) << f.name;
+    }
+    // Without a place for the copy nothing is overwritten.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(Pfad(QStringLiteral("nur/k.vkd/cache"))));
+    ::chmod(QFile::encodeName(Pfad(QStringLiteral("nur"))).constData(), 0555);
+    const Schreibergebnis ergebnis = DateiSchreiben(datei, "neu");
+    ::chmod(QFile::encodeName(Pfad(QStringLiteral("nur"))).constData(), 0755);
+    EXPECT_EQ(ergebnis.grund, Schreibgrund::KeineSicherung);
+    EXPECT_EQ(DateiLesen(datei), "kurz");
+}
+
+// A box the user may write in a folder where no file can be made, on a full disk: the save
+// is refused before anything is overwritten, and says why. Root mounts a small file system
+// and fills it, and the user then saves on it.
+TEST_F(RobustheitTest, AFullDiskNeverCutsOffABoxSavedInPlace) {
+    const QString voll = qEnvironmentVariable("LEXIDOR_VOLL");
+    if (::geteuid() == 0) {
+        const QString ort = Pfad(QStringLiteral("voll"));
+        ASSERT_TRUE(QDir().mkdir(ort));
+        const QByteArray o = QFile::encodeName(ort);
+        if (::mount("tmpfs", o.constData(), "tmpfs", 0, "size=256k,mode=0755") != 0) {
+            GTEST_SKIP() << "Kein kleines Dateisystem einzuhängen.";
+        }
+        const passwd* nutzer = ::getpwnam("nobody");
+        ASSERT_NE(nutzer, nullptr);
+        ASSERT_TRUE(QDir().mkdir(ort + QStringLiteral("/nur")));
+        const QString box = Kartei(QStringLiteral("voll/nur/k.vkd"), {{1, "Haus", "house"}});
+        ::chown(QFile::encodeName(box).constData(), nutzer->pw_uid, nutzer->pw_gid);
+        ::chmod(QFile::encodeName(ort + QStringLiteral("/nur")).constData(), 0555);
+        ::chmod(QFile::encodeName(verzeichnis.path()).constData(), 0755);
+        // Filled to the last block.
+        const int fuell = ::open((o + "/fuell").constData(), O_WRONLY | O_CREAT, 0600);
+        const std::string block(4096, 'x');
+        while (::write(fuell, block.data(), block.size()) > 0) {
+        }
+        ::close(fuell);
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("LEXIDOR_VOLL"), ort);
+        AlsGewoehnlicherNutzer(umgebung);
+        ::umount2(o.constData(), MNT_DETACH);
+        return;
+    }
+    if (voll.isEmpty()) {
+        GTEST_SKIP() << "Nur als root lässt sich ein kleines Dateisystem einhängen.";
+    }
+    const QString box = voll + QStringLiteral("/nur/k.vkd");
+    const auto vorher = DateiLesen(box);
+    ASSERT_TRUE(vorher);
+    Starten();
+    Oeffnen(box);
+    for (int i = 0; i < 3000; ++i) {
+        form->Kartei.Fach[1].Add({"Baum " + std::to_string(i), "tree", "", true});
+    }
+    form->Speichern1Click();
+    EXPECT_FALSE(form->Kartei.Gesichert);
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral(
+                                      "Fehler beim speichern der Datei\n\nAuf dem Datenträger ist "
+                                      "nicht genug Platz. Es wurde nichts überschrieben.")});
+    EXPECT_TRUE(DateiLesen(box) == vorher);
+    EXPECT_TRUE(QDir(Sicherungsordner()).isEmpty());
+}
+
+// A link another user planted in a shared sticky folder, pointing at a file of the user's:
+// neither export nor save follows it. Only root can give a link to another user.
+TEST_F(RobustheitTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    const passwd* fremder = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !fremder) {
+        GTEST_SKIP() << "Nur root kann einen Link einem anderen Benutzer geben.";
+    }
+    const QString geteilt = Pfad(QStringLiteral("geteilt"));
+    ASSERT_TRUE(QDir().mkdir(geteilt));
+    ASSERT_EQ(::chmod(QFile::encodeName(geteilt).constData(), 01777), 0);
+    Schreiben(QStringLiteral("eigen.txt"), "geheim");
+    struct Fall {
+        uid_t besitzer;
+        bool gefolgt;
+    };
+    for (const Fall f : {Fall{fremder->pw_uid, false}, Fall{::geteuid(), true}}) {
+        const QString link = geteilt + QStringLiteral("/x.csv");
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(Pfad(QStringLiteral("eigen.txt")), link));
+        ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), f.besitzer, f.besitzer), 0);
+        const Schreibergebnis ergebnis = DateiSchreiben(link, "neu");
+        EXPECT_EQ(ergebnis.ok, f.gefolgt);
+        EXPECT_EQ(Lesen(QStringLiteral("eigen.txt")), f.gefolgt ? "neu" : "geheim");
+        Schreiben(QStringLiteral("eigen.txt"), "geheim");
+    }
+    // The export names the refusal.
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
+    const QString link = geteilt + QStringLiteral("/x.csv");
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(Pfad(QStringLiteral("eigen.txt")), link));
+    ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), fremder->pw_uid, fremder->pw_gid), 0);
+    Dateiwahl::NaechsteAntwort(link);
+    form->Exportieren1Click();
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.\n\nDie "
+                                         "Datei ist eine symbolische Verknüpfung, die ein anderer "
+                                         "Benutzer in einem gemeinsamen Ordner angelegt hat; ihr "
+                                         "wird nicht gefolgt. Es wurde nichts überschrieben.")
+                              .arg(link)});
+    EXPECT_EQ(Lesen(QStringLiteral("eigen.txt")), "geheim");
 }
 
 } // namespace
