@@ -3,6 +3,8 @@
 // carries a second start's wish to see the first.
 #include "einzelinstanz.h"
 
+#include "einzelsperre.h"
+#include "meldung.h"
 #include "plattform.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,15 +78,27 @@ bool Einzelinstanz::Beanspruchen() {
         if (sperre_->error() != QLockFile::LockFailedError) {
             return true;
         }
-        ErstenVorholen();
+        if (const auto inhaber = Inhaber(); SperreUebernehmen(inhaber, Rechner())) {
+            Uebernehmen(inhaber);
+            return true;
+        }
+        if (!ErstenVorholen()) {
+            // Never end without a word: the holder runs here but does not answer.
+            Meldung::Information(nullptr, QString::fromStdString(KeineAntwortMeldung(
+                                              Inhaber().value_or(Sperrinhaber{}))));
+        }
         return false;
     }
+    Lauschen();
+    return true;
+}
+
+void Einzelinstanz::Lauschen() {
     // Whatever lies at the socket's place was left by a run that has ended.
     QLocalServer::removeServer(pfad_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     server_.listen(pfad_);
     connect(&server_, &QLocalServer::newConnection, this, &Einzelinstanz::NachVorn);
-    return true;
 }
 
 void Einzelinstanz::NachVorn() {
@@ -104,11 +119,39 @@ void Einzelinstanz::FensterSetzen(QWidget* fenster) {
     fenster_ = fenster;
 }
 
-void Einzelinstanz::ErstenVorholen() {
+bool Einzelinstanz::ErstenVorholen() {
     const QDeadlineTimer frist(kWartezeitMs);
-    while (!Weitergeben() && !frist.hasExpired()) {
+    while (!Weitergeben()) {
+        if (frist.hasExpired()) {
+            return false;
+        }
         QThread::msleep(20);
     }
+    return true;
+}
+
+std::optional<Sperrinhaber> Einzelinstanz::Inhaber() const {
+    qint64 pid = 0;
+    QString rechner;
+    QString programm;
+    if (!sperre_->getLockInfo(&pid, &rechner, &programm)) {
+        return std::nullopt;
+    }
+    return Sperrinhaber{pid, rechner.toStdString()};
+}
+
+std::string Einzelinstanz::Rechner() {
+    return QSysInfo::machineHostName().toStdString();
+}
+
+void Einzelinstanz::Uebernehmen(const std::optional<Sperrinhaber>& inhaber) {
+    sperre_->removeStaleLockFile();
+    // Where the lock stays (its holder's system lock still stands), this start runs
+    // unguarded rather than not at all.
+    if (sperre_->tryLock(0)) {
+        Lauschen();
+    }
+    Meldung::Information(nullptr, QString::fromStdString(UebernahmeHinweis(inhaber)));
 }
 
 bool Einzelinstanz::Weitergeben() const {

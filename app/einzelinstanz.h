@@ -2,12 +2,16 @@
 // to the first, which comes to the front, and then ends.
 #pragma once
 
+#include "einzelsperre.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace lexidor {
 
@@ -19,8 +23,10 @@ public:
     explicit Einzelinstanz(QObject* parent = nullptr);
 
     // Claims the place before anything else happens. False when another instance holds it;
-    // that one has been told to come to the front. Without a private folder to claim it in,
-    // the program runs unguarded rather than not at all.
+    // that one has been told to come to the front, or, when it does not answer, the user
+    // has been told so. A lock from another computer or without a readable holder is taken
+    // over with a note. Without a private folder to claim it in, the program runs unguarded
+    // rather than not at all.
     bool Beanspruchen();
     // The window a second start brings to the front; until it exists, the open modal box.
     void FensterSetzen(QWidget* fenster);
@@ -33,7 +39,14 @@ public:
 
 private:
     // A second start: tells the first to come to the front, waiting a moment for it to listen.
-    void ErstenVorholen();
+    // False when it never answered.
+    bool ErstenVorholen();
+    // The holder the lock file names; nullopt when it names none readably.
+    std::optional<Sperrinhaber> Inhaber() const;
+    static std::string Rechner();
+    // A lock that cannot be checked from here: removed and claimed, with a note.
+    void Uebernehmen(const std::optional<Sperrinhaber>& inhaber);
+    void Lauschen();
     bool Weitergeben() const;
     // The first: a second start has asked.
     void NachVorn();

@@ -20,7 +20,7 @@ using namespace lexidor;
 namespace {
 
 QString Anzeigepfad(const QString& pfad) {
-    return QDir::toNativeSeparators(pfad);
+    return Sichtbar(QDir::toNativeSeparators(pfad));
 }
 
 // Another card box: read as opening it would, its compartments shuffled as they would be.

@@ -5,6 +5,7 @@
 #include "programmordner.h"
 #include "schreibziel.h"
 #include "ueberschreiben.h"
+#include "zeichenanzeige.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -155,6 +156,10 @@ std::optional<std::string> NachCp1252(const QString& text, QString* fremd) {
         return std::nullopt;
     }
     return std::move(k.text);
+}
+
+QString Sichtbar(const QString& text) {
+    return QString::fromStdString(Anzeigetext(text.toStdString()));
 }
 
 std::string PfadBytes(const QString& pfad) {

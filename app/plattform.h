@@ -55,6 +55,10 @@ QString AusCp1252(std::string_view bytes);
 // then put into *fremd.
 std::optional<std::string> NachCp1252(const QString& text, QString* fremd = nullptr);
 
+// User text quoted in a message: what would show as nothing or turn the message around, by
+// its code (Anzeigetext).
+QString Sichtbar(const QString& text);
+
 // Paths are kept as UTF-8 bytes (the system's encoding) in core.
 std::string PfadBytes(const QString& pfad);
 QString PfadAus(std::string_view bytes);

@@ -1,7 +1,6 @@
 // Recent files: the slot moves of Add and the shortened menu text.
 #include "history.h"
 
-#include "cp1252.h"
 #include "kartei.h"
 #include "zeilen.h"
 
@@ -42,11 +41,8 @@ std::string THistory::Save() const {
 }
 
 void THistory::Add(std::string_view path) {
-    // Letter case is ignored the way the rest of the program ignores it, umlauts included.
-    const std::string gesucht = Utf8Kleinschreibung(path);
-    const auto treffer = std::find_if(Lines.begin(), Lines.end(), [&](const std::string& z) {
-        return Utf8Kleinschreibung(z) == gesucht;
-    });
+    // Paths are compared exactly: on this system "Box.vkd" and "box.vkd" are two files.
+    const auto treffer = std::find(Lines.begin(), Lines.end(), path);
     if (treffer != Lines.end()) {
         std::rotate(Lines.begin(), treffer, treffer + 1);
         return;

@@ -6,6 +6,7 @@
 #include "karteidatei.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
+#include "zeichenanzeige.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -150,14 +151,14 @@ std::string AblehnungGrund(const Abgelehnt& a) {
     case Ablehnung::Leer:
         return "Beide Seiten sind leer.";
     case Ablehnung::Fremdzeichen:
-        return "Das Zeichen „" + a.zeichen +
+        return "Das Zeichen „" + Anzeigetext(a.zeichen) +
                "“ kann in einer Vokabelkartei nicht gespeichert werden.";
     case Ablehnung::Markerzeile:
         return "Die deutsche Bedeutung beginnt mit \"----\".";
     case Ablehnung::Umbruchzeichen:
         return "„¼“ und „¾“ kann eine Vokabelkartei nur als Zeilenumbruch speichern.";
     case Ablehnung::Stufe:
-        return "Die Lernstufe „" + a.zeichen + "“ ist keine Zahl von 1 bis 6.";
+        return "Die Lernstufe „" + Anzeigetext(a.zeichen) + "“ ist keine Zahl von 1 bis 6.";
     }
     return {};
 }

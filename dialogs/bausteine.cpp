@@ -2,6 +2,7 @@
 #include "bausteine.h"
 
 #include "meldung.h"
+#include "plattform.h"
 #include "zugang.h"
 
 #include <QGridLayout>
@@ -49,7 +50,7 @@ void EingabeAbgelehntMelden(QWidget* parent, const Eingabeergebnis& e) {
     Meldung::Information(parent,
                          QStringLiteral("Das Zeichen „%1“ kann in einer Vokabelkartei nicht "
                                         "gespeichert werden.")
-                             .arg(QString::fromStdString(e.fremdzeichen)));
+                             .arg(Sichtbar(QString::fromStdString(e.fremdzeichen))));
 }
 
 } // namespace lexidor

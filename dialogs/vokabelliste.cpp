@@ -186,7 +186,7 @@ void TForm7::Button2Click() {
 void TForm7::Button3Click() {
     const QString text = Edit1->text();
     Suchergebnis(Durchsuchen([&] { return liste_.Suchen(text.toStdString()); }),
-                 QStringLiteral("Die Suche nach \"") + text +
+                 QStringLiteral("Die Suche nach \"") + Sichtbar(text) +
                      QStringLiteral("\" verlief Ergebnislos"));
 }
 

@@ -96,7 +96,7 @@ void TForm9::BitBtn1Click() {
         Meldung::Information(
             this,
             QStringLiteral("Das Zeichen „%1“ kann nicht als Sonderzeichen gespeichert werden.")
-                .arg(fremd));
+                .arg(Sichtbar(fremd)));
         return;
     }
     accept();

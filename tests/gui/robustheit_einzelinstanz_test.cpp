@@ -2,9 +2,11 @@
 // first comes to the front; the place lies in a folder nobody else may enter.
 #include "einzelinstanz.h"
 #include "gui_hilfen.h"
+#include "meldung.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLockFile>
 #include <sys/stat.h>
 
 namespace lexidor::test {
@@ -80,6 +82,42 @@ TEST_F(EinzelinstanzTest, ThePlaceLiesInAFolderOnlyTheUserMayEnter) {
     ASSERT_EQ(::chmod(QFile::encodeName(eigenes).constData(), 0755), 0);
     EXPECT_EQ(Einzelinstanz::PrivatesVerzeichnis(), eigenes);
     EXPECT_EQ(Modus(eigenes), 0700);
+}
+
+// A lock left on another computer (a home shared over the network) or with no readable
+// holder cannot be checked from here: the start takes it over and says so, without waiting.
+TEST_F(EinzelinstanzTest, ALockThatCannotBeCheckedNeverKeepsTheProgramOut) {
+    for (const QByteArray& inhalt :
+         {QByteArray("4711\nlexidor\nanderer-rechner\n"), QByteArray("x")}) {
+        Meldung::Zuruecksetzen();
+        Meldung::Testbetrieb(true);
+        Einzelinstanz instanz;
+        QFile sperre(instanz.Socketpfad() + QStringLiteral(".lock"));
+        ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+        sperre.write(inhalt);
+        sperre.close();
+        const QDeadlineTimer frist(2000);
+        EXPECT_TRUE(instanz.Beanspruchen());
+        EXPECT_FALSE(frist.hasExpired());
+        ASSERT_EQ(Meldung::Gezeigt().size(), 1);
+        EXPECT_TRUE(Meldung::Gezeigt()[0].contains(QStringLiteral("Lexidor startet trotzdem")));
+        // The lock is this start's own now: the next start hands over to it.
+        Einzelinstanz zweite;
+        EXPECT_FALSE(zweite.Beanspruchen());
+    }
+}
+
+// A holder on this computer that does not answer: the start ends, but says why.
+TEST_F(EinzelinstanzTest, AHolderThatDoesNotAnswerIsNamedBeforeTheStartEnds) {
+    Einzelinstanz instanz;
+    QLockFile halter(instanz.Socketpfad() + QStringLiteral(".lock"));
+    ASSERT_TRUE(halter.tryLock(0));
+    EXPECT_FALSE(instanz.Beanspruchen());
+    EXPECT_EQ(
+        Meldung::Gezeigt(),
+        QStringList{QStringLiteral("Lexidor läuft bereits (Prozess %1), antwortet aber nicht. "
+                                   "Beenden Sie es, bevor Sie Lexidor erneut starten.")
+                        .arg(QCoreApplication::applicationPid())});
 }
 
 } // namespace

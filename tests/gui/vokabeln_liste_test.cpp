@@ -95,6 +95,10 @@ TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
     Suchen(QStringLiteral("Hund"));
     EXPECT_EQ(Meldung::Gezeigt().last(),
               QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos"));
+    // A right-to-left override in the search text would turn the rest of the message around.
+    Suchen(QStringLiteral("H\u202Eund"));
+    EXPECT_EQ(Meldung::Gezeigt().last(),
+              QStringLiteral("Die Suche nach \"HU+202Eund\" verlief Ergebnislos"));
 }
 
 TEST_F(ListeTest, AHitStandsFiftyPixelsBelowTheTopOfTheVisibleRows) {
