@@ -46,11 +46,9 @@ QString Uhrzeit();
 void Pause(int ms);
 void PausenAbschalten(bool ab);
 
-// Card texts are code page 1252 bytes; widgets speak QString.
-QString AusCp1252(std::string_view bytes);
-// nullopt when the text holds a character the code page cannot hold; that character is
-// then put into *fremd.
-std::optional<std::string> NachCp1252(const QString& text, QString* fremd = nullptr);
+// Card texts are UTF-8 in NFC; widgets speak QString.
+QString AusUtf8(std::string_view text);
+std::string NachUtf8(const QString& text);
 
 // Paths are kept as UTF-8 bytes (the system's encoding) in core.
 std::string PfadBytes(const QString& pfad);

@@ -1,6 +1,8 @@
 // Windows-1252 <-> UTF-8 and the 8-bit lower-case table.
 #include "cp1252.h"
 
+#include "unicodetext.h"
+
 #include <algorithm>
 #include <array>
 
@@ -30,36 +32,6 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
         }
     }
     return std::nullopt;
-}
-
-// Decodes one UTF-8 sequence at `pos`; nullopt for a malformed one (pos then skips a byte).
-std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
-    const auto b0 = static_cast<unsigned char>(s[pos++]);
-    if (b0 < 0x80) {
-        return b0;
-    }
-    int folge = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        folge = 1, cp = b0 & 0x1F, minimum = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        folge = 2, cp = b0 & 0x0F, minimum = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        folge = 3, cp = b0 & 0x07, minimum = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 0; i < folge; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return cp;
 }
 
 constexpr std::array<unsigned char, 256> KleinTabelle() {
@@ -201,6 +173,35 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     }
     k.text.resize(static_cast<std::size_t>(p - k.text.data()));
     return k;
+}
+
+bool PasstCp1252(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto b0 = static_cast<unsigned char>(utf8[pos]);
+        if (b0 < 0x80) {
+            ++pos;
+            continue;
+        }
+        const auto cp = Utf8Lesen(utf8, pos);
+        if (!cp || !ByteFuer(*cp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+char* Cp1252Schreiben(std::string_view utf8, char* ziel) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            *ziel++ = utf8[pos++];
+            continue;
+        }
+        const auto cp = Utf8Lesen(utf8, pos);
+        *ziel++ = static_cast<char>(cp ? ByteFuer(*cp).value_or('?') : '?');
+    }
+    return ziel;
 }
 
 unsigned char Klein(unsigned char c) {
