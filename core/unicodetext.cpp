@@ -95,6 +95,11 @@ char32_t Gefaltet(char32_t cp) {
     if (cp < 0x80) {
         return cp >= 'A' && cp <= 'Z' ? cp + 0x20 : cp;
     }
+    // Simple folding keeps the Turkish capital "İ" apart from every lower case letter; a
+    // learner who types "istanbul" for "İstanbul" is right all the same.
+    if (cp == 0x130) {
+        return 'i';
+    }
     return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(cp), U_FOLD_CASE_DEFAULT));
 }
 

@@ -19,7 +19,7 @@ std::string Nfc(std::string_view utf8);
 bool IstNfc(std::string_view utf8);
 
 // Simple case folding: "Ä" and "ä", "Σ", "σ" and "ς", "Д" and "д" fold alike, while "ß"
-// stays one letter, as it always was within code page 1252.
+// stays one letter, as it always was within code page 1252. The Turkish "İ" folds to "i".
 char32_t Gefaltet(char32_t cp);
 // Every code point folded; malformed bytes stay as they are.
 std::string Gefaltet(std::string_view utf8);
