@@ -1,8 +1,8 @@
 // Platform glue: files, dates, locale and text conversion.
 #include "plattform.h"
 
-#include "unicodetext.h"
 #include "programmordner.h"
+#include "unicodetext.h"
 
 #include <QCoreApplication>
 #include <QCursor>

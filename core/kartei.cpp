@@ -49,7 +49,8 @@ TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view f
                                     std::string_view zusatz, bool nurCp1252) {
     char* p = Platz(deutsch.size() + fremd.size() + zusatz.size());
     utf8Karten_ += nurCp1252 ? 0 : 1;
-    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1), nurCp1252 ? 0u : 1u,
+    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1),
+                    nurCp1252 ? 0u : 1u,
                     static_cast<std::uint32_t>(p - bloecke_.back().get()),
                     static_cast<std::uint32_t>(deutsch.size()),
                     static_cast<std::uint32_t>(fremd.size()),
@@ -83,10 +84,10 @@ void TVokList::Add(const TVokabel& v) {
     Anhaengen(v.Deutsch, v.Fremd, v.Zusatz);
 }
 
-void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd,
-                         std::string_view zusatz, std::optional<bool> nurCp1252) {
-    const bool passt = nurCp1252.value_or(PasstCp1252(deutsch) && PasstCp1252(fremd) &&
-                                          PasstCp1252(zusatz));
+void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+                         std::optional<bool> nurCp1252) {
+    const bool passt =
+        nurCp1252.value_or(PasstCp1252(deutsch) && PasstCp1252(fremd) && PasstCp1252(zusatz));
     eintraege_.push_back(Ablegen(deutsch, fremd, zusatz, passt));
 }
 
@@ -96,9 +97,9 @@ TVokabel TVokList::Get(int i) const {
 
 void TVokList::Put(int i, const TVokabel& v) {
     const Eintrag alt = eintraege_[i];
-    eintraege_[i] = Ablegen(v.Deutsch, v.Fremd, v.Zusatz,
-                            PasstCp1252(v.Deutsch) && PasstCp1252(v.Fremd) &&
-                                PasstCp1252(v.Zusatz));
+    eintraege_[i] =
+        Ablegen(v.Deutsch, v.Fremd, v.Zusatz,
+                PasstCp1252(v.Deutsch) && PasstCp1252(v.Fremd) && PasstCp1252(v.Zusatz));
     Verwerfen(alt);
 }
 
@@ -210,7 +211,8 @@ void TKartei::Verschieben(int von, int index, int nach) {
 }
 
 bool TKartei::NurCp1252() const {
-    return std::all_of(Fach.begin() + 1, Fach.end(), [](const TVokList& f) { return f.NurCp1252(); });
+    return std::all_of(Fach.begin() + 1, Fach.end(),
+                       [](const TVokList& f) { return f.NurCp1252(); });
 }
 
 int TKartei::Gesamtzahl() const {

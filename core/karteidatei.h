@@ -28,9 +28,9 @@ inline constexpr std::string_view kKartenende = "<<<<<>>>>>";
 // Takes the file's bytes piece by piece; false stops the writing.
 using Senke = std::function<bool(std::string_view)>;
 
-// Hands the bytes of the file for the card box (UTF-8 when !kartei.NurCp1252()) to senke in pieces of about a megabyte (more
-// when one card is larger), dates in the given short-date pattern, so that the file never
-// needs to be held whole beside the box. False when senke stopped it.
+// Hands the bytes of the file for the card box (UTF-8 when !kartei.NurCp1252()) to senke in pieces
+// of about a megabyte (more when one card is larger), dates in the given short-date pattern, so
+// that the file never needs to be held whole beside the box. False when senke stopped it.
 bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const Senke& senke);
 // The same bytes in one piece.
 std::string KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster);
@@ -67,10 +67,10 @@ private:
     int termin_ = 2;
     int fach_ = 1;
     Kodierung kodierung_ = Kodierung::Offen;
-    std::string anfang_;               // the first bytes, until they tell the encoding
+    std::string anfang_;                   // the first bytes, until they tell the encoding
     std::string deutsch_, fremd_, zusatz_; // UTF-8 of the card being read
-    std::string rest_;                 // the start of a line that a later piece ends
-    bool crZuletzt_ = false;           // the last piece ended in a CR whose LF may come next
+    std::string rest_;                     // the start of a line that a later piece ends
+    bool crZuletzt_ = false;               // the last piece ended in a CR whose LF may come next
 };
 
 // Fills the empty card box from the bytes of the file named by its Dateipfad (nullopt when

@@ -78,7 +78,8 @@ void TSuchmuster::FormenSammeln() {
                 Aufnehmen(zweite_, form[1]);
             }
             ohneZweites |= form.size() == 1 && muster_.size() == 1;
-            for (const std::string& z : form.size() > 1 ? std::vector<std::string>() : zweiteFormen) {
+            for (const std::string& z :
+                 form.size() > 1 ? std::vector<std::string>() : zweiteFormen) {
                 Aufnehmen(zweite_, z[0]);
             }
         }

@@ -86,8 +86,8 @@ std::string Nfc(std::string_view utf8) {
     icu::StringByteSink<std::string> senke(&out, static_cast<std::int32_t>(utf8.size()));
     UErrorCode fehler = U_ZERO_ERROR;
     NfcNormalisierer().normalizeUTF8(
-        0, icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), senke,
-        nullptr, fehler);
+        0, icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), senke, nullptr,
+        fehler);
     return U_SUCCESS(fehler) ? out : std::string(utf8);
 }
 

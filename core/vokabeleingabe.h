@@ -13,9 +13,9 @@ inline constexpr int kKartenlimit = 3'200'000;
 
 enum class Eingabe {
     Ok,
-    Limit,        // the box holds kKartenlimit cards already
-    Leer,         // both fields hold nothing but blanks and control characters
-    Markerzeile,  // the German side begins like a compartment marker line
+    Limit,       // the box holds kKartenlimit cards already
+    Leer,        // both fields hold nothing but blanks and control characters
+    Markerzeile, // the German side begins like a compartment marker line
 };
 
 struct Eingabeergebnis {

@@ -1,6 +1,6 @@
 // Writing and reading card-box files: layout, line ends, lenient lines and every failure.
-#include "karteidatei.h"
 #include "cp1252.h"
+#include "karteidatei.h"
 #include "skriptzufall.h"
 #include "testdatei.h"
 #include "zeilen.h"

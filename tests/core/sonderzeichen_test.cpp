@@ -38,8 +38,8 @@ TEST(Ersetzung, ReplacesMappedKeysOnlyAndComparesBytewise) {
     // The file's line order.
     EXPECT_EQ(alle, "1234567890ß+#-<!\"§$%&/()=?*_>üöäÜÖÄ");
     Ersatztexte t = ErsatztexteLeer();
-    t[0] = "ç";      // "1"
-    t[29] = "ææ"; // "ü"
+    t[0] = "ç";         // "1"
+    t[29] = "ææ";       // "ü"
     t[21] = "(nichts)"; // "/": not exactly "(Nichts)", so a replacement
     t[13] = "";         // "-"
     EXPECT_EQ(Ersetzung(t, "1"), "ç");
@@ -56,8 +56,8 @@ TEST(ErsatztexteLaden, FixtureFilesInCodePageAndUtf8WithByteOrderMark) {
     for (const char* name : {"sonderzeichen.ini", "sonderzeichen_bom.ini"}) {
         Ersatztexte t;
         EXPECT_TRUE(ErsatztexteLaden(t, Testdatei(name))) << name;
-        EXPECT_EQ(t[0], "é") << name;      // "1": é
-        EXPECT_EQ(t[10], "œ") << name;     // "ß": œ
+        EXPECT_EQ(t[0], "é") << name;   // "1": é
+        EXPECT_EQ(t[10], "œ") << name;  // "ß": œ
         EXPECT_EQ(t[34], "¾¼") << name; // "Ä": ¾¼
         EXPECT_EQ(ErsatztexteSpeichern(t), Testdatei("sonderzeichen.ini")) << name;
     }

@@ -1,8 +1,8 @@
 // The search hit rule of the vocabulary list.
 #include "suche.h"
 
-#include "unicodetext.h"
 #include "kartei.h"
+#include "unicodetext.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -42,8 +42,8 @@ bool Naiv(std::string_view muster, std::string_view seite) {
 // line ends and near-misses at every place.
 TEST(TSuchmuster, TheScanOfACompartmentFindsWhatTheRuleFinds) {
     std::mt19937 gen(3);
-    const std::vector<std::string> zeichen = {"a", "A", "ä", "Ä", "b", "B", "¾", "¼", "q", "k",
-                                              "K", "K", "σ", "Σ", "ς", "д", "Д", "о"};
+    const std::vector<std::string> zeichen = {"a", "A", "ä", "Ä", "b", "B", "¾", "¼", "q",
+                                              "k", "K", "K", "σ", "Σ", "ς", "д", "Д", "о"};
     const auto text = [&] {
         std::string t;
         for (std::size_t n = gen() % 30; n > 0; --n) {

@@ -98,8 +98,8 @@ TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     const Importergebnis e = Importiert(kartei, t, true);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
     // A bare "¼" is a line break to a field, and comes back as the Windows one.
-    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"},
-                                                  {6, "€", "euro¾¼"}}));
+    EXPECT_EQ(Karten(kartei),
+              (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"}, {6, "€", "euro¾¼"}}));
 }
 
 TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
