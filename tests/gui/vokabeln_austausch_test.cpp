@@ -69,7 +69,7 @@ protected:
             for (int i = 0; i < fach.Count(); ++i) {
                 karten << QStringLiteral("%1 %2 | %3")
                               .arg(k)
-                              .arg(AusCp1252(fach.Deutsch(i)), AusCp1252(fach.Fremd(i)));
+                              .arg(AusUtf8(fach.Deutsch(i)), AusUtf8(fach.Fremd(i)));
             }
         }
         return karten;
@@ -162,10 +162,10 @@ TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
 TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
     Starten();
     Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"},
-                                             {2, "H\xE4user\xBE\xBCGeb\xE4ude", "houses"},
+                                             {2, "Häuser¾¼Gebäude", "houses"},
                                              {3, "sagen \"Hallo\"", "to say; hello, \"bye\""},
                                              {4, "Tab\tim Text", " Leerzeichen "},
-                                             {5, "Euro", "\x80"},
+                                             {5, "Euro", "€"},
                                              {6, "", "nur fremd"},
                                              {6, "nur deutsch", ""}}));
     const QStringList vorher = Karten();
