@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace lexidor {
 namespace {
@@ -130,13 +131,39 @@ void Utf8Anhaengen(std::string& out, char32_t cp) {
     }
 }
 
+// Opening a UTF-8 box checks every line: the sequences are checked where they stand, and runs
+// of ASCII eight bytes at a time, rather than decoding each character.
 bool IstUtf8(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        // Runs of ASCII are by far the most common and need no decoding.
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-        } else if (!Utf8Lesen(text, pos)) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const ende = p + text.size();
+    const auto folge = [](unsigned char b) { return (b & 0xC0) == 0x80; };
+    while (p < ende) {
+        std::uint64_t acht = 0;
+        if (ende - p >= 8 && (std::memcpy(&acht, p, 8), (acht & 0x8080808080808080u) == 0)) {
+            p += 8;
+            continue;
+        }
+        const unsigned b0 = *p;
+        const std::ptrdiff_t rest = ende - p;
+        if (b0 < 0x80) {
+            p += 1;
+        } else if (b0 >= 0xC2 && b0 <= 0xDF && rest >= 2 && folge(p[1])) {
+            p += 2;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF && rest >= 3 && folge(p[1]) && folge(p[2])) {
+            const unsigned cp = ((b0 & 0x0F) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+            if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) {
+                return false;
+            }
+            p += 3;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4 && rest >= 4 && folge(p[1]) && folge(p[2]) &&
+                   folge(p[3])) {
+            const unsigned cp =
+                ((b0 & 0x07) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6);
+            if (cp < 0x10000 || cp > 0x10FFFF) {
+                return false;
+            }
+            p += 4;
+        } else {
             return false;
         }
     }

@@ -122,6 +122,7 @@ std::string Gefaltet(std::string_view utf8) {
 std::vector<char32_t> Schreibweisen(char32_t cp) {
     icu::UnicodeSet menge(static_cast<UChar32>(cp), static_cast<UChar32>(cp));
     menge.closeOver(USET_CASE_INSENSITIVE);
+    menge.add(0x130); // folds to "i" here alone (see Gefaltet), so the closure may lack it
     const char32_t ziel = Gefaltet(cp);
     std::vector<char32_t> formen;
     for (std::int32_t r = 0; r < menge.getRangeCount(); ++r) {

@@ -42,8 +42,8 @@ bool Naiv(std::string_view muster, std::string_view seite) {
 // line ends and near-misses at every place.
 TEST(TSuchmuster, TheScanOfACompartmentFindsWhatTheRuleFinds) {
     std::mt19937 gen(3);
-    const std::vector<std::string> zeichen = {"a", "A", "ä", "Ä", "b", "B", "¾", "¼", "q",
-                                              "k", "K", "K", "σ", "Σ", "ς", "д", "Д", "о"};
+    const std::vector<std::string> zeichen = {"a", "A", "ä", "Ä", "b", "B", "¾", "¼", "q", "k",
+                                              "K", "K", "σ", "Σ", "ς", "д", "Д", "о", "i", "İ"};
     const auto text = [&] {
         std::string t;
         for (std::size_t n = gen() % 30; n > 0; --n) {
@@ -51,8 +51,8 @@ TEST(TSuchmuster, TheScanOfACompartmentFindsWhatTheRuleFinds) {
         }
         return t;
     };
-    for (const std::string_view suchtext :
-         {"a", "Ä", "ab", "ÄB", "aab", "Bäq", "2", "k", "Ka", "σς", "Σa", "дД", "о", "aK"}) {
+    for (const std::string_view suchtext : {"a", "Ä", "ab", "ÄB", "aab", "Bäq", "2", "k", "Ka",
+                                            "σς", "Σa", "дД", "о", "aK", "İa", "ai"}) {
         const TSuchmuster muster(suchtext);
         TVokList fach;
         std::vector<int> treffer;
