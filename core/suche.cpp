@@ -12,7 +12,7 @@ namespace lexidor {
 namespace {
 // How many cards ahead the scan asks for a card's text (see TVokList::Vorausladen).
 constexpr int kVoraus = 16;
-// The length up to which a side is scanned as a whole: most sides are shorter.
+// The bytes of a side scanned at once.
 constexpr std::size_t kFenster = 32;
 static_assert(kFenster + 1 <= TVokList::kNachlauf);
 namespace stdx = std::experimental;
@@ -103,37 +103,43 @@ bool TSuchmuster::PasstAb(std::string_view seite, std::size_t i) const {
     return true;
 }
 
-// The places where a hit can start are found for a whole short side at once, in vector
-// registers and without a branch that depends on its length: such branches, mispredicted
-// for nearly every one of millions of sides, would take most of the time. The card box lets
-// a window be read past a side's end (TVokList::kNachlauf); the bytes there do not count.
+// The places where a hit can start are found for a window of a side at once, in vector
+// registers and without a branch that depends on each byte: such branches, mispredicted for
+// nearly every one of millions of sides, would take most of the time. The card box lets a
+// window be read past a side's end (TVokList::kNachlauf); the bytes there do not count.
 bool TSuchmuster::SeiteImFach(std::string_view seite) const {
     if (seite.size() < mindestens_) {
         return false;
     }
-    if (seite.size() > kFenster) {
-        return Seite(seite);
-    }
     const auto* daten = reinterpret_cast<const unsigned char*>(seite.data());
-    const Fenster bytes(daten, stdx::element_aligned);
-    const Fenster danach(daten + 1, stdx::element_aligned);
-    const auto laenge = static_cast<unsigned char>(seite.size());
-    const auto letzte = static_cast<unsigned char>(seite.size() - mindestens_);
-    auto anfaenge = Eines(bytes, erste_) & (kStellen <= letzte);
-    if (!zweite_.empty()) {
-        anfaenge &= Eines(danach, zweite_);
-    }
-    const auto enden = (bytes == static_cast<unsigned char>(kKodiertCR[0])) &
-                       (danach == static_cast<unsigned char>(kKodiertCR[1])) & (kStellen < laenge);
-    if (stdx::any_of(enden)) {
-        anfaenge &= kStellen < static_cast<unsigned char>(stdx::find_first_set(enden));
-    }
-    while (stdx::any_of(anfaenge)) {
-        const int stelle = stdx::find_first_set(anfaenge);
-        if (PasstAb(seite, static_cast<std::size_t>(stelle))) {
-            return true;
+    const std::size_t letzte = seite.size() - mindestens_; // the last place a hit can start
+    for (std::size_t ab = 0; ab <= letzte; ab += kFenster) {
+        const Fenster bytes(daten + ab, stdx::element_aligned);
+        const Fenster danach(daten + ab + 1, stdx::element_aligned);
+        auto anfaenge =
+            Eines(bytes, erste_) &
+            (kStellen <= static_cast<unsigned char>(std::min(letzte - ab, kFenster - 1)));
+        if (!zweite_.empty()) {
+            anfaenge &= Eines(danach, zweite_);
         }
-        anfaenge[stelle] = false;
+        const auto enden =
+            (bytes == static_cast<unsigned char>(kKodiertCR[0])) &
+            (danach == static_cast<unsigned char>(kKodiertCR[1])) &
+            (kStellen < static_cast<unsigned char>(std::min(seite.size() - ab, kFenster)));
+        const bool zeilenende = stdx::any_of(enden);
+        if (zeilenende) {
+            anfaenge &= kStellen < static_cast<unsigned char>(stdx::find_first_set(enden));
+        }
+        while (stdx::any_of(anfaenge)) {
+            const int stelle = stdx::find_first_set(anfaenge);
+            if (PasstAb(seite, ab + static_cast<std::size_t>(stelle))) {
+                return true;
+            }
+            anfaenge[stelle] = false;
+        }
+        if (zeilenende) {
+            return false;
+        }
     }
     return false;
 }
