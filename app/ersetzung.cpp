@@ -9,15 +9,11 @@
 namespace lexidor {
 
 bool Substitute(QPlainTextEdit* feld, const QString& zeichen, const Ersatztexte& texte) {
-    const auto byte = NachCp1252(zeichen);
-    if (!byte) {
-        return false;
-    }
-    const auto ersatz = Ersetzung(texte, *byte);
+    const auto ersatz = Ersetzung(texte, NachUtf8(zeichen));
     if (!ersatz) {
         return false;
     }
-    feld->textCursor().insertText(AusCp1252(*ersatz));
+    feld->textCursor().insertText(AusUtf8(*ersatz));
     // The inserted text must not end up out of sight in a long entry.
     feld->ensureCursorVisible();
     return true;

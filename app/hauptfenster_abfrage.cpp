@@ -2,7 +2,6 @@
 // statistics panel.
 #include "hauptfenster.h"
 
-#include "cp1252.h"
 #include "farben.h"
 #include "meldung.h"
 #include "plattform.h"
@@ -53,7 +52,7 @@ void TForm1::Eingabefeld(bool bearbeitbar) {
 }
 
 void TForm1::FeldZeigen(QPlainTextEdit* feld, const std::string& text) {
-    feld->setPlainText(QString::fromStdString(UmbruecheImFeld(Cp1252NachUtf8(text))));
+    feld->setPlainText(QString::fromStdString(UmbruecheImFeld(text)));
 }
 
 void TForm1::NaechsteVokabel() {
@@ -113,9 +112,7 @@ void TForm1::LoesungZeigen() {
 }
 
 void TForm1::Button2Click() {
-    const auto eingabe = NachCp1252(Memo2->toPlainText());
-    const TPruefung pruefung = Abfrage.AutomatischPruefen(
-        Kartei, eingabe ? std::optional<std::string_view>(*eingabe) : std::nullopt);
+    const TPruefung pruefung = Abfrage.AutomatischPruefen(Kartei, NachUtf8(Memo2->toPlainText()));
     switch (pruefung) {
     case TPruefung::Nichts:
         return;

@@ -1,10 +1,10 @@
 // Platform glue: files, dates, locale and text conversion.
 #include "plattform.h"
 
-#include "cp1252.h"
 #include "programmordner.h"
 #include "schreibziel.h"
 #include "ueberschreiben.h"
+#include "unicodetext.h"
 #include "zeichenanzeige.h"
 
 #include <QCoreApplication>
@@ -143,19 +143,12 @@ void PausenAbschalten(bool ab) {
     OhnePausen() = ab;
 }
 
-QString AusCp1252(std::string_view bytes) {
-    return QString::fromStdString(Cp1252NachUtf8(bytes));
+QString AusUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::optional<std::string> NachCp1252(const QString& text, QString* fremd) {
-    auto k = Utf8NachCp1252(text.toStdString());
-    if (!k.ok()) {
-        if (fremd) {
-            *fremd = QString::fromStdString(*k.fremdzeichen);
-        }
-        return std::nullopt;
-    }
-    return std::move(k.text);
+std::string NachUtf8(const QString& text) {
+    return Nfc(text.toStdString());
 }
 
 QString Sichtbar(const QString& text) {

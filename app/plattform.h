@@ -49,11 +49,9 @@ QString Uhrzeit();
 void Pause(int ms);
 void PausenAbschalten(bool ab);
 
-// Card texts are code page 1252 bytes; widgets speak QString.
-QString AusCp1252(std::string_view bytes);
-// nullopt when the text holds a character the code page cannot hold; that character is
-// then put into *fremd.
-std::optional<std::string> NachCp1252(const QString& text, QString* fremd = nullptr);
+// Card texts are UTF-8 in NFC; widgets speak QString.
+QString AusUtf8(std::string_view text);
+std::string NachUtf8(const QString& text);
 
 // User text quoted in a message: what would show as nothing or turn the message around, by
 // its code (Anzeigetext).

@@ -39,12 +39,12 @@ using namespace lexidor;
 namespace {
 
 // In a child process, so that building the box does not count towards the peak memory.
-bool DateiErzeugen(const std::string& pfad) {
+bool DateiErzeugen(const std::string& pfad, bench::Schrift schrift) {
     const pid_t kind = fork();
     if (kind == 0) {
         std::ofstream datei(pfad, std::ios::binary);
         const bool ok = KarteiSchreiben(
-            bench::KarteiErzeugen(), bench::kMuster, [&datei](std::string_view stueck) {
+            bench::KarteiErzeugen(schrift), bench::kMuster, [&datei](std::string_view stueck) {
                 datei.write(stueck.data(), static_cast<std::streamsize>(stueck.size()));
                 return static_cast<bool>(datei);
             });
@@ -100,11 +100,15 @@ void ImportBestaetigen() {
 
 } // namespace
 
+// Arguments: the JSON file to write, and "kyrillisch" for the Russian and Greek box.
 int main(int argc, char* argv[]) {
     const QString ausgabe = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bench::Schrift schrift = argc > 2 && std::string_view(argv[2]) == "kyrillisch"
+                                       ? bench::Schrift::KyrillischGriechisch
+                                       : bench::Schrift::Westlich;
     QTemporaryDir verzeichnis;
     const QString kartei = verzeichnis.filePath(QStringLiteral("gross.vkd"));
-    if (!verzeichnis.isValid() || !DateiErzeugen(kartei.toStdString())) {
+    if (!verzeichnis.isValid() || !DateiErzeugen(kartei.toStdString(), schrift)) {
         std::fprintf(stderr, "the card box could not be made\n");
         return 1;
     }
@@ -148,12 +152,13 @@ int main(int argc, char* argv[]) {
     });
     werte[QStringLiteral("liste_ans_ende_ms")] =
         Millisekunden([&] { Taste(tabelle, Qt::Key_End, Qt::ControlModifier); });
-    liste->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Äq#z"));
+    const QString fehlsuche = AusUtf8(bench::Fehlsuche(schrift));
+    liste->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(fehlsuche);
     werte[QStringLiteral("suchen_ohne_treffer_ms")] =
         Bestes([] { Meldung::Gezeigt().clear(); }, [&] { liste->Button3Click(); });
     const bool nichtsGefunden =
         Meldung::Gezeigt() ==
-        QStringList{QStringLiteral("Die Suche nach \"Äq#z\" verlief Ergebnislos")};
+        QStringList{QStringLiteral("Die Suche nach \"%1\" verlief Ergebnislos").arg(fehlsuche)};
     werte[QStringLiteral("zeile_loeschen_ms")] =
         Bestes([&] { tabelle->selectRow(10); }, [&] { liste->Button2Click(); });
     liste->hide();

@@ -2,6 +2,7 @@
 #include "abfrage.h"
 
 #include "cp1252.h"
+#include "unicodetext.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,14 +10,16 @@
 namespace lexidor {
 namespace {
 
+// Folded after NFC, so that a "ü" typed matches a "u" with a combining diaeresis.
 std::string Vergleichsform(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text) {
         if (c != '\n' && c != '\r') {
-            s += static_cast<char>(Klein(static_cast<unsigned char>(c)));
+            s += c;
         }
     }
+    s = Gefaltet(IstUtf8(s) ? Nfc(s) : s);
     const auto leer = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     const auto anfang = std::find_if_not(s.begin(), s.end(), leer);
     const auto ende = std::find_if_not(s.rbegin(), s.rend(), leer).base();
@@ -116,7 +119,7 @@ TAufdeckung TAbfrage::Aufdecken(TKartei& kartei) {
     return TAufdeckung::Aufgedeckt;
 }
 
-TPruefung TAbfrage::AutomatischPruefen(TKartei& kartei, std::optional<std::string_view> eingabe) {
+TPruefung TAbfrage::AutomatischPruefen(TKartei& kartei, std::string_view eingabe) {
     if (Zustand == TZustand::Abgelehnt) {
         return TPruefung::Weiter;
     }
@@ -131,7 +134,7 @@ TPruefung TAbfrage::AutomatischPruefen(TKartei& kartei, std::optional<std::strin
     case TAufdeckung::Aufgedeckt:
         break;
     }
-    if (eingabe && AntwortRichtig(*eingabe, UmbruecheDekodieren(Loesung()))) {
+    if (AntwortRichtig(eingabe, UmbruecheDekodieren(Loesung()))) {
         return TPruefung::Richtig;
     }
     Zustand = TZustand::Abgelehnt;

@@ -54,9 +54,8 @@ public:
     int Balkenstufe() const;     // the level bar's level for the card shown
 
     TAufdeckung Aufdecken(TKartei& kartei);
-    // eingabe is the typed answer in code page 1252; nullopt when it holds a character
-    // that the code page cannot hold, which then never matches.
-    TPruefung AutomatischPruefen(TKartei& kartei, std::optional<std::string_view> eingabe);
+    // eingabe is the typed answer (UTF-8).
+    TPruefung AutomatischPruefen(TKartei& kartei, std::string_view eingabe);
     // Whether R (richtig) or F (falsch) grades in the present state.
     bool KannBewerten(bool richtig) const;
     // Counts the answer and moves the card. The level the bar runs to, or nullopt when the
@@ -72,7 +71,8 @@ public:
     std::optional<int> Prozent() const;
 };
 
-// Letter case, the ends' blanks and line breaks do not count; everything else does.
+// Letter case (in every script), the ends' blanks and line breaks do not count, nor does the
+// form of a character in NFC; everything else does.
 bool AntwortRichtig(std::string_view antwort, std::string_view loesung);
 
 std::string FachText(int k, int anzahl);

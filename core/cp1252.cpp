@@ -1,8 +1,11 @@
 // Windows-1252 <-> UTF-8 and the 8-bit lower-case table.
 #include "cp1252.h"
 
+#include "unicodetext.h"
+
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace lexidor {
 namespace {
@@ -30,36 +33,6 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
         }
     }
     return std::nullopt;
-}
-
-// Decodes one UTF-8 sequence at `pos`; nullopt for a malformed one (pos then skips a byte).
-std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
-    const auto b0 = static_cast<unsigned char>(s[pos++]);
-    if (b0 < 0x80) {
-        return b0;
-    }
-    int folge = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        folge = 1, cp = b0 & 0x1F, minimum = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        folge = 2, cp = b0 & 0x0F, minimum = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        folge = 3, cp = b0 & 0x07, minimum = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 0; i < folge; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return cp;
 }
 
 constexpr std::array<unsigned char, 256> KleinTabelle() {
@@ -158,13 +131,39 @@ void Utf8Anhaengen(std::string& out, char32_t cp) {
     }
 }
 
+// Opening a UTF-8 box checks every line: the sequences are checked where they stand, and runs
+// of ASCII eight bytes at a time, rather than decoding each character.
 bool IstUtf8(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        // Runs of ASCII are by far the most common and need no decoding.
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-        } else if (!Utf8Lesen(text, pos)) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const ende = p + text.size();
+    const auto folge = [](unsigned char b) { return (b & 0xC0) == 0x80; };
+    while (p < ende) {
+        std::uint64_t acht = 0;
+        if (ende - p >= 8 && (std::memcpy(&acht, p, 8), (acht & 0x8080808080808080u) == 0)) {
+            p += 8;
+            continue;
+        }
+        const unsigned b0 = *p;
+        const std::ptrdiff_t rest = ende - p;
+        if (b0 < 0x80) {
+            p += 1;
+        } else if (b0 >= 0xC2 && b0 <= 0xDF && rest >= 2 && folge(p[1])) {
+            p += 2;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF && rest >= 3 && folge(p[1]) && folge(p[2])) {
+            const unsigned cp = ((b0 & 0x0F) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+            if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) {
+                return false;
+            }
+            p += 3;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4 && rest >= 4 && folge(p[1]) && folge(p[2]) &&
+                   folge(p[3])) {
+            const unsigned cp =
+                ((b0 & 0x07) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6);
+            if (cp < 0x10000 || cp > 0x10FFFF) {
+                return false;
+            }
+            p += 4;
+        } else {
             return false;
         }
     }
@@ -201,6 +200,35 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     }
     k.text.resize(static_cast<std::size_t>(p - k.text.data()));
     return k;
+}
+
+bool PasstCp1252(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto b0 = static_cast<unsigned char>(utf8[pos]);
+        if (b0 < 0x80) {
+            ++pos;
+            continue;
+        }
+        const auto cp = Utf8Lesen(utf8, pos);
+        if (!cp || !ByteFuer(*cp)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+char* Cp1252Schreiben(std::string_view utf8, char* ziel) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            *ziel++ = utf8[pos++];
+            continue;
+        }
+        const auto cp = Utf8Lesen(utf8, pos);
+        *ziel++ = static_cast<char>(cp ? ByteFuer(*cp).value_or('?') : '?');
+    }
+    return ziel;
 }
 
 unsigned char Klein(unsigned char c) {

@@ -1,5 +1,6 @@
-// Windows code page 1252: the encoding of card-box files and of the program's own files.
-// Conversion to and from UTF-8 (what the shell hands to its widgets) and the 8-bit lower case.
+// Windows code page 1252: the encoding of card-box files that need no other character, and of
+// the program's own files. Conversion to and from UTF-8 (the text in memory) and the 8-bit
+// lower case of the profile files' names.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,13 @@ struct Cp1252Kodierung {
 
 // Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
+
+// Whether every character of the UTF-8 text has a byte in code page 1252.
+bool PasstCp1252(std::string_view utf8);
+
+// Writes UTF-8 text that fits code page 1252 (PasstCp1252) as its bytes, never more than
+// utf8.size() of them; returns the end of what it wrote.
+char* Cp1252Schreiben(std::string_view utf8, char* ziel);
 
 // True when the bytes are well-formed UTF-8 throughout.
 bool IstUtf8(std::string_view text);

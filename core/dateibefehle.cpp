@@ -326,6 +326,11 @@ bool TDateibefehle::KarteiAusgeben(const Senke& senke) const {
 
 void TDateibefehle::Gespeichert() {
     kartei_.Gesichert = true;
+    const bool ersteUtf8 = !kartei_.NurCp1252() && !kartei_.Utf8Datei;
+    kartei_.Utf8Datei = !kartei_.NurCp1252();
+    if (ersteUtf8) {
+        Einplanen({Meldung(kUtf8Hinweis)});
+    }
     if (sicherung_ == Sicherung::MitDatei) {
         return;
     }

@@ -23,6 +23,11 @@ inline constexpr std::string_view kProgrammtitel = "Karvello Lexidor 1.1";
 inline constexpr std::string_view kLadefehler = "Datei ist fehlerhaft oder nicht vorhanden!";
 inline constexpr std::string_view kSpeicherfehler = "Fehler beim speichern der Datei";
 inline constexpr std::string_view kSpeicherUnterFehler = "Fehler beim Speichern der Datei";
+// Once, when a box is first written as UTF-8.
+inline constexpr std::string_view kUtf8Hinweis =
+    "Diese Vokabelkartei enthält jetzt Zeichen, die es im westeuropäischen Zeichensatz "
+    "(Windows-1252) nicht gibt. Sie wurde deshalb als UTF-8 gespeichert und lässt sich mit "
+    "älteren Versionen von Lexidor nicht mehr öffnen.";
 
 // The main window's title while the box with this display name is open.
 std::string Fenstertitel(std::string_view anzeigename);

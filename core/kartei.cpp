@@ -1,6 +1,8 @@
 // Card box model: the compartment lists and the card box operations.
 #include "kartei.h"
 
+#include "cp1252.h"
+
 #include <algorithm>
 #include <bit>
 #include <numeric>
@@ -44,9 +46,11 @@ char* TVokList::Platz(std::size_t laenge) {
 }
 
 TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view fremd,
-                                    std::string_view zusatz) {
+                                    std::string_view zusatz, bool nurCp1252) {
     char* p = Platz(deutsch.size() + fremd.size() + zusatz.size());
+    utf8Karten_ += nurCp1252 ? 0 : 1;
     const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1),
+                    nurCp1252 ? 0u : 1u,
                     static_cast<std::uint32_t>(p - bloecke_.back().get()),
                     static_cast<std::uint32_t>(deutsch.size()),
                     static_cast<std::uint32_t>(fremd.size()),
@@ -59,6 +63,7 @@ TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view f
 
 void TVokList::Verwerfen(const Eintrag& e) {
     muell_ += std::size_t{e.d} + e.f + e.z;
+    utf8Karten_ -= e.utf8;
     // Compact once most of the text is garbage, so repeated edits and moves stay cheap.
     if (muell_ > 4096 && muell_ * 2 > text_) {
         Verdichten();
@@ -68,10 +73,10 @@ void TVokList::Verwerfen(const Eintrag& e) {
 void TVokList::Verdichten() {
     const auto alt = std::move(bloecke_);
     bloecke_.clear();
-    belegt_ = frei_ = reserviert_ = text_ = muell_ = 0;
+    belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
     for (Eintrag& e : eintraege_) {
         const char* quelle = alt[e.block].get() + e.start;
-        e = Ablegen({quelle, e.d}, {quelle + e.d, e.f}, {quelle + e.d + e.f, e.z});
+        e = Ablegen({quelle, e.d}, {quelle + e.d, e.f}, {quelle + e.d + e.f, e.z}, !e.utf8);
     }
 }
 
@@ -79,9 +84,11 @@ void TVokList::Add(const TVokabel& v) {
     Anhaengen(v.Deutsch, v.Fremd, v.Zusatz);
 }
 
-void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd,
-                         std::string_view zusatz) {
-    eintraege_.push_back(Ablegen(deutsch, fremd, zusatz));
+void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+                         std::optional<bool> nurCp1252) {
+    const bool passt =
+        nurCp1252.value_or(PasstCp1252(deutsch) && PasstCp1252(fremd) && PasstCp1252(zusatz));
+    eintraege_.push_back(Ablegen(deutsch, fremd, zusatz, passt));
 }
 
 TVokabel TVokList::Get(int i) const {
@@ -90,7 +97,9 @@ TVokabel TVokList::Get(int i) const {
 
 void TVokList::Put(int i, const TVokabel& v) {
     const Eintrag alt = eintraege_[i];
-    eintraege_[i] = Ablegen(v.Deutsch, v.Fremd, v.Zusatz);
+    eintraege_[i] =
+        Ablegen(v.Deutsch, v.Fremd, v.Zusatz,
+                PasstCp1252(v.Deutsch) && PasstCp1252(v.Fremd) && PasstCp1252(v.Zusatz));
     Verwerfen(alt);
 }
 
@@ -103,7 +112,7 @@ void TVokList::Delete(int i) {
 void TVokList::Clear() {
     eintraege_ = {};
     bloecke_.clear();
-    belegt_ = frei_ = reserviert_ = text_ = muell_ = 0;
+    belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
 }
 
 void TVokList::Exchange(int i, int j) {
@@ -171,6 +180,7 @@ void TKartei::Schliessen() {
         f.Clear();
     }
     Geoeffnet = false;
+    Utf8Datei = false;
 }
 
 void TKartei::NeuAnlegen(Datum heute, const Intervalle& intervalle) {
@@ -195,8 +205,14 @@ void TKartei::TerminFortschreiben(int k, Datum heute, int intervall) {
 
 void TKartei::Verschieben(int von, int index, int nach) {
     const TVokList& quelle = Fach[von];
-    Fach[nach].Anhaengen(quelle.Deutsch(index), quelle.Fremd(index), quelle.Zusatz(index));
+    Fach[nach].Anhaengen(quelle.Deutsch(index), quelle.Fremd(index), quelle.Zusatz(index),
+                         quelle.NurCp1252(index));
     Fach[von].Delete(index);
+}
+
+bool TKartei::NurCp1252() const {
+    return std::all_of(Fach.begin() + 1, Fach.end(),
+                       [](const TVokList& f) { return f.NurCp1252(); });
 }
 
 int TKartei::Gesamtzahl() const {
@@ -208,16 +224,30 @@ int TKartei::Gesamtzahl() const {
 }
 
 std::string UmbruecheKodieren(std::string_view text) {
-    std::string out(text);
-    std::replace(out.begin(), out.end(), '\n', kKodiertLF);
-    std::replace(out.begin(), out.end(), '\r', kKodiertCR);
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            out += c == '\n' ? kKodiertLF : kKodiertCR;
+        } else {
+            out += c;
+        }
+    }
     return out;
 }
 
 std::string UmbruecheDekodieren(std::string_view text) {
-    std::string out(text);
-    std::replace(out.begin(), out.end(), kKodiertLF, '\n');
-    std::replace(out.begin(), out.end(), kKodiertCR, '\r');
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(kKodiertLF) || rest.starts_with(kKodiertCR)) {
+            out += rest.starts_with(kKodiertLF) ? '\n' : '\r';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
     return out;
 }
 

@@ -8,13 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace lexidor {
 
-// All texts are code page 1252 bytes.
+// All texts are UTF-8 in NFC, each line break encoded as "¼" or "¾" as in the file.
 struct TVokabel {
     std::string Deutsch;
     std::string Fremd;
@@ -66,15 +67,22 @@ public:
 
     // Room for so many more cards, and text of so many bytes in one block.
     void Reservieren(std::size_t karten, std::size_t textBytes);
-    void Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
+    // nurCp1252 tells whether the texts fit code page 1252, when the caller knows it.
+    void Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+                   std::optional<bool> nurCp1252 = std::nullopt);
     std::size_t Speicherbedarf() const;
+    // Whether every card fits code page 1252, so the file can be written in it.
+    bool NurCp1252() const { return utf8Karten_ == 0; }
+    bool NurCp1252(int i) const { return !eintraege_[i].utf8; }
 
 private:
     struct Eintrag {
-        std::uint32_t block, start, d, f, z;
+        std::uint32_t block : 31, utf8 : 1; // utf8: a text that code page 1252 cannot hold
+        std::uint32_t start, d, f, z;
     };
     const char* Anfang(const Eintrag& e) const { return bloecke_[e.block].get() + e.start; }
-    Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
+    Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+                    bool nurCp1252);
     char* Platz(std::size_t laenge);
     void NeuerBlock(std::size_t groesse);
     void Verwerfen(const Eintrag& e);
@@ -86,6 +94,7 @@ private:
     std::size_t reserviert_ = 0; // bytes of all blocks
     std::size_t text_ = 0;       // bytes of text put into the blocks
     std::size_t muell_ = 0;      // bytes of that text that no entry points to any more
+    std::size_t utf8Karten_ = 0; // entries whose text code page 1252 cannot hold
     std::vector<Eintrag> eintraege_;
 };
 
@@ -104,6 +113,10 @@ public:
     std::string Anzeigename;
     bool Geoeffnet = false;
     bool Gesichert = true;
+    bool Utf8Datei = false; // the file was last read or written as UTF-8
+
+    // Whether every card fits code page 1252, so the file is written in it.
+    bool NurCp1252() const;
 
     void Schliessen();
     void NeuAnlegen(Datum heute, const Intervalle& intervalle);
@@ -120,8 +133,8 @@ struct TPosInfo {
     bool operator==(const TPosInfo&) const = default;
 };
 
-inline constexpr char kKodiertLF = '\xBC'; // "¼"
-inline constexpr char kKodiertCR = '\xBE'; // "¾"
+inline constexpr std::string_view kKodiertLF = "\xC2\xBC"; // "¼"
+inline constexpr std::string_view kKodiertCR = "\xC2\xBE"; // "¾"
 
 std::string UmbruecheKodieren(std::string_view text);
 std::string UmbruecheDekodieren(std::string_view text);

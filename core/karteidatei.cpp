@@ -1,6 +1,8 @@
 // Reader and writer of card-box files.
 #include "karteidatei.h"
 
+#include "cp1252.h"
+#include "unicodetext.h"
 #include "zeilen.h"
 
 #include <algorithm>
@@ -16,10 +18,11 @@ constexpr int kVoraus = 16;
 constexpr std::size_t kDatumHoechstens = 4096;
 constexpr std::string_view kKartenschluss = "true\r\n<<<<<>>>>>\r\n";
 
-// Collects lines, each ended by CR LF, and hands them on in pieces of up to kStueck bytes.
+// Collects lines, each ended by CR LF, and hands them on in pieces of up to kStueck bytes;
+// with cp1252 the lines, UTF-8 that fits code page 1252, are written in it.
 class Stueckpuffer {
 public:
-    explicit Stueckpuffer(const Senke& senke) : senke_(senke) {}
+    Stueckpuffer(const Senke& senke, bool cp1252) : senke_(senke), cp1252_(cp1252) {}
 
     // False once senke has stopped the writing.
     bool Zeilen(std::initializer_list<std::string_view> zeilen) {
@@ -35,11 +38,11 @@ public:
         }
         char* p = daten_.data() + belegt_;
         for (const std::string_view z : zeilen) {
-            p = std::copy(z.begin(), z.end(), p);
+            p = cp1252_ ? Cp1252Schreiben(z, p) : std::copy(z.begin(), z.end(), p);
             *p++ = '\r';
             *p++ = '\n';
         }
-        belegt_ += laenge;
+        belegt_ = static_cast<std::size_t>(p - daten_.data());
         return true;
     }
 
@@ -49,8 +52,15 @@ public:
         return weiter;
     }
 
+    // The byte-order mark before the first line.
+    void Bom() {
+        daten_.assign(kBom.begin(), kBom.end());
+        belegt_ = kBom.size();
+    }
+
 private:
     const Senke& senke_;
+    const bool cp1252_;
     std::vector<char> daten_;
     std::size_t belegt_ = 0;
 };
@@ -58,7 +68,11 @@ private:
 } // namespace
 
 bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const Senke& senke) {
-    Stueckpuffer out(senke);
+    const bool cp1252 = kartei.NurCp1252();
+    Stueckpuffer out(senke, cp1252);
+    if (!cp1252) {
+        out.Bom();
+    }
     for (int k = 2; k <= 5; ++k) {
         out.Zeilen({KurzdatumFormatieren(kartei.Termin[k], datumsmuster)});
     }
@@ -93,7 +107,28 @@ KarteiLeser::KarteiLeser(TKartei& kartei, std::string_view datumsmuster, Datum h
     kartei_.Anzeigename = Dateiname(kartei_.Dateipfad);
 }
 
+// The first bytes tell the encoding: the UTF-8 mark, or else code page 1252.
+bool KarteiLeser::KodierungErkennen(std::string_view stueck) {
+    const std::size_t fehlt = kBom.size() - anfang_.size();
+    anfang_.append(stueck.substr(0, fehlt));
+    stueck.remove_prefix(std::min(fehlt, stueck.size()));
+    if (anfang_.size() < kBom.size() && kBom.starts_with(anfang_) && stueck.empty()) {
+        return true; // the piece ended within what may be the mark
+    }
+    if (anfang_ == kBom) {
+        kodierung_ = Kodierung::Utf8;
+        kartei_.Utf8Datei = true;
+        return Weiter(stueck);
+    }
+    kodierung_ = Kodierung::Cp1252;
+    const std::string anfang = std::move(anfang_);
+    return Weiter(anfang) && Weiter(stueck);
+}
+
 bool KarteiLeser::Weiter(std::string_view stueck) {
+    if (kodierung_ == Kodierung::Offen) {
+        return KodierungErkennen(stueck);
+    }
     std::size_t pos = 0;
     if (crZuletzt_ && !stueck.empty()) {
         crZuletzt_ = false;
@@ -104,7 +139,6 @@ bool KarteiLeser::Weiter(std::string_view stueck) {
     if (!Laeuft()) {
         return false;
     }
-    Halten();
     if (mitRest) {
         rest_.append(stueck.substr(pos));
     } else {
@@ -153,6 +187,10 @@ std::size_t KarteiLeser::Zeilen(std::string_view stueck, std::size_t pos, bool& 
 }
 
 bool KarteiLeser::Ende(Zufall& zufall) {
+    if (kodierung_ == Kodierung::Offen) { // a file shorter than the mark
+        kodierung_ = Kodierung::Cp1252;
+        Weiter(std::string(anfang_));
+    }
     if (!rest_.empty() && Laeuft()) { // a last line without a line end still counts
         Zeile(rest_);
     }
@@ -168,6 +206,10 @@ bool KarteiLeser::Ende(Zufall& zufall) {
 // Lines are taken strictly in order, so walking them once is the same as counting positions
 // 5n + b: a card is five lines, a compartment ends at a "----" line.
 void KarteiLeser::Zeile(std::string_view zeile) {
+    if (kodierung_ == Kodierung::Utf8 && !IstUtf8(zeile)) {
+        schritt_ = Schritt::Fehler;
+        return;
+    }
     switch (schritt_) {
     case Schritt::Termin:
         TerminLesen(zeile);
@@ -180,16 +222,18 @@ void KarteiLeser::Zeile(std::string_view zeile) {
             schritt_ = ++fach_ > 6 ? Schritt::Fertig : Schritt::Deutsch;
             return;
         }
-        deutsch_ = zeile;
-        fremd_ = {};
+        Text(zeile, deutsch_);
         schritt_ = Schritt::Fremd;
         return;
     case Schritt::Fremd:
-        fremd_ = zeile;
+        Text(zeile, fremd_);
         schritt_ = Schritt::Zusatz;
         return;
     case Schritt::Zusatz:
-        kartei_.Fach[fach_].Anhaengen(deutsch_, fremd_, zeile);
+        Text(zeile, zusatz_);
+        kartei_.Fach[fach_].Anhaengen(deutsch_, fremd_, zusatz_,
+                                      kodierung_ == Kodierung::Cp1252 ? std::optional(true)
+                                                                      : std::nullopt);
         schritt_ = Schritt::Flag;
         return;
     // The flag and end-of-card lines are not looked at; missing ones mean that the next card
@@ -219,17 +263,17 @@ void KarteiLeser::TerminLesen(std::string_view zeile) {
     }
 }
 
-// The sides of a card whose Zusatz is still to come point into the piece that ends now.
-void KarteiLeser::Halten() {
-    if (schritt_ != Schritt::Fremd && schritt_ != Schritt::Zusatz) {
-        return;
+// A line of the file as card text: UTF-8 in NFC. Text of code page 1252 is in NFC already,
+// having no combining marks.
+void KarteiLeser::Text(std::string_view zeile, std::string& text) const {
+    if (kodierung_ == Kodierung::Cp1252) {
+        text.clear();
+        Cp1252NachUtf8Anhaengen(text, zeile);
+    } else if (IstNfc(zeile)) {
+        text.assign(zeile);
+    } else {
+        text = Nfc(zeile);
     }
-    std::string beide;
-    beide.append(deutsch_).append(fremd_);
-    gehalten_ = std::move(beide);
-    const std::string_view gehalten(gehalten_);
-    fremd_ = gehalten.substr(deutsch_.size());
-    deutsch_ = gehalten.substr(0, deutsch_.size());
 }
 
 bool KarteiLesen(TKartei& kartei, std::optional<std::string_view> datei,

@@ -1,5 +1,6 @@
 // The card-box file (.vkd): four review dates, then six compartments between seven
-// marker lines, five lines per card, code page 1252, lines ended by CR LF.
+// marker lines, five lines per card, lines ended by CR LF. A box whose cards all fit code page
+// 1252 is written in it; any other as UTF-8 with a byte-order mark before the first line.
 #pragma once
 
 #include "kartei.h"
@@ -27,16 +28,18 @@ inline constexpr std::string_view kKartenende = "<<<<<>>>>>";
 // Takes the file's bytes piece by piece; false stops the writing.
 using Senke = std::function<bool(std::string_view)>;
 
-// Hands the bytes of the file for the card box to senke in pieces of about a megabyte (more
-// when one card is larger), dates in the given short-date pattern, so that the file never
-// needs to be held whole beside the box. False when senke stopped it.
+// Hands the bytes of the file for the card box (UTF-8 when !kartei.NurCp1252()) to senke in pieces
+// of about a megabyte (more when one card is larger), dates in the given short-date pattern, so
+// that the file never needs to be held whole beside the box. False when senke stopped it.
 bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const Senke& senke);
 // The same bytes in one piece.
 std::string KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster);
 
 // Fills the empty card box from the bytes of a file piece by piece, as they come from the
 // disk, so that the file is never held whole beside the box. A piece may end anywhere, even
-// between the CR and the LF of one line end.
+// between the CR and the LF of one line end or within the byte-order mark. A file that starts
+// with the UTF-8 mark is UTF-8 (and broken where it is not), any other code page 1252; the
+// box's Utf8Datei tells which it was.
 class KarteiLeser {
 public:
     // The box's Dateipfad names the file.
@@ -49,11 +52,13 @@ public:
 
 private:
     enum class Schritt { Termin, Anfang, Deutsch, Fremd, Zusatz, Flag, Kartenende, Fertig, Fehler };
+    enum class Kodierung { Offen, Cp1252, Utf8 };
     bool Laeuft() const { return schritt_ != Schritt::Fertig && schritt_ != Schritt::Fehler; }
+    bool KodierungErkennen(std::string_view stueck);
     std::size_t Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest);
     void Zeile(std::string_view zeile);
+    void Text(std::string_view zeile, std::string& text) const;
     void TerminLesen(std::string_view zeile);
-    void Halten();
 
     TKartei& kartei_;
     std::string datumsmuster_;
@@ -61,10 +66,11 @@ private:
     Schritt schritt_ = Schritt::Termin;
     int termin_ = 2;
     int fach_ = 1;
-    std::string_view deutsch_, fremd_; // of the card being read, until its Zusatz comes
-    std::string gehalten_;             // their bytes when they outlive the piece they came in
-    std::string rest_;                 // the start of a line that a later piece ends
-    bool crZuletzt_ = false;           // the last piece ended in a CR whose LF may come next
+    Kodierung kodierung_ = Kodierung::Offen;
+    std::string anfang_;                   // the first bytes, until they tell the encoding
+    std::string deutsch_, fremd_, zusatz_; // UTF-8 of the card being read
+    std::string rest_;                     // the start of a line that a later piece ends
+    bool crZuletzt_ = false;               // the last piece ended in a CR whose LF may come next
 };
 
 // Fills the empty card box from the bytes of the file named by its Dateipfad (nullopt when

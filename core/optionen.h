@@ -36,7 +36,7 @@ std::string TimerText(std::int32_t minuten);
 // last one, a negative value selects none (-1).
 int RichtungsIndex(std::int32_t abfragerichtung, int anzahl);
 
-// Row i of the key list: the key, 14 blanks, its replacement text (code page 1252).
+// Row i of the key list: the key, 14 blanks, its replacement text.
 std::string Belegungszeile(const Ersatztexte& texte, int i);
 
 } // namespace lexidor

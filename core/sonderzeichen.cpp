@@ -2,6 +2,7 @@
 #include "sonderzeichen.h"
 
 #include "cp1252.h"
+#include "unicodetext.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -17,16 +18,11 @@ bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei)
     if (!datei) {
         return false;
     }
-    // A byte-order mark says a UTF-8 editor saved the file: its texts are UTF-8 then.
-    std::string umgesetzt;
-    std::string_view daten = *datei;
-    if (daten.starts_with(kBom)) {
-        daten = OhneBom(daten);
-        if (auto k = Utf8NachCp1252(daten); k.ok()) {
-            umgesetzt = std::move(k.text);
-            daten = umgesetzt;
-        }
-    }
+    // A byte-order mark says a UTF-8 editor (or the program, for a character outside code
+    // page 1252) saved the file: its texts are UTF-8 then.
+    const std::string_view ohneBom = OhneBom(*datei);
+    const bool utf8 = datei->starts_with(kBom) && IstUtf8(ohneBom);
+    const std::string daten = utf8 ? Nfc(ohneBom) : Cp1252NachUtf8(ohneBom);
     Zeilenleser leser(daten);
     for (auto& text : texte) {
         const auto zeile = leser.Naechste();
@@ -39,7 +35,13 @@ bool ErsatztexteLaden(Ersatztexte& texte, std::optional<std::string_view> datei)
 }
 
 std::string ErsatztexteSpeichern(const Ersatztexte& texte) {
-    return ZeilenVerbinden(std::vector<std::string>(texte.begin(), texte.end()));
+    const std::string utf8 = ZeilenVerbinden(std::vector<std::string>(texte.begin(), texte.end()));
+    if (!PasstCp1252(utf8)) {
+        return std::string(kBom) + utf8;
+    }
+    std::string cp1252(utf8.size(), '\0');
+    cp1252.resize(static_cast<std::size_t>(Cp1252Schreiben(utf8, cp1252.data()) - cp1252.data()));
+    return cp1252;
 }
 
 std::string ErsatztextAusFeld(std::string_view feld) {

@@ -1,10 +1,10 @@
-// The hit rule of the vocabulary list's search: the search text, in lower case, is part of
-// the lower-case first line of either side or of the level digit.
+// The hit rule of the vocabulary list's search: the search text, case folded, is part of the
+// case-folded first line of either side or of the level digit.
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <utility>
+#include <vector>
 
 namespace lexidor {
 
@@ -12,7 +12,7 @@ class TVokList;
 
 class TSuchmuster {
 public:
-    explicit TSuchmuster(std::string_view suchtext); // code page 1252
+    explicit TSuchmuster(std::string_view suchtext); // UTF-8
     bool Treffer(std::string_view deutsch, std::string_view fremd, int stufe) const;
     // The first card from index ab on in compartment stufe that is a hit, or -1: the same
     // rule, faster.
@@ -25,10 +25,12 @@ private:
     bool SeiteImFach(std::string_view seite) const;
     bool Ziffer(int stufe) const;
     bool PasstAb(std::string_view seite, std::size_t i) const;
+    void FormenSammeln();
 
-    std::string muster_; // in lower case
-    // Each of the pattern's first two bytes in lower and upper case.
-    std::pair<unsigned char, unsigned char> erstes_{}, zweites_{};
+    std::u32string muster_;      // case folded
+    std::size_t mindestens_ = 0; // the fewest bytes a hit can take: "K" may be the Kelvin sign
+    // The bytes a hit can start with, and those that can come second, in any case.
+    std::vector<unsigned char> erste_, zweite_;
     bool nie_ = false; // the pattern cannot stand in a first line
 };
 

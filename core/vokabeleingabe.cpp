@@ -1,10 +1,9 @@
 // Taking a card from the add and edit dialogs' fields.
 #include "vokabeleingabe.h"
 
-#include "cp1252.h"
+#include "unicodetext.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace lexidor {
 namespace {
@@ -32,46 +31,34 @@ std::string Ersetzen(std::string_view text, std::string_view alt, std::string_vi
     return out;
 }
 
-// One field's text as a card side, or the character that stops it.
-std::optional<std::string> Seite(std::string_view feld, const Vorlage* vorher,
-                                 std::string& fremdzeichen) {
+// One field's text as a card side.
+std::string Seite(std::string_view feld, const Vorlage* vorher) {
     if (vorher && feld == vorher->gezeigt) {
         return vorher->gespeichert;
     }
-    Cp1252Kodierung k = Utf8NachCp1252(feld);
-    if (!k.ok()) {
-        fremdzeichen = *k.fremdzeichen;
-        return std::nullopt;
+    std::string text = Nfc(feld);
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        return text; // the common one-line side needs no more copies
     }
-    if (std::none_of(k.text.begin(), k.text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
-        return std::move(k.text); // the common one-line side needs no more copies
-    }
-    return UmbruecheKodieren(Ersetzen(k.text, "\n", "\r\n"));
+    return UmbruecheKodieren(Ersetzen(text, "\n", "\r\n"));
 }
 
 Eingabeergebnis Vokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte,
                         const Vorlage* deutschVorher = nullptr,
                         const Vorlage* fremdVorher = nullptr) {
-    Eingabeergebnis e;
-    auto d = Seite(deutsch, deutschVorher, e.fremdzeichen);
-    auto f = d ? Seite(fremd, fremdVorher, e.fremdzeichen) : std::nullopt;
-    if (!f) {
-        e.ergebnis = Eingabe::Fremdzeichen;
-        return e;
+    std::string d = Seite(deutsch, deutschVorher);
+    if (!DeutschSpeicherbar(d)) {
+        return {Eingabe::Markerzeile};
     }
-    if (!DeutschSpeicherbar(*d)) {
-        e.ergebnis = Eingabe::Markerzeile;
-        return e;
-    }
-    karte = TVokabel{std::move(*d), std::move(*f), std::string(), true};
-    return e;
+    karte = TVokabel{std::move(d), Seite(fremd, fremdVorher), std::string(), true};
+    return {};
 }
 
 } // namespace
 
 Eingabeergebnis NeueVokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte) {
     if (Leer(deutsch) && Leer(fremd)) {
-        return {Eingabe::Leer, {}};
+        return {Eingabe::Leer};
     }
     return Vokabel(deutsch, fremd, karte);
 }
@@ -79,7 +66,7 @@ Eingabeergebnis NeueVokabel(std::string_view deutsch, std::string_view fremd, TV
 Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
                                    std::string_view fremd) {
     if (kartei.Gesamtzahl() >= kKartenlimit) {
-        return {Eingabe::Limit, {}};
+        return {Eingabe::Limit};
     }
     TVokabel karte;
     const Eingabeergebnis e = NeueVokabel(deutsch, fremd, karte);

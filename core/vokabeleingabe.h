@@ -1,5 +1,5 @@
 // New and changed cards as the add and edit dialogs take them from their fields: the card
-// limit, blank input, and the two texts a card-box file cannot hold.
+// limit, blank input, and the German side a card-box file cannot hold.
 #pragma once
 
 #include "kartei.h"
@@ -13,22 +13,20 @@ inline constexpr int kKartenlimit = 3'200'000;
 
 enum class Eingabe {
     Ok,
-    Limit,        // the box holds kKartenlimit cards already
-    Leer,         // both fields hold nothing but blanks and control characters
-    Markerzeile,  // the German side begins like a compartment marker line
-    Fremdzeichen, // a character that code page 1252 cannot hold
+    Limit,       // the box holds kKartenlimit cards already
+    Leer,        // both fields hold nothing but blanks and control characters
+    Markerzeile, // the German side begins like a compartment marker line
 };
 
 struct Eingabeergebnis {
     Eingabe ergebnis = Eingabe::Ok;
-    std::string fremdzeichen; // UTF-8, with Eingabe::Fremdzeichen
 };
 
 // The field texts are UTF-8 as the fields hold them, lines separated by "\n". They are
-// stored as typed, untrimmed, with each line break as the Windows "¾¼".
+// stored as typed in NFC, untrimmed, with each line break as the Windows "¾¼".
 
-// A new card from two fields, checked as the add dialog checks it (blank input, characters
-// the code page cannot hold, the marker line); `karte` is set only with Eingabe::Ok.
+// A new card from two fields, checked as the add dialog checks it (blank input, the marker
+// line); `karte` is set only with Eingabe::Ok.
 Eingabeergebnis NeueVokabel(std::string_view deutsch, std::string_view fremd, TVokabel& karte);
 Eingabeergebnis VokabelHinzufuegen(TKartei& kartei, std::string_view deutsch,
                                    std::string_view fremd);

@@ -1,7 +1,6 @@
 // Writing the export.
 #include "vokabelexport.h"
 
-#include "cp1252.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -11,27 +10,24 @@ namespace {
 constexpr std::size_t kStueck = std::size_t{1} << 20;
 
 bool MussQuotieren(std::string_view seite, char trenner) {
-    for (const char c : seite) {
-        if (c == trenner || c == '"' || c == kKodiertCR || c == kKodiertLF) {
-            return true;
-        }
-    }
-    return false;
+    const char zeichen[] = {trenner, '"'};
+    return seite.find_first_of(std::string_view(zeichen, 2)) != std::string_view::npos ||
+           seite.find(kKodiertCR) != std::string_view::npos ||
+           seite.find(kKodiertLF) != std::string_view::npos;
 }
 
-// Appends one side in code page 1252, with its line breaks decoded.
+// Appends one side, with its line breaks decoded.
 void Seite(std::string& out, std::string_view seite, char trenner) {
     if (!MussQuotieren(seite, trenner)) {
         out.append(seite);
         return;
     }
     out += '"';
-    for (const char c : seite) {
+    for (char c : UmbruecheDekodieren(seite)) {
         if (c == '"') {
-            out += "\"\"";
-        } else {
-            out += c == kKodiertCR ? '\r' : c == kKodiertLF ? '\n' : c;
+            out += '"';
         }
+        out += c;
     }
     out += '"';
 }
@@ -40,18 +36,13 @@ void Seite(std::string& out, std::string_view seite, char trenner) {
 
 bool VokabelnExportieren(const TKartei& kartei, Exportformat format, const Senke& senke) {
     const char trenner = format == Exportformat::CsvSemikolon ? ';' : '\t';
-    // Each piece is built in code page 1252 and converted in one pass: separators, quotes
-    // and line ends are the same bytes in both.
-    std::string text;
+    std::string text(kBom);
     text.reserve(kStueck + kStueck / 8);
     text.append("Deutsch").append(1, trenner).append("Fremd").append(1, trenner);
     text.append("Lernstufe\r\n");
-    std::string stueck(kBom);
     const auto abgeben = [&] {
-        Cp1252NachUtf8Anhaengen(stueck, text);
+        const bool weiter = senke(text);
         text.clear();
-        const bool weiter = senke(stueck);
-        stueck.clear();
         return weiter;
     };
     for (int k = 1; k <= 6; ++k) {

@@ -2,7 +2,6 @@
 #include "vokabelimport.h"
 
 #include "ankinotizen.h"
-#include "cp1252.h"
 #include "karteidatei.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
@@ -21,8 +20,6 @@ std::optional<Abgelehnt> Eingabefehler(const Eingabeergebnis& e, int zeile) {
     switch (e.ergebnis) {
     case Eingabe::Leer:
         return Abgelehnt{zeile, Ablehnung::Leer, {}};
-    case Eingabe::Fremdzeichen:
-        return Abgelehnt{zeile, Ablehnung::Fremdzeichen, e.fremdzeichen};
     case Eingabe::Markerzeile:
         return Abgelehnt{zeile, Ablehnung::Markerzeile, {}};
     case Eingabe::Ok:
@@ -56,7 +53,6 @@ Importtabelle KarteiTabelle(const TKartei& kartei) {
     tabelle.format = Importformat::Kartei;
     tabelle.spaltennamen = {"Deutsch", "Fremd", "Lernstufe"};
     tabelle.stufenspalte = 2;
-    std::string utf8;
     int zeile = 0;
     for (int k = 1; k <= 6; ++k) {
         const TVokList& fach = kartei.Fach[k];
@@ -64,12 +60,12 @@ Importtabelle KarteiTabelle(const TKartei& kartei) {
             tabelle.ZeileBeginnen(++zeile);
             for (const std::string_view seite : {fach.Deutsch(i), fach.Fremd(i)}) {
                 tabelle.FeldBeginnen();
-                utf8.clear();
-                Cp1252NachUtf8Anhaengen(utf8, seite);
                 // Most sides hold no line break; they are not taken apart for one.
-                tabelle.Anhaengen(seite.find_first_of("\xBC\xBE") == std::string_view::npos
-                                      ? utf8
-                                      : UmbruecheImFeld(utf8));
+                if (HatUmbruchzeichen(seite)) {
+                    tabelle.Anhaengen(UmbruecheImFeld(seite));
+                } else {
+                    tabelle.Anhaengen(seite);
+                }
             }
             tabelle.FeldBeginnen();
             tabelle.Anhaengen(static_cast<char>('0' + k));
@@ -150,9 +146,6 @@ std::string AblehnungGrund(const Abgelehnt& a) {
     switch (a.grund) {
     case Ablehnung::Leer:
         return "Beide Seiten sind leer.";
-    case Ablehnung::Fremdzeichen:
-        return "Das Zeichen „" + Anzeigetext(a.zeichen) +
-               "“ kann in einer Vokabelkartei nicht gespeichert werden.";
     case Ablehnung::Markerzeile:
         return "Die deutsche Bedeutung beginnt mit \"----\".";
     case Ablehnung::Umbruchzeichen:

@@ -36,7 +36,6 @@ Importwahl StandardWahl(const Importtabelle& tabelle);
 
 enum class Ablehnung {
     Leer,           // both sides blank
-    Fremdzeichen,   // a character code page 1252 cannot hold
     Markerzeile,    // a German side beginning with "----"
     Umbruchzeichen, // "¼" or "¾", which a card can hold only as a line break
     Stufe,          // a level that is no number from 1 to 6, when levels are kept
@@ -45,7 +44,7 @@ enum class Ablehnung {
 struct Abgelehnt {
     int zeile = 0; // line of the file
     Ablehnung grund = Ablehnung::Leer;
-    std::string zeichen; // UTF-8: the character or the level cell that was refused
+    std::string zeichen; // UTF-8: the level cell that was refused
     bool operator==(const Abgelehnt&) const = default;
 };
 

@@ -1,7 +1,6 @@
 // Rows, search and delete of the vocabulary list.
 #include "vokabelzeilen.h"
 
-#include "cp1252.h"
 #include "suche.h"
 
 #include <algorithm>
@@ -34,11 +33,10 @@ std::string_view TVokabelliste::Fremd(int zeile) const {
 }
 
 int TVokabelliste::ErsterTreffer(std::string_view suchtext, int ab) const {
-    const Cp1252Kodierung text = Utf8NachCp1252(suchtext);
-    if (!text.ok() || ab >= Zeilen()) {
-        return -1; // no card can hold what the code page cannot
+    if (ab >= Zeilen()) {
+        return -1;
     }
-    const TSuchmuster muster(text.text);
+    const TSuchmuster muster(suchtext);
     const TPosInfo start = Position(std::max(ab, 0));
     for (int k = start.Stufe; k <= 6; ++k) {
         const int i = muster.ErsterTreffer(kartei_.Fach[k], k, k == start.Stufe ? start.Index : 0);

@@ -1,8 +1,10 @@
-// Characters by their code: the classes come from utf8proc's Unicode tables.
+// Characters by their code: the classes come from ICU's Unicode tables, the library that
+// already does the card text's normalisation and case folding.
 #include "zeichenanzeige.h"
 
 #include <cstdio>
-#include <utf8proc.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 namespace lexidor {
 namespace {
@@ -10,30 +12,29 @@ namespace {
 // Marks a letter carries in any living script; a longer stack paints over the lines around.
 constexpr int kMarkenJeZeichen = 4;
 
-bool Unsichtbar(utf8proc_int32_t c) {
-    const utf8proc_property_t* e = utf8proc_get_property(c);
-    switch (e->category) {
-    case UTF8PROC_CATEGORY_CC:
-    case UTF8PROC_CATEGORY_CF:
-    case UTF8PROC_CATEGORY_CS:
-    case UTF8PROC_CATEGORY_CO:
-    case UTF8PROC_CATEGORY_CN:
-    case UTF8PROC_CATEGORY_ZL:
-    case UTF8PROC_CATEGORY_ZP:
+bool Unsichtbar(UChar32 c) {
+    switch (u_charType(c)) {
+    case U_CONTROL_CHAR:
+    case U_FORMAT_CHAR:
+    case U_SURROGATE:
+    case U_PRIVATE_USE_CHAR:
+    case U_UNASSIGNED:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
         return true;
-    case UTF8PROC_CATEGORY_ZS:
+    case U_SPACE_SEPARATOR:
         return c != ' ';
     default:
-        return e->ignorable;
+        return u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT);
     }
 }
 
-bool Marke(utf8proc_int32_t c) {
-    const auto kategorie = utf8proc_category(c);
-    return kategorie == UTF8PROC_CATEGORY_MN || kategorie == UTF8PROC_CATEGORY_ME;
+bool Marke(UChar32 c) {
+    const auto kategorie = u_charType(c);
+    return kategorie == U_NON_SPACING_MARK || kategorie == U_ENCLOSING_MARK;
 }
 
-void Code(std::string& text, utf8proc_int32_t c) {
+void Code(std::string& text, UChar32 c) {
     char puffer[12];
     std::snprintf(puffer, sizeof puffer, "U+%04X", static_cast<unsigned>(c));
     text += puffer;
@@ -47,24 +48,24 @@ std::string Anzeigetext(std::string_view utf8) {
     // Marks on the last character shown as itself; -1 while there is none to carry them (a
     // space carries none either).
     int marken = -1;
-    auto rest = reinterpret_cast<const utf8proc_uint8_t*>(utf8.data());
-    auto laenge = static_cast<utf8proc_ssize_t>(utf8.size());
-    while (laenge > 0) {
-        utf8proc_int32_t c = 0;
-        const utf8proc_ssize_t n = utf8proc_iterate(rest, laenge, &c);
-        const std::size_t bytes = n > 0 ? static_cast<std::size_t>(n) : 1;
-        if (n <= 0) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(utf8.data());
+    const auto laenge = static_cast<int32_t>(utf8.size());
+    int32_t i = 0;
+    while (i < laenge) {
+        const int32_t anfang = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, laenge, c);
+        if (c < 0) {
             Code(text, 0xFFFD);
             marken = -1;
         } else if (Marke(c) ? marken < 0 || marken >= kMarkenJeZeichen : Unsichtbar(c)) {
             Code(text, c);
             marken = -1;
         } else {
-            text.append(reinterpret_cast<const char*>(rest), bytes);
+            text.append(utf8.substr(static_cast<std::size_t>(anfang),
+                                    static_cast<std::size_t>(i - anfang)));
             marken = Marke(c) ? marken + 1 : (c == ' ' ? -1 : 0);
         }
-        rest += bytes;
-        laenge -= static_cast<utf8proc_ssize_t>(bytes);
     }
     return text;
 }

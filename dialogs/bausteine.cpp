@@ -41,16 +41,9 @@ QGridLayout* BedeutungsfelderAnordnen(QWidget* dialog, QPlainTextEdit* fremd,
     return raster;
 }
 
-void EingabeAbgelehntMelden(QWidget* parent, const Eingabeergebnis& e) {
-    if (e.ergebnis == Eingabe::Markerzeile) {
-        Meldung::Information(
-            parent, QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" beginnen."));
-        return;
-    }
-    Meldung::Information(parent,
-                         QStringLiteral("Das Zeichen „%1“ kann in einer Vokabelkartei nicht "
-                                        "gespeichert werden.")
-                             .arg(Sichtbar(QString::fromStdString(e.fremdzeichen))));
+void EingabeAbgelehntMelden(QWidget* parent) {
+    Meldung::Information(
+        parent, QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" beginnen."));
 }
 
 } // namespace lexidor

@@ -24,7 +24,8 @@ QPushButton* Knopf(const char* name, const QString& text, QWidget* parent, const
 QGridLayout* BedeutungsfelderAnordnen(QWidget* dialog, QPlainTextEdit* fremd,
                                       QPlainTextEdit* deutsch);
 
-// Says why a card from the add or the edit dialog was refused; the fields keep their text.
-void EingabeAbgelehntMelden(QWidget* parent, const Eingabeergebnis& e);
+// Says why a card from the add or the edit dialog was refused (its German side begins like a
+// marker line); the fields keep their text.
+void EingabeAbgelehntMelden(QWidget* parent);
 
 } // namespace lexidor

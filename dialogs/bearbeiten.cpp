@@ -63,8 +63,8 @@ void TForm6::Aufbauen(const Ersatztexte& ersatztexte) {
 void TForm6::Fuellen(std::string_view deutsch, std::string_view fremd, TPosInfo bearb) {
     bearb_ = bearb;
     // The fields turn the stored line breaks into their own as the text arrives.
-    Memo1->setPlainText(AusCp1252(deutsch));
-    Memo2->setPlainText(AusCp1252(fremd));
+    Memo1->setPlainText(AusUtf8(deutsch));
+    Memo2->setPlainText(AusUtf8(fremd));
     deutschVorher_ = {std::string(deutsch), Memo1->toPlainText().toStdString()};
     fremdVorher_ = {std::string(fremd), Memo2->toPlainText().toStdString()};
     Panel1->setText(QStringLiteral("Stufe %1").arg(bearb.Stufe));
@@ -95,7 +95,7 @@ void TForm6::JvBitBtn1Click() {
         VokabelAendern(kartei_, bearb_, Memo1->toPlainText().toStdString(),
                        Memo2->toPlainText().toStdString(), deutschVorher_, fremdVorher_);
     if (e.ergebnis != Eingabe::Ok) {
-        EingabeAbgelehntMelden(this, e);
+        EingabeAbgelehntMelden(this);
         return;
     }
     accept();

@@ -117,9 +117,8 @@ void TForm5::Button1Click() {
         Ansagen(this, kNichtHinzugefuegt);
         return;
     case Eingabe::Markerzeile:
-    case Eingabe::Fremdzeichen:
         behalten_ = true;
-        EingabeAbgelehntMelden(this, e);
+        EingabeAbgelehntMelden(this);
         return;
     case Eingabe::Ok:
         Leeren();

@@ -68,14 +68,14 @@ TForm8::TForm8(Ersatztexte& ersatztexte, TForm9& picker, QWidget* parent)
 void TForm8::ListeAufbauen() {
     slist->clear();
     for (int i = 0; i < kSondertastenAnzahl; ++i) {
-        slist->addItem(AusCp1252(Belegungszeile(ersatztexte_, i)));
+        slist->addItem(AusUtf8(Belegungszeile(ersatztexte_, i)));
     }
 }
 
 void TForm8::slistClick() {
     const int i = slist->currentRow();
     if (i >= 0 && !slist->selectedItems().isEmpty()) {
-        Panel1->setText(AusCp1252(ersatztexte_[static_cast<std::size_t>(i)]));
+        Panel1->setText(AusUtf8(ersatztexte_[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -84,18 +84,14 @@ void TForm8::Button10Click() {
         return;
     }
     const auto i = static_cast<std::size_t>(slist->currentRow());
-    Form9.setWindowTitle(QStringLiteral("Die Taste ") + AusCp1252(Sondertasten[i]) +
+    Form9.setWindowTitle(QStringLiteral("Die Taste ") + AusUtf8(Sondertasten[i]) +
                          QStringLiteral(" wird ersetzt durch..."));
-    const TForm9::Ende ende = Form9.Zeigen(AusCp1252(ersatztexte_[i]));
-    const QString text = Form9.Text();
-    // The picker lets only text through "OK" that the code page can hold.
-    const auto bytes = NachCp1252(text);
-    const std::optional<std::string> ersatz =
-        bytes ? std::optional(ErsatztextAusFeld(*bytes)) : std::nullopt;
-    if (ende == TForm9::Ende::Bestaetigt && ersatz) {
-        ersatztexte_[i] = *ersatz;
+    const TForm9::Ende ende = Form9.Zeigen(AusUtf8(ersatztexte_[i]));
+    const std::string ersatz = ErsatztextAusFeld(NachUtf8(Form9.Text()));
+    if (ende == TForm9::Ende::Bestaetigt) {
+        ersatztexte_[i] = ersatz;
     }
-    Panel1->setText(ersatz ? AusCp1252(*ersatz) : text);
+    Panel1->setText(AusUtf8(ersatz));
     ListeAufbauen();
 }
 

@@ -45,9 +45,9 @@ QVariant TVokabelmodell::data(const QModelIndex& index, int role) const {
     }
     switch (index.column()) {
     case 0:
-        return AusCp1252(liste_.Deutsch(index.row()));
+        return AusUtf8(liste_.Deutsch(index.row()));
     case 1:
-        return AusCp1252(liste_.Fremd(index.row()));
+        return AusUtf8(liste_.Fremd(index.row()));
     default:
         return QString::number(liste_.Position(index.row()).Stufe);
     }

@@ -4,8 +4,6 @@
 #include "bausteine.h"
 
 #include "fenster.h"
-#include "meldung.h"
-#include "plattform.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -90,15 +88,6 @@ QString TForm9::Text() const {
 }
 
 void TForm9::BitBtn1Click() {
-    // "sonderzeichen.ini" is code page 1252: a text it cannot hold could not be kept.
-    QString fremd;
-    if (!NachCp1252(Edit1->text(), &fremd)) {
-        Meldung::Information(
-            this,
-            QStringLiteral("Das Zeichen „%1“ kann nicht als Sonderzeichen gespeichert werden.")
-                .arg(Sichtbar(fremd)));
-        return;
-    }
     accept();
 }
 

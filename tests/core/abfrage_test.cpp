@@ -125,7 +125,7 @@ TEST_F(Abfrage, GradingMovesTheWholeCardToTheEndOfItsNewCompartment) {
 }
 
 TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
-    kartei.Fach[1].Add({"gehen", "to go\xBE\xBCwent", "", true});
+    kartei.Fach[1].Add({"gehen", "to go¾¼went", "", true});
     Starten({});
     e.Abfragerichtung = 0;
     ASSERT_TRUE(Naechste());
@@ -149,14 +149,23 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Aufgedeckt);
     EXPECT_TRUE(a.KannBewerten(false));
     EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Nichts);
-
-    ASSERT_TRUE(Naechste());
-    EXPECT_EQ(a.AutomatischPruefen(kartei, std::nullopt), TPruefung::Abgelehnt);
 }
 
+// Case in every script, and the NFC form: a card from a file in NFD matches the typed NFC.
 TEST(AntwortRichtig, IgnoresCaseOuterBlanksAndLineBreaksOnly) {
     for (const auto& [antwort, loesung] : {std::pair{" haus ", "Haus"},
-                                           {"H\xC4USER", "H\xE4user"},
+                                           {"HÄUSER", "Häuser"},
+                                           {"ΣΟΦΌΣ", "σοφός"},
+                                           {"Σοφός", "ΣΟΦΌς"},
+                                           {"ДОМ", "дом"},
+                                           {"Ёлка", "ёЛКА"},
+                                           {"İstanbul", "istanbul"},
+                                           {"ĞÜZEL ŞEHİR", "ğüzel şehir"},
+                                           {"STRAẞE", "straße"},
+                                           {"Ärger", "A\xCC\x88rger"},
+                                           {"й", "\xD0\xB8\xCC\x86"},
+                                           {"ţară", "t\xCC\xA7"
+                                                    "ara\xCC\x86"},
                                            {"to gowent", "to go\r\nwent"},
                                            {"\t\x01haus\n ", "haus"},
                                            {"", "  \r\n"}}) {
@@ -165,8 +174,11 @@ TEST(AntwortRichtig, IgnoresCaseOuterBlanksAndLineBreaksOnly) {
     // Inner blanks count, a no-break space is no blank, and "ß" is not "ss".
     for (const auto& [antwort, loesung] : {std::pair{"to go went", "to go\r\nwent"},
                                            {"ein  Haus", "ein Haus"},
-                                           {"\xA0haus", "haus"},
-                                           {"fuss", "Fu\xDF"}}) {
+                                           {"\xC2\xA0haus", "haus"},
+                                           {"fuss", "Fuß"},
+                                           {"σοφοσ", "σοφός"},
+                                           {"ıstanbul", "Istanbul"},
+                                           {"дом", "дым"}}) {
         EXPECT_FALSE(AntwortRichtig(antwort, loesung)) << antwort;
     }
 }

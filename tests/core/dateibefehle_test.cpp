@@ -5,6 +5,7 @@
 #include "dateibefehle.h"
 #include "karteidatei.h"
 #include "skriptzufall.h"
+#include "zeilen.h"
 
 #include <gtest/gtest.h>
 
@@ -292,6 +293,27 @@ TEST_F(Dateibefehle, SavingANewBoxNamesItAndTheNextSaveNeedsNoDialog) {
     EXPECT_EQ(kartei.Dateipfad, "gross.VKD.vkd");
     // Saving never enters the recent files.
     EXPECT_TRUE(historie.empty());
+}
+
+// The note comes with the first save that needs UTF-8, not with later ones, nor for a box
+// that was UTF-8 when it was opened; one that went back to code page 1252 gets it again.
+TEST_F(Dateibefehle, TheFirstUtf8SaveOfABoxSaysSoOnce) {
+    const std::string hinweis = "Meldung " + std::string(kUtf8Hinweis);
+    Offen();
+    kartei.Fach[6].Add({"Brot", "хлеб", "", true});
+    EXPECT_TRUE(Los(befehle.Speichern()));
+    EXPECT_EQ(protokoll, (Protokoll{"Schreiben a.vkd", hinweis}));
+    EXPECT_TRUE(platte["a.vkd"].starts_with(kBom));
+    EXPECT_TRUE(Los(befehle.Speichern()));
+    EXPECT_EQ(protokoll, Protokoll{"Schreiben a.vkd"});
+    Offen();
+    EXPECT_TRUE(Los(befehle.Speichern()));
+    EXPECT_EQ(protokoll, Protokoll{"Schreiben a.vkd"});
+    kartei.Fach[6].Delete(0); // compartment 6 is not shuffled when read
+    EXPECT_TRUE(Los(befehle.Speichern()));
+    kartei.Fach[6].Add({"Brot", "хлеб", "", true});
+    EXPECT_TRUE(Los(befehle.Speichern()));
+    EXPECT_EQ(protokoll, (Protokoll{"Schreiben a.vkd", hinweis}));
 }
 
 TEST_F(Dateibefehle, FailedSavesKeepTheBoxOpenAndUnsaved) {

@@ -1,4 +1,5 @@
 // Writing and reading card-box files: layout, line ends, lenient lines and every failure.
+#include "cp1252.h"
 #include "karteidatei.h"
 #include "skriptzufall.h"
 #include "testdatei.h"
@@ -27,10 +28,10 @@ TKartei Beispiel(bool mitKarten = true) {
     TKartei k;
     k.Termin = {
         Datum{}, Datum{}, kHeute, PlusTage(kHeute, 1), PlusTage(kHeute, -3), DatumAus(2027, 3, 5)};
-    const std::pair<int, TVokabel> karten[] = {{1, {"Haus\xBE\xBCH\xE4user", "house", "", true}},
+    const std::pair<int, TVokabel> karten[] = {{1, {"Haus¾¼Häuser", "house", "", true}},
                                                {1, {"", "leer", "", true}},
                                                {2, {"Baum", "tree", "Zusatz bleibt", true}},
-                                               {5, {"gehen", "to go\xBE\xBCwent", "", true}},
+                                               {5, {"gehen", "to go¾¼went", "", true}},
                                                {6, {"eins", "one", "", true}},
                                                {6, {"zwei", "two", "", true}}};
     for (const auto& [fach, karte] : karten) {
@@ -38,6 +39,13 @@ TKartei Beispiel(bool mitKarten = true) {
             k.Fach[fach].Add(karte);
         }
     }
+    return k;
+}
+
+// The same with one Russian card, which makes the file UTF-8.
+TKartei Russisch() {
+    TKartei k = Beispiel();
+    k.Fach[3].Add({"Haus", "дом¾¼мой", "", true});
     return k;
 }
 
@@ -121,7 +129,7 @@ TEST(KarteiLesen, ShufflesCompartmentsOneToFiveInOrderButNotSix) {
 // anywhere, also between the CR and the LF of a line end, give the box the whole file gives,
 // which is written back as it was.
 TEST(KarteiLeser, PiecesCutAnywhereReadAsTheWholeFileWhateverTheLineEnds) {
-    for (const TKartei& box : {Beispiel(), Beispiel(false)}) {
+    for (const TKartei& box : {Beispiel(), Beispiel(false), Russisch()}) {
         const std::string datei = KarteiSchreiben(box, kMuster);
         EXPECT_EQ(std::count(datei.begin(), datei.end(), '\n'), 11 + 5 * box.Gesamtzahl());
         for (const std::string& variante :
@@ -213,8 +221,14 @@ TEST(KarteiSchreiben, HandsTheFileOnInPiecesAndStopsWhenTheSinkDoes) {
 
 TEST(KarteiLesen, FailsOnEveryBrokenFile) {
     const std::string datei = KarteiSchreiben(Beispiel(), kMuster);
+    const std::string utf8 = KarteiSchreiben(Russisch(), kMuster);
     const auto bis = [&](std::string_view text) { return datei.substr(0, datei.find(text)); };
     std::vector<std::pair<std::string, std::string>> faelle = {
+        {"UTF-8 cut inside a character", Ersetzt(utf8, "дом", "\xD0")},
+        {"overlong UTF-8", Ersetzt(utf8, "house", "\xC0\xAFhouse")},
+        {"surrogate in UTF-8", Ersetzt(utf8, "tree", "\xED\xA0\x80")},
+        {"code page 1252 after the mark", Ersetzt(utf8, "Häuser", "H\xE4user")},
+        {"broken UTF-8 in a marker line", Ersetzt(utf8, "ENDE Fach6", "ENDE\xFF")},
         {"other regional format", Ersetzt(datei, "05.12.2026", "12/05/2026")},
         {"trailing text", Ersetzt(datei, "02.12.2026", "02.12.2026 x")},
         {"only the dates", bis(kMarker[0])},
@@ -247,10 +261,9 @@ TEST(KarteiLesen, FixtureFilesInEveryLineEndStyleReadAsTheSameBox) {
         TKartei k;
         ASSERT_TRUE(Lesen(Testdatei(name), k)) << name;
         EXPECT_EQ(KarteiSchreiben(k, kMuster), kanonisch) << name;
-        EXPECT_EQ(k.Fach[1].Get(1).Deutsch, "Stra\xDF"
-                                            "e\xBE\xBCWeg")
-            << name;
-        EXPECT_EQ(k.Fach[2].Zusatz(0), "der Baum, die B\xE4ume") << name;
+        EXPECT_EQ(k.Fach[1].Get(1).Deutsch, "Straße¾¼Weg") << name;
+        EXPECT_EQ(k.Fach[2].Zusatz(0), "der Baum, die Bäume") << name;
+        EXPECT_FALSE(k.Utf8Datei);
         EXPECT_EQ(k.Termin[5], DatumAus(2027, 3, 5)) << name;
     }
     TKartei leer;
@@ -261,6 +274,65 @@ TEST(KarteiLesen, FixtureFilesInEveryLineEndStyleReadAsTheSameBox) {
         TKartei k;
         EXPECT_FALSE(Lesen(Testdatei(name), k)) << name;
     }
+}
+
+// A card in each of seven languages, one- and two-line, comes back as it was; only a box that
+// needs more than code page 1252 is written as UTF-8, after its byte-order mark.
+TEST(KarteiSchreiben, CardsInAnyScriptComeBackAndOnlyTheyMakeTheFileUtf8) {
+    const struct {
+        const char* sprache;
+        TVokabel karte;
+    } faelle[] = {
+        {"Russisch", {"Haus", "дом¾¼Дома́", "", true}},
+        {"Griechisch", {"Meer", "η θάλασσα", "ΘΆΛΑΣΣΑ¾¼ς", true}},
+        {"Polnisch", {"Gelb", "żółty¾¼Łódź", "", true}},
+        {"Tschechisch", {"Fluss", "řeka", "", true}},
+        {"Rumänisch", {"Land", "ţară¾¼țară, școală", "", true}},
+        {"Türkisch", {"Stadt", "şehir", "İstanbul ığ", true}},
+        {"Chinesisch", {"Mittag¾¼Mitte", "中午¾¼中间", "", true}},
+        {"Französisch (Windows-1252)", {"Herz", "cœur¾¼Œuvre – „€“", "", true}},
+    };
+    for (const auto& [sprache, karte] : faelle) {
+        TKartei k = Beispiel();
+        k.Fach[4].Add(karte);
+        const std::string datei = KarteiSchreiben(k, kMuster);
+        const bool utf8 = !PasstCp1252(karte.Deutsch + karte.Fremd + karte.Zusatz);
+        EXPECT_EQ(datei.starts_with(kBom), utf8) << sprache;
+        EXPECT_EQ(IstUtf8(datei), utf8) << sprache;
+        TKartei wieder;
+        ASSERT_TRUE(Lesen(datei, wieder)) << sprache;
+        EXPECT_EQ(wieder.Utf8Datei, utf8) << sprache;
+        EXPECT_EQ(wieder.Fach[4].Get(0), karte) << sprache;
+        EXPECT_EQ(KarteiSchreiben(wieder, kMuster), datei) << sprache;
+    }
+}
+
+// One Cyrillic card turns the file into UTF-8; without it again, the file is as it was.
+TEST(KarteiSchreiben, ABoxThatGainsAndLosesACyrillicCardReturnsToCodePage1252) {
+    const std::string alt = Testdatei("kartei_crlf.vkd");
+    TKartei k;
+    ASSERT_TRUE(Lesen(alt, k));
+    k.Fach[2].Add({"Brot", "хлеб", "", true});
+    const std::string neu = KarteiSchreiben(k, kMuster);
+    EXPECT_TRUE(neu.starts_with(kBom));
+    EXPECT_NE(neu.find("хлеб"), std::string::npos);
+    EXPECT_NE(neu.find("Straße¾¼Weg"), std::string::npos);
+    TKartei wieder;
+    ASSERT_TRUE(Lesen(neu, wieder));
+    wieder.Fach[2].Delete(wieder.Fach[2].Count() - 1);
+    EXPECT_TRUE(wieder.NurCp1252());
+    EXPECT_EQ(KarteiSchreiben(wieder, kMuster), alt);
+}
+
+// A file from another program may hold decomposed characters: they come in as NFC.
+TEST(KarteiLesen, DecomposedTextComesInAsNfc) {
+    std::string datei = KarteiSchreiben(Russisch(), kMuster);
+    datei = Ersetzt(Ersetzt(datei, "Häuser", "Ha\xCC\x88user"), "мой", "мои\xCC\x86");
+    TKartei k;
+    ASSERT_TRUE(Lesen(datei, k));
+    EXPECT_EQ(k.Fach[1].Deutsch(0), "Haus¾¼Häuser");
+    EXPECT_EQ(k.Fach[3].Fremd(0), "дом¾¼мой");
+    EXPECT_EQ(KarteiSchreiben(k, kMuster), KarteiSchreiben(Russisch(), kMuster));
 }
 
 // Interval values from the settings are used unchanged, so a review date may lie far off;

@@ -47,7 +47,7 @@ TEST(Kvtml, RowsPutGermanFirstAndCarryTheHigherGradeAsLevel) {
     TKartei kartei;
     EXPECT_EQ(Importieren(kartei, t, wahl).uebernommen, 4);
     EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Katze", "cat", "", true}));
-    EXPECT_EQ(kartei.Fach[1].Get(1), (TVokabel{"M\xE4use", "mice\xBE\xBC(plural)", "", true}));
+    EXPECT_EQ(kartei.Fach[1].Get(1), (TVokabel{"Mäuse", "mice¾¼(plural)", "", true}));
     EXPECT_EQ(kartei.Fach[3].Deutsch(0), "Hund");
     EXPECT_EQ(kartei.Fach[6].Deutsch(0), "Schmetterling");
 }

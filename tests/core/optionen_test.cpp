@@ -33,9 +33,9 @@ TEST(RichtungsIndex, OutOfRangeValuesSelectTheLastItemOrNone) {
 
 TEST(Belegungszeile, IsTheKeyFourteenBlanksAndTheReplacement) {
     Ersatztexte texte = ErsatztexteLeer();
-    texte[34] = "\xE7\xE6";
+    texte[34] = "çæ";
     EXPECT_EQ(Belegungszeile(texte, 0), "1              (Nichts)");
-    EXPECT_EQ(Belegungszeile(texte, 34), "\xC4              \xE7\xE6");
+    EXPECT_EQ(Belegungszeile(texte, 34), "Ä              çæ");
     texte[16] = "";
     EXPECT_EQ(Belegungszeile(texte, 16), "\"              ");
 }

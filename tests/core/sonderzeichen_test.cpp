@@ -36,17 +36,17 @@ TEST(Ersetzung, ReplacesMappedKeysOnlyAndComparesBytewise) {
         alle += taste;
     }
     // The file's line order.
-    EXPECT_EQ(alle, "1234567890\xDF+#-<!\"\xA7$%&/()=?*_>\xFC\xF6\xE4\xDC\xD6\xC4");
+    EXPECT_EQ(alle, "1234567890ß+#-<!\"§$%&/()=?*_>üöäÜÖÄ");
     Ersatztexte t = ErsatztexteLeer();
-    t[0] = "\xE7";      // "1"
-    t[29] = "\xE6\xE6"; // "ü"
+    t[0] = "ç";         // "1"
+    t[29] = "ææ";       // "ü"
     t[21] = "(nichts)"; // "/": not exactly "(Nichts)", so a replacement
     t[13] = "";         // "-"
-    EXPECT_EQ(Ersetzung(t, "1"), "\xE7");
-    EXPECT_EQ(Ersetzung(t, "\xFC"), "\xE6\xE6");
+    EXPECT_EQ(Ersetzung(t, "1"), "ç");
+    EXPECT_EQ(Ersetzung(t, "ü"), "ææ");
     EXPECT_EQ(Ersetzung(t, "/"), "(nichts)");
     EXPECT_EQ(Ersetzung(t, "-"), "");
-    for (const char* frei : {"!", "\xDC", "a", "\r", "2"}) {
+    for (const char* frei : {"!", "Ü", "a", "\r", "2"}) {
         EXPECT_EQ(Ersetzung(t, frei), std::nullopt) << frei;
     }
 }
@@ -56,14 +56,14 @@ TEST(ErsatztexteLaden, FixtureFilesInCodePageAndUtf8WithByteOrderMark) {
     for (const char* name : {"sonderzeichen.ini", "sonderzeichen_bom.ini"}) {
         Ersatztexte t;
         EXPECT_TRUE(ErsatztexteLaden(t, Testdatei(name))) << name;
-        EXPECT_EQ(t[0], "\xE9") << name;      // "1": é
-        EXPECT_EQ(t[10], "\x9C") << name;     // "ß": œ
-        EXPECT_EQ(t[34], "\xBE\xBC") << name; // "Ä": ¾¼
+        EXPECT_EQ(t[0], "é") << name;   // "1": é
+        EXPECT_EQ(t[10], "œ") << name;  // "ß": œ
+        EXPECT_EQ(t[34], "¾¼") << name; // "Ä": ¾¼
         EXPECT_EQ(ErsatztexteSpeichern(t), Testdatei("sonderzeichen.ini")) << name;
     }
     Ersatztexte kurz;
     EXPECT_FALSE(ErsatztexteLaden(kurz, Testdatei("sonderzeichen_kurz.ini")));
-    EXPECT_EQ(kurz[1], "\xE8");
+    EXPECT_EQ(kurz[1], "è");
     EXPECT_EQ(kurz[10], "(Nichts)");
 }
 
@@ -72,7 +72,7 @@ TEST(ErsatztextAusFeld, AnEmptyPickerFieldRemovesTheReplacement) {
     t[0] = ErsatztextAusFeld("");
     EXPECT_EQ(Ersetzung(t, "1"), std::nullopt);
     EXPECT_EQ(ErsatztextAusFeld(" "), " ");
-    EXPECT_EQ(ErsatztextAusFeld("\xE7\xE6"), "\xE7\xE6");
+    EXPECT_EQ(ErsatztextAusFeld("çæ"), "çæ");
 }
 
 } // namespace

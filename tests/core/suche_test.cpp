@@ -1,8 +1,8 @@
 // The search hit rule of the vocabulary list.
 #include "suche.h"
 
-#include "cp1252.h"
 #include "kartei.h"
+#include "unicodetext.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,13 +13,13 @@ namespace lexidor {
 namespace {
 
 TEST(TSuchmuster, FindsAnyCaseOfTheFirstLineOfEitherSide) {
-    const TSuchmuster m("H\xC4US");
-    EXPECT_TRUE(m.Treffer("H\xE4user", "houses", 1));
-    EXPECT_TRUE(m.Treffer("", "die h\xE4user", 1));
+    const TSuchmuster m("HÄUS");
+    EXPECT_TRUE(m.Treffer("Häuser", "houses", 1));
+    EXPECT_TRUE(m.Treffer("", "die häuser", 1));
     EXPECT_FALSE(m.Treffer("Haus", "house", 1));
-    EXPECT_FALSE(m.Treffer("Haus\xBE\xBCH\xE4user", "", 1));
+    EXPECT_FALSE(m.Treffer("Haus¾¼Häuser", "", 1));
     // A bare line-feed marker does not end the first line.
-    EXPECT_TRUE(m.Treffer("Haus\xBCH\xE4user", "", 1));
+    EXPECT_TRUE(m.Treffer("Haus¼Häuser", "", 1));
     EXPECT_TRUE(TSuchmuster("aab").Treffer("aaab", "", 1));
 }
 
@@ -33,27 +33,26 @@ TEST(TSuchmuster, TheLevelDigitIsAColumnAndEmptyTextNeverHits) {
 }
 
 bool Naiv(std::string_view muster, std::string_view seite) {
-    return Kleinschreibung(ErsteZeile(seite)).find(Kleinschreibung(muster)) != std::string::npos;
+    return Gefaltet(ErsteZeile(seite)).find(Gefaltet(muster)) != std::string::npos;
 }
 
 // The scan over a compartment reads whole words past a side's end; it must find what the
 // rule finds, for sides of every length around the word and the window it takes at once,
-// with capitals, line ends and near-misses at every place.
+// with capitals in several scripts, forms of different length ("K" and the Kelvin sign),
+// line ends and near-misses at every place.
 TEST(TSuchmuster, TheScanOfACompartmentFindsWhatTheRuleFinds) {
     std::mt19937 gen(3);
-    const std::string zeichen = "aA\xE4\xC4"
-                                "bB\xBE\xBCq";
+    const std::vector<std::string> zeichen = {"a", "A", "ä", "Ä", "b", "B", "¾", "¼", "q", "k",
+                                              "K", "K", "σ", "Σ", "ς", "д", "Д", "о", "i", "İ"};
     const auto text = [&] {
-        std::string t(gen() % 45, ' ');
-        for (char& c : t) {
-            c = zeichen[gen() % zeichen.size()];
+        std::string t;
+        for (std::size_t n = gen() % 30; n > 0; --n) {
+            t += zeichen[gen() % zeichen.size()];
         }
         return t;
     };
-    for (const std::string_view suchtext : {"a", "\xC4", "ab",
-                                            "\xC4"
-                                            "B",
-                                            "aab", "B\xE4q", "2"}) {
+    for (const std::string_view suchtext : {"a", "Ä", "ab", "ÄB", "aab", "Bäq", "2", "k", "Ka",
+                                            "σς", "Σa", "дД", "о", "aK", "İa", "ai"}) {
         const TSuchmuster muster(suchtext);
         TVokList fach;
         std::vector<int> treffer;

@@ -11,10 +11,10 @@ namespace {
 TKartei Beispiel() {
     TKartei k;
     k.Fach[1].Add({"Haus", "house", "", true});
-    k.Fach[1].Add({"H\xE4user\xBE\xBCGeb\xE4ude", "houses", "", true});
+    k.Fach[1].Add({"Häuser¾¼Gebäude", "houses", "", true});
     k.Fach[3].Add({"sagen \"Hallo\"", "to say; hello", "", true});
     k.Fach[4].Add({"  Tab\tim Text ", "", "", true});
-    k.Fach[6].Add({"", "\x80 \x84 \x9F", "Zusatz", true});
+    k.Fach[6].Add({"", "€ „ Ÿ", "Zusatz", true});
     k.Fach[6].Add({"Deutsch", "Fremd", "", true});
     return k;
 }
@@ -37,7 +37,7 @@ TEST(VokabelnExportieren, SemicolonCsvInUtf8WithHeaderAndQuotedSides) {
 TEST(VokabelnExportieren, ABigBoxComesInPiecesThatStopWhenTheSinkRefuses) {
     TKartei kartei;
     for (int i = 0; i < 100000; ++i) {
-        kartei.Fach[1 + i % 6].Add({"Stra\xDF"
+        kartei.Fach[1 + i % 6].Add({"Straß"
                                     "e " +
                                         std::to_string(i),
                                     "street", "", true});

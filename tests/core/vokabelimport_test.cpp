@@ -54,16 +54,16 @@ TEST(Beispieldateien, SpreadsheetCsvReadsAlikeInWindows1252AndUtf8) {
         EXPECT_EQ(Karten(kartei), (std::vector<Karte>{
                                       {1, "Haus", "house"},
                                       {1,
-                                       "Stra\xDF"
+                                       "Straß"
                                        "e",
                                        "street"}, // no level given
-                                      {2, "T\xFCr; Pforte", "door"},
-                                      {2, "K\xE4se", "cheese"},
-                                      {3, "B\xE4r", "bear"},
+                                      {2, "Tür; Pforte", "door"},
+                                      {2, "Käse", "cheese"},
+                                      {3, "Bär", "bear"},
                                       {4, "sagen \"Hallo\"", "to say \"hello\""},
-                                      {5, "Eurom\xFCnze (\x80)", "euro coin"},
-                                      {6, "H\xE4user\xBE\xBCGeb\xE4ude",
-                                       "houses\xBE\xBC"
+                                      {5, "Euromünze (€)", "euro coin"},
+                                      {6, "Häuser¾¼Gebäude",
+                                       "houses¾¼"
                                        "buildings"},
                                   }));
         EXPECT_FALSE(kartei.Gesichert);
@@ -76,17 +76,17 @@ TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
     EXPECT_FALSE(t.kopfzeile);
     TKartei kartei;
     const Importergebnis e = Importiert(kartei, t, true);
-    // "Ł" has no place in code page 1252; line 4 is empty and no row.
-    EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{5, Ablehnung::Fremdzeichen, "\xC5\x81"}}));
-    EXPECT_EQ(kartei.Fach[1].Count(), 4);
+    // Line 4 is empty and no row; the Polish one is taken like any other.
+    EXPECT_TRUE(e.abgelehnt.empty());
+    EXPECT_EQ(kartei.Fach[1].Count(), 5);
     EXPECT_EQ(kartei.Fach[1].Deutsch(1), "gehen, ging, gegangen");
     EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
 }
 
 TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     TKartei andere;
-    andere.Fach[2].Add({"H\xE4user\xBE\xBCGeb\xE4ude", "houses", "", true});
-    andere.Fach[6].Add({"\x80", "euro\xBC", "", true});
+    andere.Fach[2].Add({"Häuser¾¼Gebäude", "houses", "", true});
+    andere.Fach[6].Add({"€", "euro¼", "", true});
     andere.Fach[6].Add({"", "", "", true});
     const std::string datei = KarteiSchreiben(andere, "%d.%m.%Y");
     EXPECT_TRUE(IstKarteidatei(datei));
@@ -98,8 +98,8 @@ TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     const Importergebnis e = Importiert(kartei, t, true);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
     // A bare "¼" is a line break to a field, and comes back as the Windows one.
-    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{2, "H\xE4user\xBE\xBCGeb\xE4ude", "houses"},
-                                                  {6, "\x80", "euro\xBE\xBC"}}));
+    EXPECT_EQ(Karten(kartei),
+              (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"}, {6, "€", "euro¾¼"}}));
 }
 
 TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
@@ -153,10 +153,10 @@ TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
     EXPECT_TRUE(meldung.ends_with("\nZeile 21: Die deutsche Bedeutung beginnt mit \"----\"."
                                   "\n… und 2 weitere."))
         << meldung;
-    EXPECT_EQ(ImportMeldung({0, 1, {{7, Ablehnung::Fremdzeichen, "\xE2\x84\x96"}}, 9}),
+    EXPECT_EQ(ImportMeldung({0, 1, {{7, Ablehnung::Leer, ""}}, 9}),
               "0 Vokabeln wurden importiert.\n\nDas Limit (3200000) wurde erreicht; ab Zeile 9 "
-              "wurde nichts mehr importiert.\n\n1 Zeile wurde übersprungen:\nZeile 7: Das "
-              "Zeichen „№“ kann in einer Vokabelkartei nicht gespeichert werden.");
+              "wurde nichts mehr importiert.\n\n1 Zeile wurde übersprungen:\nZeile 7: Beide "
+              "Seiten sind leer.");
 }
 
 } // namespace

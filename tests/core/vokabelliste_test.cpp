@@ -22,19 +22,19 @@ TEST(VokabelHinzufuegen, NeedsOneSideThatIsNotBlank) {
     EXPECT_EQ(k.Fach[1].Get(1), Karte("Katze", "  "));
 }
 
-TEST(VokabelHinzufuegen, RefusesWhatTheFileCouldNotHoldAndAddsNothing) {
+// Any script is taken, in NFC: a decomposed "й" or "ő" is stored as the one character.
+TEST(VokabelHinzufuegen, TakesAnyScriptInNfcAndRefusesOnlyTheMarkerLine) {
     TKartei k;
-    // "ł" (Polish) stands before "ő" (Hungarian): the first one is named.
-    const Eingabeergebnis e = VokabelHinzufuegen(k,
-                                                 "\xC5\x82\xC3\xB3"
-                                                 "d\xC5\xBA",
-                                                 "\xC5\x91");
-    EXPECT_EQ(e.ergebnis, Eingabe::Fremdzeichen);
-    EXPECT_EQ(e.fremdzeichen, "\xC5\x82");
-    EXPECT_EQ(VokabelHinzufuegen(k, "Boot", "\xD0\xBB\xD0\xBE\xD0\xB4").fremdzeichen, "\xD0\xBB");
-    EXPECT_EQ(k.Fach[1].Count(), 0);
+    EXPECT_EQ(VokabelHinzufuegen(k, "łódź", "o\xCC\x8B").ergebnis, Eingabe::Ok);
+    EXPECT_EQ(VokabelHinzufuegen(k, "Boot\nKahn", "лодка\nчелн\xD0\xB8\xCC\x86").ergebnis,
+              Eingabe::Ok);
+    EXPECT_EQ(k.Fach[1].Get(0), Karte("łódź", "ő"));
+    EXPECT_EQ(k.Fach[1].Get(1), Karte("Boot¾¼Kahn", "лодка¾¼челнй"));
+    EXPECT_FALSE(k.NurCp1252());
     // Only a German side that starts with the marker would end a compartment.
+    EXPECT_EQ(VokabelHinzufuegen(k, "----Tag", "день").ergebnis, Eingabe::Markerzeile);
     EXPECT_EQ(VokabelHinzufuegen(k, "Tag----", "----").ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[1].Count(), 3);
 }
 
 TEST(VokabelAendern, WithoutACompartmentOnlyMarksTheBoxChanged) {
@@ -49,32 +49,30 @@ TEST(VokabelAendern, RefusedTextLeavesCardAndSavedFlag) {
     TKartei k;
     k.Fach[2].Add(Karte("a", "b", "z"));
     EXPECT_EQ(VokabelAendern(k, {2, 0}, "-----", "b", {}, {}).ergebnis, Eingabe::Markerzeile);
-    EXPECT_EQ(VokabelAendern(k, {2, 0}, "a", "\xE2\x82\xAC\xC5\x91", {}, {}).fremdzeichen,
-              "\xC5\x91");
     EXPECT_EQ(k.Fach[2].Get(0), Karte("a", "b", "z"));
     EXPECT_TRUE(k.Gesichert);
 }
 
-// The field shows a bare "\xBC", a bare "\xBE" and "\xBE\xBC" alike as one line break.
+// The field shows a bare "¼", a bare "¾" and "¾¼" alike as one line break.
 TEST(VokabelAendern, KeepsAnUneditedSideByteForByte) {
     TKartei k;
-    k.Fach[3].Add(Karte("\xBC",
-                        "a\xBE"
+    k.Fach[3].Add(Karte("¼",
+                        "a¾"
                         "b",
                         "z"));
-    const Vorlage deutsch{"\xBC", "\n"};
-    const Vorlage fremd{"a\xBE"
+    const Vorlage deutsch{"¼", "\n"};
+    const Vorlage fremd{"a¾"
                         "b",
                         "a\nb"};
     ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nb", deutsch, fremd).ergebnis, Eingabe::Ok);
-    EXPECT_EQ(k.Fach[3].Get(0), Karte("\xBC",
-                                      "a\xBE"
+    EXPECT_EQ(k.Fach[3].Get(0), Karte("¼",
+                                      "a¾"
                                       "b",
                                       ""));
     // An edited side is stored as the field holds it; the other one stays as it was.
     ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nbc", deutsch, fremd).ergebnis, Eingabe::Ok);
-    EXPECT_EQ(k.Fach[3].Get(0), Karte("\xBC",
-                                      "a\xBE\xBC"
+    EXPECT_EQ(k.Fach[3].Get(0), Karte("¼",
+                                      "a¾¼"
                                       "bc",
                                       ""));
 }
@@ -95,12 +93,12 @@ TEST(UmbruecheImFeld, TurnsEncodedBreaksIntoFieldLines) {
 class VokabellisteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        k.Fach[1].Add(Karte("Haus\xBE\xBCHund", "house"));
-        k.Fach[1].Add(Karte("\xBE\xBC"
+        k.Fach[1].Add(Karte("Haus¾¼Hund", "house"));
+        k.Fach[1].Add(Karte("¾¼"
                             "Apfel",
-                            "\xC4PFEL"));
+                            "ÄPFEL"));
         k.Fach[3].Add(Karte("Katze", "cat"));
-        k.Fach[3].Add(Karte("B\xE4r", "bear"));
+        k.Fach[3].Add(Karte("Bär", "bear"));
         k.Fach[6].Add(Karte("Maus", "mouse 3"));
         liste.Aufbauen();
     }
@@ -128,7 +126,29 @@ TEST_F(VokabellisteTest, SearchFindsShownTextIgnoringCase) {
     EXPECT_EQ(liste.Suchen("hund").ausgang, Suchausgang::KeinTreffer);
     EXPECT_EQ(liste.Suchposition, -1);
     EXPECT_EQ(liste.Suchen("").ausgang, Suchausgang::KeinTreffer);
-    EXPECT_EQ(liste.Suchen("\xC5\x82").ausgang, Suchausgang::KeinTreffer);
+    EXPECT_EQ(liste.Suchen("ł").ausgang, Suchausgang::KeinTreffer);
+}
+
+// Letter case in every script, after NFC: "Σ", "σ" and "ς" alike, "Д" and "д".
+TEST(Vokabelliste, SearchIgnoresCaseInGreekAndCyrillic) {
+    TKartei k;
+    k.Fach[1].Add(Karte("Meer", "Η ΘΆΛΑΣΣΑ"));
+    k.Fach[2].Add(Karte("Weisheit", "σοφός"));
+    k.Fach[2].Add(Karte("Haus", "ДОМ¾¼дома"));
+    k.Fach[4].Add(Karte("Jolka", "ёлка"));
+    TVokabelliste liste(k);
+    liste.Aufbauen();
+    for (const auto& [suchtext, zeile] : {std::pair{"θάλασσα", 0},
+                                          {"ΣΟΦΌΣ", 1},
+                                          {"Σοφοσ", -1},
+                                          {"φός", 1},
+                                          {"дом", 2},
+                                          {"Дома", -1},
+                                          {"ЁЛКА", 3},
+                                          {"е\xCC\x88л", 3},
+                                          {"α\xCC\x81λ", 0}}) {
+        EXPECT_EQ(liste.Suchen(suchtext).zeile, zeile) << suchtext;
+    }
 }
 
 TEST_F(VokabellisteTest, LevelDigitIsSearchedToo) {

@@ -143,7 +143,7 @@ TEST_F(HauptfensterTest, RejectedAnswerCanBeOverruledOrAccepted) {
 
 TEST_F(HauptfensterTest, AnswerFieldLinesMeetTheCardsLineBreaks) {
     Starten();
-    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "erste\xBE\xBCzweite", "to go\xBE\xBCwent"}}));
+    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "erste¾¼zweite", "to go¾¼went"}}));
     EXPECT_EQ(Text("Memo1"), QStringLiteral("erste\nzweite"));
     Antworten(QStringLiteral("  TO GO"));
     Taste(Qt::Key_Return); // without Enterab, Enter is a line break of the answer
@@ -157,6 +157,19 @@ TEST_F(HauptfensterTest, AnswerFieldLinesMeetTheCardsLineBreaks) {
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
     EXPECT_EQ(form->Abfrage.Richtige + form->Abfrage.Falsche, 1);
     EXPECT_EQ(form->findChild<lexidor::Stufenbarflaeche*>()->Balken().Stufe, 0);
+}
+
+// A Russian and Greek box (UTF-8): F10 takes answers in either script and any case.
+TEST_F(HauptfensterTest, F10TakesAnswersInAnyScriptAndCase) {
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("ru.vkd"), {{1, "Haus", "ДОМ"}, {1, "Meer", "Η ΘΆΛΑΣΣΑ"}}));
+    for (int i = 0; i < 2; ++i) {
+        Antworten(Text("Memo1") == QStringLiteral("Haus") ? QStringLiteral("дом")
+                                                          : QStringLiteral("η θάλασσα"));
+        Taste(Qt::Key_F10);
+    }
+    EXPECT_EQ(form->Kartei.Fach[2].Count(), 2);
+    EXPECT_EQ(form->Abfrage.Richtige, 2);
 }
 
 TEST_F(HauptfensterTest, EnterChecksTheAnswerOnlyWithEnterab) {

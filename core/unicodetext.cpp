@@ -1,0 +1,138 @@
+// NFC and case folding through ICU. ICU rather than utf8proc: it tells at once whether UTF-8
+// text is already in NFC without converting it (opening millions of cards checks each one),
+// and it folds case one code point at a time (simple folding), which keeps "ß" from
+// matching "ss"; utf8proc only folds whole texts, "ß" to "ss" included.
+#include "unicodetext.h"
+
+#include "cp1252.h"
+
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/uniset.h>
+
+namespace lexidor {
+namespace {
+
+const icu::Normalizer2& NfcNormalisierer() {
+    UErrorCode fehler = U_ZERO_ERROR;
+    static const icu::Normalizer2* n = icu::Normalizer2::getNFCInstance(fehler);
+    return *n;
+}
+
+// Code points below U+0300 are in NFC in any order: the combining marks start there.
+bool UnterKombinierenden(std::string_view utf8) {
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0xCC) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos++]);
+    if (b0 < 0x80) {
+        return b0;
+    }
+    int folge = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        folge = 1, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        folge = 2, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        folge = 3, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    for (int i = 0; i < folge; ++i) {
+        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return cp;
+}
+
+bool IstNfc(std::string_view utf8) {
+    if (UnterKombinierenden(utf8)) {
+        return true;
+    }
+    UErrorCode fehler = U_ZERO_ERROR;
+    const bool ja = NfcNormalisierer().isNormalizedUTF8(
+        icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), fehler);
+    return U_SUCCESS(fehler) && ja;
+}
+
+std::string Nfc(std::string_view utf8) {
+    if (!IstUtf8(utf8)) {
+        std::string heil;
+        for (std::size_t pos = 0; pos < utf8.size();) {
+            Utf8Anhaengen(heil, Utf8Lesen(utf8, pos).value_or(0xFFFD));
+        }
+        return Nfc(heil);
+    }
+    if (IstNfc(utf8)) {
+        return std::string(utf8);
+    }
+    std::string out;
+    icu::StringByteSink<std::string> senke(&out, static_cast<std::int32_t>(utf8.size()));
+    UErrorCode fehler = U_ZERO_ERROR;
+    NfcNormalisierer().normalizeUTF8(
+        0, icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), senke, nullptr,
+        fehler);
+    return U_SUCCESS(fehler) ? out : std::string(utf8);
+}
+
+char32_t Gefaltet(char32_t cp) {
+    if (cp < 0x80) {
+        return cp >= 'A' && cp <= 'Z' ? cp + 0x20 : cp;
+    }
+    // Simple folding keeps the Turkish capital "İ" apart from every lower case letter; a
+    // learner who types "istanbul" for "İstanbul" is right all the same.
+    if (cp == 0x130) {
+        return 'i';
+    }
+    return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(cp), U_FOLD_CASE_DEFAULT));
+}
+
+std::string Gefaltet(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t anfang = pos;
+        const auto cp = Utf8Lesen(utf8, pos);
+        if (cp) {
+            Utf8Anhaengen(out, Gefaltet(*cp));
+        } else {
+            out += utf8.substr(anfang, pos - anfang);
+        }
+    }
+    return out;
+}
+
+std::vector<char32_t> Schreibweisen(char32_t cp) {
+    icu::UnicodeSet menge(static_cast<UChar32>(cp), static_cast<UChar32>(cp));
+    menge.closeOver(USET_CASE_INSENSITIVE);
+    menge.add(0x130); // folds to "i" here alone (see Gefaltet), so the closure may lack it
+    const char32_t ziel = Gefaltet(cp);
+    std::vector<char32_t> formen;
+    for (std::int32_t r = 0; r < menge.getRangeCount(); ++r) {
+        for (UChar32 c = menge.getRangeStart(r); c <= menge.getRangeEnd(r); ++c) {
+            if (Gefaltet(static_cast<char32_t>(c)) == ziel) {
+                formen.push_back(static_cast<char32_t>(c));
+            }
+        }
+    }
+    return formen;
+}
+
+} // namespace lexidor
