@@ -23,6 +23,10 @@ struct Cp1252Kodierung {
 // Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
 
+// Decodes one UTF-8 sequence at `pos` and moves past it; nullopt for a malformed one, past
+// which pos has moved by at least a byte.
+std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos);
+
 // True when the bytes are well-formed UTF-8 throughout.
 bool IstUtf8(std::string_view text);
 
