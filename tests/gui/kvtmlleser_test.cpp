@@ -2,7 +2,11 @@
 // The sample file goes through it in the import tests.
 #include "kvtmlleser.h"
 
+#include "vokabelimport.h"
+
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace lexidor {
 namespace {
@@ -52,6 +56,28 @@ std::string Wiederholt(std::string_view stueck, int n) {
     return text;
 }
 
+std::string Beispiel(const char* name) {
+    std::ifstream datei(std::string(LEXIDOR_TESTDATA "/import/") + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+}
+
+// The older format of kvoctrain reads as Parley's does; German is found by its language code.
+TEST(KvtmlLesen, VersionOneGivesTheSameRows) {
+    QString fehler;
+    const auto d = KvtmlLesen(Beispiel("kvtml1.kvtml"), fehler);
+    ASSERT_TRUE(d) << fehler.toStdString();
+    const Importtabelle t = KvtmlTabelle(*d);
+    const Importwahl wahl = StandardWahl(t);
+    EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"de", "en", "Lernstufe"}));
+    std::vector<std::string> karten;
+    for (int z = 0; z < t.Zeilen(); ++z) {
+        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
+                         std::string(t.Feld(z, wahl.fremd)));
+    }
+    EXPECT_EQ(karten,
+              (std::vector<std::string>{"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"}));
+}
+
 // Hostile files: each is refused with its German reason, never crashes or exhausts memory.
 TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
     const std::string sprachen = "<identifiers><identifier id=\"0\"/><identifier id=\"1\"/>"
@@ -75,6 +101,9 @@ TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
                        Wiederholt("<entry/>", 200'000) + "</entries>"),
          QStringLiteral("Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
                         "höchstens 3200000 Vokabeln je aufnehmen könnte.")},
+        {Beispiel("einsprachig.kvtml"),
+         QStringLiteral("Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
+                        "braucht zwei Bedeutungen.")},
         {Kvtml("", "<entries><entry><translation id=\"0\"><text>Haus</text></translation>"
                    "</entry></entries>"),
          QStringLiteral("Die Datei nennt keine Sprachen (<identifiers>), also ist unklar, welcher "
