@@ -74,11 +74,17 @@ Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art) {
         tabelle = AnkiLesen(text, art);
     } else {
         tabelle = TrennwerteLesen(text, art.trenner, art.fortschritt);
-        tabelle.htmlErkannt = HatHtml(text);
+        // This program's own export holds the cards as they were: nothing in it is markup or
+        // a repeated question, so that a box comes back from it exactly.
+        const bool export_ = text.starts_with("Deutsch;Fremd;Lernstufe\r\n") ||
+                             text.starts_with("Deutsch\tFremd\tLernstufe\r\n");
+        tabelle.htmlErkannt = !export_ && HatHtml(text);
         if (art.html.value_or(tabelle.htmlErkannt)) {
             tabelle = HtmlAlsText(tabelle);
         }
-        AnkiKartenErkennen(tabelle);
+        if (!export_) {
+            AnkiKartenErkennen(tabelle);
+        }
     }
     tabelle.kodierung = kodierung;
     ZweiseitigErkennen(tabelle);

@@ -131,6 +131,12 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
     EXPECT_FALSE(roh.htmlUmgewandelt);
     EXPECT_EQ(roh.Feld(2, 1), "open&nbsp;");
     EXPECT_FALSE(TextdateiLesen(datei).htmlErkannt);
+    // This program's export gives back what the box held, markup-like text included.
+    const Importtabelle eigen =
+        TextdateiLesen("\xEF\xBB\xBF"
+                       "Deutsch;Fremd;Lernstufe\r\n<b>fett</b>;\"a&amp;b\";1\r\n");
+    EXPECT_EQ(eigen.Feld(1, 0), "<b>fett</b>");
+    EXPECT_EQ(eigen.Feld(1, 1), "a&amp;b");
     // The user's separator wins over the one found.
     art.trenner = ',';
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");
