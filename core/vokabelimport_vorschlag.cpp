@@ -155,7 +155,9 @@ std::vector<Spalte> Spaltenbild(const Importtabelle& t) {
         sp.deutsch /= std::max(gefuellt, 1);
         sp.laenge /= std::max(gefuellt, 1);
         sp.gefuellt = static_cast<double>(gefuellt) / std::max(ende - ab, 1);
-        sp.nutzbar = sp.nutzbar && !NenntEinen(sp.name, kNebennamen) &&
+        // A column named as a side is one, however empty its first rows are.
+        sp.nutzbar = (sp.nutzbar || NenntDeutsch(sp.name) || NenntFremdsprache(sp.name)) &&
+                     !NenntEinen(sp.name, kNebennamen) &&
                      (!t.stufenspalte || *t.stufenspalte != static_cast<int>(s));
     }
     return spalten;

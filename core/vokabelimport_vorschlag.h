@@ -37,8 +37,8 @@ struct Spaltenvorschlag {
 // German is the column whose name says so, else the one whose cells look most German; the
 // foreign side the column named as a language or translation, else the one of short texts
 // (words, not example sentences) nearest to it. Neither is ever the level column, a column
-// of numbers, an empty one, or one named for what describes a word ("Artikel", "Plural",
-// "Lektion", "Beispiel", ...) where another is left.
+// of numbers, an empty one unless its name says it is a side, or one named for what describes a
+// word ("Artikel", "Plural", "Lektion", "Beispiel", ...) where another is left.
 Spaltenvorschlag SpaltenVorschlagen(const Importtabelle& tabelle);
 
 } // namespace lexidor
