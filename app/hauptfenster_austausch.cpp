@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <algorithm>
 
 using namespace lexidor;
 
@@ -44,8 +46,64 @@ std::optional<Importtabelle> KarteiTabelleLesen(QWidget* fenster, const QString&
     return KarteiTabelle(andere);
 }
 
-// The rows of the file, or nullopt after the message that says why there are none.
-std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad) {
+// A bar with "Abbrechen" for a step that takes more than a moment; a quick one shows none.
+class Fortschrittsanzeige {
+public:
+    Fortschrittsanzeige(QWidget* fenster, const QString& text)
+        : dialog_(text, QStringLiteral("Abbrechen"), 0, kSchritte, fenster) {
+        dialog_.setWindowTitle(QStringLiteral("Vokabeln importieren"));
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(500);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    Fortschritt Melder() {
+        return [this](std::size_t erledigt, std::size_t gesamt) {
+            dialog_.setValue(
+                static_cast<int>(erledigt * kSchritte / std::max<std::size_t>(gesamt, 1)));
+            return !dialog_.wasCanceled();
+        };
+    }
+    bool Abgebrochen() const { return dialog_.wasCanceled(); }
+
+private:
+    static constexpr int kSchritte = 1000;
+    QProgressDialog dialog_;
+};
+
+void Abgelehnt(QWidget* fenster, const QString& pfad, const QString& grund) {
+    Meldung::Information(fenster,
+                         QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n\n%2")
+                             .arg(Anzeigepfad(pfad), grund));
+}
+
+std::optional<Importtabelle> KvtmlTabelleLesen(QWidget* fenster, const QString& pfad,
+                                               std::string_view datei) {
+    QString fehler;
+    std::optional<KvtmlDokument> dokument;
+    {
+        const Sanduhr sanduhr;
+        Fortschrittsanzeige anzeige(fenster, QStringLiteral("Die Datei wird gelesen …"));
+        dokument = KvtmlLesen(datei, fehler, anzeige.Melder());
+        if (anzeige.Abgebrochen()) {
+            return std::nullopt;
+        }
+    }
+    if (!dokument) {
+        Abgelehnt(fenster, pfad, fehler);
+        return std::nullopt;
+    }
+    const Sanduhr sanduhr;
+    return KvtmlTabelle(*dokument);
+}
+
+// The file's bytes, or nullopt after the message that says why there are none.
+std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfad) {
+    if (static_cast<std::uint64_t>(QFileInfo(pfad).size()) > kImportHoechstgroesse) {
+        Abgelehnt(fenster, pfad, QString::fromStdString(ZuGrossText()));
+        return std::nullopt;
+    }
     std::optional<std::string> datei;
     {
         const Sanduhr sanduhr;
@@ -55,24 +113,40 @@ std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad)
         Meldung::Information(
             fenster,
             QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(Anzeigepfad(pfad)));
+    }
+    return datei;
+}
+
+// The rows of the file, or nullopt after the message that says why there are none.
+std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad,
+                                          std::string_view datei) {
+    switch (ImportdateiErkennen(datei)) {
+    case Importdatei::Kartei:
+        return KarteiTabelleLesen(fenster, pfad, datei);
+    case Importdatei::Kvtml:
+        return KvtmlTabelleLesen(fenster, pfad, datei);
+    case Importdatei::AnderesXml:
+        Abgelehnt(fenster, pfad,
+                  QStringLiteral("Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, "
+                                 "KWordQuiz)."));
+        return std::nullopt;
+    case Importdatei::Binaer:
+        Abgelehnt(fenster, pfad,
+                  QStringLiteral("Sie ist keine Textdatei, sondern etwa ein Bild oder ein "
+                                 "Programm."));
+        return std::nullopt;
+    case Importdatei::Text:
+        break;
+    }
+    const Sanduhr sanduhr;
+    Fortschrittsanzeige anzeige(fenster, QStringLiteral("Die Datei wird gelesen …"));
+    Leseart art;
+    art.fortschritt = anzeige.Melder();
+    Importtabelle tabelle = TextdateiLesen(datei, art);
+    if (anzeige.Abgebrochen()) {
         return std::nullopt;
     }
-    if (IstKarteidatei(*datei)) {
-        return KarteiTabelleLesen(fenster, pfad, *datei);
-    }
-    if (!IstKvtml(*datei)) {
-        const Sanduhr sanduhr;
-        return TextdateiLesen(*datei);
-    }
-    QString fehler;
-    const auto dokument = KvtmlLesen(*datei, fehler);
-    if (!dokument) {
-        Meldung::Information(fenster,
-                             QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n\n%2")
-                                 .arg(Anzeigepfad(pfad), fehler));
-        return std::nullopt;
-    }
-    return KvtmlTabelle(*dokument);
+    return tabelle;
 }
 
 } // namespace
@@ -85,7 +159,11 @@ void TForm1::Importieren1Click() {
     if (!name) {
         return;
     }
-    const auto tabelle = TabelleLesen(this, *name);
+    const auto datei = ImportdateiLesen(this, *name);
+    if (!datei) {
+        return;
+    }
+    auto tabelle = TabelleLesen(this, *name, *datei);
     if (!tabelle) {
         return;
     }
@@ -94,14 +172,15 @@ void TForm1::Importieren1Click() {
             this, QStringLiteral("Die Datei „%1“ enthält keine Vokabeln.").arg(Anzeigepfad(*name)));
         return;
     }
-    TImportdialog dialog(*tabelle, QFileInfo(*name).fileName(), this);
+    TImportdialog dialog(std::move(*tabelle), *datei, QFileInfo(*name).fileName(), this);
     if (OhneUhr(dialog) != QDialog::Accepted) {
         return;
     }
     Importergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = Importieren(Kartei, *tabelle, dialog.Wahl());
+        Fortschrittsanzeige anzeige(this, QStringLiteral("Die Vokabeln werden importiert …"));
+        ergebnis = Importieren(Kartei, dialog.Tabelle(), dialog.Wahl(), anzeige.Melder());
     }
     // As after the add dialog: the box has changed and is saved automatically.
     if (ergebnis.uebernommen > 0) {

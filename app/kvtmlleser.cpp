@@ -1,5 +1,6 @@
 // Reading KVTML with QXmlStreamReader, which resolves entities and character references and
-// never loads an external document.
+// never loads an external document. The element texts are read without recursion, so that no
+// nesting can exhaust the stack, and within the bounds core sets.
 #include "kvtmlleser.h"
 
 #include <QXmlStreamReader>
@@ -8,8 +9,69 @@
 namespace lexidor {
 namespace {
 
-std::string Text(QXmlStreamReader& xml) {
-    return xml.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
+class Leser {
+public:
+    Leser(const QString& text, std::size_t dateigroesse, const Fortschritt& fortschritt)
+        : xml(text), dateigroesse_(dateigroesse), zeichen_(static_cast<std::size_t>(text.size())),
+          fortschritt_(fortschritt) {}
+
+    // Stops the reader with the German reason when the file goes beyond a bound.
+    void Zaehlen() {
+        if (const auto grenze = KvtmlGrenze(umfang, dateigroesse_)) {
+            xml.raiseError(QString::fromStdString(*grenze));
+        }
+    }
+
+    // One more entry; now and then the shell hears how far the reader has come.
+    void Eintrag() {
+        ++umfang.eintraege;
+        Zaehlen();
+        if (fortschritt_ && umfang.eintraege % kFortschrittZeilen == 0 &&
+            !fortschritt_(static_cast<std::size_t>(xml.characterOffset()), zeichen_)) {
+            xml.raiseError(QStringLiteral("Das Lesen wurde abgebrochen."));
+        }
+    }
+
+    QXmlStreamReader xml;
+    KvtmlUmfang umfang;
+
+private:
+    std::size_t dateigroesse_;
+    std::size_t zeichen_;
+    const Fortschritt& fortschritt_;
+};
+
+// The element's text with that of its children, as a reader sees it. Child elements deeper
+// than kKvtmlTiefe stop the reader.
+std::string Text(Leser& l) {
+    std::string text;
+    for (int tiefe = 1; tiefe > 0 && !l.xml.hasError();) {
+        switch (l.xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += l.xml.text().toString().toStdString();
+            l.umfang.text += l.xml.text().size();
+            l.Zaehlen();
+            break;
+        case QXmlStreamReader::StartElement:
+            if (++tiefe > kKvtmlTiefe) {
+                l.xml.raiseError(QString::fromStdString(KvtmlZuTief()));
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --tiefe;
+            break;
+        case QXmlStreamReader::Invalid:
+            return {};
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+// Skips the current element as Text reads it, without keeping what it holds.
+void Ueberspringen(Leser& l) {
+    Text(l);
 }
 
 std::string Attribut(const QXmlStreamReader& xml, QLatin1StringView name) {
@@ -17,14 +79,14 @@ std::string Attribut(const QXmlStreamReader& xml, QLatin1StringView name) {
 }
 
 // Parley keeps one <grade> per direction the translation was practised in.
-std::optional<int> Grad(QXmlStreamReader& xml, std::optional<int> bisher) {
-    while (xml.readNextStartElement()) {
-        if (xml.name() != QLatin1StringView("currentgrade")) {
-            xml.skipCurrentElement();
+std::optional<int> Grad(Leser& l, std::optional<int> bisher) {
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() != QLatin1StringView("currentgrade")) {
+            Ueberspringen(l);
             continue;
         }
         bool zahl = false;
-        const int grad = xml.readElementText().trimmed().toInt(&zahl);
+        const int grad = QString::fromStdString(Text(l)).trimmed().toInt(&zahl);
         if (zahl) {
             bisher = std::max(bisher.value_or(0), grad);
         }
@@ -34,70 +96,110 @@ std::optional<int> Grad(QXmlStreamReader& xml, std::optional<int> bisher) {
 
 // Only the translation's own text and grade: conjugations, comparisons and the like hold
 // texts and grades of their own, which are not the word's.
-KvtmlUebersetzung Uebersetzung(QXmlStreamReader& xml) {
+KvtmlUebersetzung Uebersetzung(Leser& l) {
     KvtmlUebersetzung u;
-    u.id = Attribut(xml, QLatin1StringView("id"));
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1StringView("text")) {
-            u.text = Text(xml);
-        } else if (xml.name() == QLatin1StringView("grade")) {
-            u.grad = Grad(xml, u.grad);
+    u.id = Attribut(l.xml, QLatin1StringView("id"));
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == QLatin1StringView("text")) {
+            u.text = Text(l);
+        } else if (l.xml.name() == QLatin1StringView("grade")) {
+            u.grad = Grad(l, u.grad);
         } else {
-            xml.skipCurrentElement();
+            Ueberspringen(l);
         }
     }
     return u;
 }
 
-KvtmlEintrag Eintrag(QXmlStreamReader& xml) {
+KvtmlEintrag Eintrag(Leser& l) {
     KvtmlEintrag e;
-    e.zeile = static_cast<int>(xml.lineNumber());
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1StringView("translation")) {
-            e.uebersetzungen.push_back(Uebersetzung(xml));
+    e.zeile = static_cast<int>(l.xml.lineNumber());
+    l.Eintrag();
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == QLatin1StringView("translation")) {
+            e.uebersetzungen.push_back(Uebersetzung(l));
         } else {
-            xml.skipCurrentElement();
+            Ueberspringen(l);
         }
     }
     return e;
 }
 
-KvtmlSprache Sprache(QXmlStreamReader& xml) {
+KvtmlSprache Sprache(Leser& l) {
     KvtmlSprache s;
-    s.id = Attribut(xml, QLatin1StringView("id"));
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1StringView("name")) {
-            s.name = Text(xml);
-        } else if (xml.name() == QLatin1StringView("locale")) {
-            s.locale = Text(xml);
+    s.id = Attribut(l.xml, QLatin1StringView("id"));
+    ++l.umfang.sprachen;
+    l.Zaehlen();
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == QLatin1StringView("name")) {
+            s.name = Text(l);
+        } else if (l.xml.name() == QLatin1StringView("locale")) {
+            s.locale = Text(l);
         } else {
-            xml.skipCurrentElement();
+            Ueberspringen(l);
         }
     }
     return s;
 }
 
 // Reads the children of the current element that are called kind, each with lesen.
-template <typename T, typename Leser>
-void Liste(QXmlStreamReader& xml, QLatin1StringView kind, std::vector<T>& ziel, Leser lesen) {
-    while (xml.readNextStartElement()) {
-        if (xml.name() == kind) {
-            ziel.push_back(lesen(xml));
+template <typename T, typename Lesen>
+void Liste(Leser& l, QLatin1StringView kind, std::vector<T>& ziel, Lesen lesen) {
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == kind) {
+            ziel.push_back(lesen(l));
         } else {
-            xml.skipCurrentElement();
+            Ueberspringen(l);
         }
     }
 }
 
-void Inhalt(QXmlStreamReader& xml, KvtmlDokument& d) {
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1StringView("identifiers")) {
-            Liste(xml, QLatin1StringView("identifier"), d.sprachen, Sprache);
-        } else if (xml.name() == QLatin1StringView("entries")) {
-            Liste(xml, QLatin1StringView("entry"), d.eintraege, Eintrag);
+void Inhalt(Leser& l, KvtmlDokument& d) {
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == QLatin1StringView("identifiers")) {
+            Liste(l, QLatin1StringView("identifier"), d.sprachen, Sprache);
+        } else if (l.xml.name() == QLatin1StringView("entries")) {
+            Liste(l, QLatin1StringView("entry"), d.eintraege, Eintrag);
         } else {
-            xml.skipCurrentElement();
+            Ueberspringen(l);
         }
+    }
+}
+
+// KVTML 1 has no list of languages: each entry holds the original <o> and its translations
+// <t>, and the first that names its language with the attribute "l" names the column's.
+KvtmlUebersetzung Seite1(Leser& l, KvtmlDokument& d, std::size_t spalte) {
+    while (d.sprachen.size() <= spalte) {
+        d.sprachen.push_back({std::to_string(d.sprachen.size()), {}, {}});
+        l.umfang.sprachen = d.sprachen.size();
+        l.Zaehlen();
+    }
+    const std::string locale = Attribut(l.xml, QLatin1StringView("l"));
+    std::string& bisher = d.sprachen[spalte].locale;
+    bisher = bisher.empty() ? locale : bisher;
+    return {std::to_string(spalte), Text(l), std::nullopt};
+}
+
+void Inhalt1(Leser& l, KvtmlDokument& d) {
+    while (l.xml.readNextStartElement() && !l.xml.hasError()) {
+        if (l.xml.name() != QLatin1StringView("e")) {
+            Ueberspringen(l);
+            continue;
+        }
+        KvtmlEintrag e;
+        e.zeile = static_cast<int>(l.xml.lineNumber());
+        l.Eintrag();
+        std::size_t uebersetzungen = 0;
+        while (l.xml.readNextStartElement()) {
+            if (l.xml.name() == QLatin1StringView("o")) {
+                e.uebersetzungen.push_back(Seite1(l, d, 0));
+            } else if (l.xml.name() == QLatin1StringView("t")) {
+                e.uebersetzungen.push_back(Seite1(l, d, ++uebersetzungen));
+            } else {
+                Ueberspringen(l);
+            }
+        }
+        d.eintraege.push_back(std::move(e));
     }
 }
 
@@ -107,24 +209,34 @@ QString Xmlfehler(const QXmlStreamReader& xml) {
 
 } // namespace
 
-std::optional<KvtmlDokument> KvtmlLesen(std::string_view datei, QString& fehler) {
-    QXmlStreamReader xml(
-        QByteArray::fromRawData(datei.data(), static_cast<qsizetype>(datei.size())));
-    if (!xml.readNextStartElement() || xml.name() != QLatin1StringView("kvtml")) {
-        fehler =
-            xml.hasError() ? Xmlfehler(xml) : QStringLiteral("Die Datei ist keine KVTML-Datei.");
+std::optional<KvtmlDokument> KvtmlLesen(std::string_view datei, QString& fehler,
+                                        const Fortschritt& fortschritt) {
+    std::string puffer;
+    const std::string_view text = XmlText(datei, puffer);
+    if (const auto grenze = KvtmlGrenze({.text = EntitaetenZuwachs(text)}, datei.size())) {
+        fehler = QString::fromStdString(*grenze);
         return std::nullopt;
     }
-    // The first version kept its words in quite other elements, and Parley has long since
-    // converted such files itself.
-    if (!xml.attributes().value(QLatin1StringView("version")).startsWith(u'2')) {
-        fehler = QStringLiteral("Nur KVTML-Dateien der Version 2 können importiert werden.");
+    Leser l(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), datei.size(),
+            fortschritt);
+    if (!l.xml.readNextStartElement() || l.xml.name() != QLatin1StringView("kvtml")) {
+        fehler = l.xml.hasError() ? Xmlfehler(l.xml)
+                                  : QStringLiteral("Die Datei ist keine KVTML-Datei.");
         return std::nullopt;
     }
+    // The first version, of kvoctrain and early KDE, has no version attribute.
     KvtmlDokument d;
-    Inhalt(xml, d);
-    if (xml.hasError()) {
-        fehler = Xmlfehler(xml);
+    if (l.xml.attributes().value(QLatin1StringView("version")).startsWith(u'2')) {
+        Inhalt(l, d);
+    } else {
+        Inhalt1(l, d);
+    }
+    if (l.xml.hasError()) {
+        fehler = Xmlfehler(l.xml);
+        return std::nullopt;
+    }
+    if (const auto f = KvtmlFehler(d)) {
+        fehler = QString::fromStdString(*f);
         return std::nullopt;
     }
     return d;

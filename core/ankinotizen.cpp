@@ -21,7 +21,7 @@ constexpr auto kKopfschluessel = std::to_array<std::string_view>(
 
 struct Beschreibung {
     std::optional<char> trenner;
-    bool html = false;
+    std::optional<bool> html; // from "#html:", which outweighs what the fields look like
     std::string_view spalten;     // the "#columns:" line's value
     std::vector<int> ankispalten; // 0-based columns of guid, note type, deck and tags
     std::size_t ab = 0;           // where the notes start
@@ -89,14 +89,18 @@ Beschreibung BeschreibungLesen(std::string_view text) {
     return b;
 }
 
-// Copies the note fields of every row, leaving Anki's own columns out.
-void Uebernehmen(const Importtabelle& roh, const Beschreibung& b, Importtabelle& tabelle) {
+// Copies the cells of every row but those of the columns left out, each as plain text
+// where HTML is turned into it.
+void Uebernehmen(const Importtabelle& roh, const std::vector<int>& ohne, bool html,
+                 Importtabelle& tabelle) {
     for (int z = 0; z < roh.Zeilen(); ++z) {
         tabelle.ZeileBeginnen(roh.Zeilennummer(z));
         for (int s = 0; s < roh.Felder(z); ++s) {
-            if (std::find(b.ankispalten.begin(), b.ankispalten.end(), s) == b.ankispalten.end()) {
+            if (std::find(ohne.begin(), ohne.end(), s) == ohne.end()) {
                 tabelle.FeldBeginnen();
-                tabelle.Anhaengen(b.html ? HtmlNachText(roh.Feld(z, s)) : roh.Feld(z, s));
+                // A browser shows no blanks at either end of a field, so neither does a card.
+                tabelle.Anhaengen(html ? Beschnitten(HtmlNachText(roh.Feld(z, s)))
+                                       : roh.Feld(z, s));
             }
         }
     }
@@ -185,7 +189,11 @@ public:
 
 private:
     bool Tag() {
-        const auto ende = html_.find('>', pos_);
+        // The next ">" serves every "<" before it, so a field full of "<" is read in one pass.
+        if (tagende_ <= pos_) {
+            tagende_ = html_.find('>', pos_);
+        }
+        const auto ende = tagende_;
         const std::string name =
             ende == std::string_view::npos ? "" : Tagname(html_.substr(pos_ + 1, ende - pos_ - 1));
         const char danach = pos_ + 1 < html_.size() ? html_[pos_ + 1] : ' ';
@@ -203,8 +211,9 @@ private:
     }
 
     bool Zeichenreferenz() {
-        const auto ende = html_.find(';', pos_);
-        if (ende == std::string_view::npos || ende - pos_ > 10) {
+        // No reference is longer, and looking no further keeps a field of "&" linear.
+        const auto ende = html_.substr(0, pos_ + 11).find(';', pos_);
+        if (ende == std::string_view::npos) {
             return false;
         }
         const auto cp = Entitaet(html_.substr(pos_ + 1, ende - pos_ - 1));
@@ -229,6 +238,7 @@ private:
 
     std::string_view html_;
     std::size_t pos_ = 0;
+    std::size_t tagende_ = 0;
     std::string text_;
     bool absatz_ = false;
 };
@@ -241,18 +251,74 @@ bool IstAnkiExport(std::string_view text) {
                     kKopfschluessel.end();
 }
 
-Importtabelle AnkiLesen(std::string_view text) {
+Importtabelle AnkiLesen(std::string_view text, const Leseart& art) {
     const Beschreibung b = BeschreibungLesen(text);
     Importtabelle tabelle;
     tabelle.format = Importformat::Anki;
-    tabelle.trennzeichen = b.trenner ? *b.trenner : TrennzeichenErkennen(text, b.ab);
+    tabelle.trennzeichen = art.trenner ? *art.trenner
+                           : b.trenner ? *b.trenner
+                                       : TrennzeichenErkennen(text, b.ab);
     Importtabelle roh;
     Satzleser leser(text, tabelle.trennzeichen, b.ab, b.zeile);
     while (leser.Naechster(roh)) {
+        if (art.fortschritt && roh.Zeilen() % kFortschrittZeilen == 0 &&
+            !art.fortschritt(leser.Position(), text.size())) {
+            break;
+        }
     }
-    Uebernehmen(roh, b, tabelle);
+    tabelle.htmlErkannt = b.html.value_or(HatHtml(text.substr(b.ab)));
+    tabelle.htmlUmgewandelt = art.html.value_or(tabelle.htmlErkannt);
+    Uebernehmen(roh, b.ankispalten, tabelle.htmlUmgewandelt, tabelle);
     tabelle.spaltennamen = Spaltennamen(b, tabelle.trennzeichen);
     return tabelle;
+}
+
+bool HatHtml(std::string_view text) {
+    static constexpr std::string_view kZeichen[] = {
+        "<br>",  "<br/>",  "<br />", "<div", "</div>", "<p>",    "</p>",    "<b>",
+        "</b>",  "<i>",    "</i>",   "<u>",  "</u>",   "<span",  "</span>", "<li>",
+        "<font", "&nbsp;", "&amp;",  "&lt;", "&gt;",   "&quot;", "&#"};
+    const std::string klein = Utf8Kleinschreibung(text.substr(0, std::size_t{1} << 20));
+    return std::any_of(std::begin(kZeichen), std::end(kZeichen),
+                       [&](std::string_view z) { return klein.find(z) != std::string::npos; });
+}
+
+Importtabelle HtmlAlsText(const Importtabelle& roh) {
+    std::string text;
+    Importtabelle tabelle = Umgebaut(roh, [&](int z, int s) {
+        text = HtmlNachText(roh.Feld(z, s));
+        return std::string(Beschnitten(text));
+    });
+    tabelle.htmlErkannt = true;
+    tabelle.htmlUmgewandelt = true;
+    return tabelle;
+}
+
+std::optional<std::string_view> Antwortteil(std::string_view frage, std::string_view antwort) {
+    frage = Beschnitten(frage);
+    antwort = Beschnitten(antwort);
+    if (frage.empty() || !antwort.starts_with(frage) ||
+        !antwort.substr(frage.size()).starts_with("\n\n")) {
+        return std::nullopt;
+    }
+    return antwort.substr(antwort.find_first_not_of('\n', frage.size()));
+}
+
+void AnkiKartenErkennen(Importtabelle& tabelle) {
+    const int zeilen = std::min(tabelle.Zeilen(), 1000);
+    int karten = 0;
+    for (int z = 0; z < zeilen; ++z) {
+        karten += Antwortteil(tabelle.Feld(z, 0), tabelle.Feld(z, 1)).has_value();
+    }
+    if (zeilen == 0 || karten * 5 < zeilen * 4) {
+        return;
+    }
+    tabelle = Umgebaut(tabelle, [&](int z, int s) {
+        const auto antwort =
+            s == 1 ? Antwortteil(tabelle.Feld(z, 0), tabelle.Feld(z, 1)) : std::nullopt;
+        return antwort ? *antwort : tabelle.Feld(z, s);
+    });
+    tabelle.ankiKarten = true;
 }
 
 std::string HtmlNachText(std::string_view html) {

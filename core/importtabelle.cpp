@@ -31,6 +31,58 @@ std::string_view Importtabelle::Feld(int zeile, int spalte) const {
     return std::string_view(text_).substr(feldanfang_[i], ende - feldanfang_[i]);
 }
 
+int AngeboteneSpalten(const Importtabelle& tabelle) {
+    return std::clamp(tabelle.Spalten(), 2, kSpaltenangebot);
+}
+
+Importtabelle LeereKopie(const Importtabelle& t) {
+    Importtabelle neu;
+    neu.format = t.format;
+    neu.kodierung = t.kodierung;
+    neu.trennzeichen = t.trennzeichen;
+    neu.spaltennamen = t.spaltennamen;
+    neu.kopfzeile = t.kopfzeile;
+    neu.stufenspalte = t.stufenspalte;
+    neu.zweiseitig = t.zweiseitig;
+    neu.htmlErkannt = t.htmlErkannt;
+    neu.htmlUmgewandelt = t.htmlUmgewandelt;
+    neu.ankiKarten = t.ankiKarten;
+    return neu;
+}
+
+int GefuellteZellen(const Importtabelle& tabelle, int zeile) {
+    int gefuellt = 0;
+    for (int s = 0; s < std::min(tabelle.Felder(zeile), kSpaltenangebot); ++s) {
+        gefuellt += !Beschnitten(tabelle.Feld(zeile, s)).empty();
+    }
+    return gefuellt;
+}
+
+void ZweiseitigErkennen(Importtabelle& tabelle) {
+    const int zeilen = std::min(tabelle.Zeilen(), 1000);
+    int zwei = 0;
+    for (int z = 0; z < zeilen; ++z) {
+        zwei += GefuellteZellen(tabelle, z) >= 2;
+    }
+    tabelle.zweiseitig = zeilen > 0 && zwei * 5 >= zeilen * 4;
+}
+
+bool IstUeberschrift(const Importtabelle& tabelle, int zeile) {
+    if (tabelle.format != Importformat::Trennzeichen && tabelle.format != Importformat::Anki) {
+        return false;
+    }
+    if (GefuellteZellen(tabelle, zeile) != 1) {
+        return false;
+    }
+    for (int s = 0; s < tabelle.Felder(zeile); ++s) {
+        const std::string_view zelle = Beschnitten(tabelle.Feld(zeile, s));
+        if (!zelle.empty()) {
+            return zelle.starts_with('#') || tabelle.zweiseitig;
+        }
+    }
+    return false;
+}
+
 std::string EinheitlicheUmbrueche(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -53,27 +105,48 @@ std::string_view Beschnitten(std::string_view zelle) {
     return zelle.substr(anfang, zelle.find_last_not_of(" \t") + 1 - anfang);
 }
 
-std::optional<int> StufeLesen(std::string_view zelle) {
+std::optional<int> StufeLesen(std::string_view zelle, Stufenskala skala) {
     zelle = Beschnitten(zelle);
     if (zelle.empty()) {
         return std::nullopt;
     }
-    if (zelle.size() == 1 && zelle[0] >= '1' && zelle[0] <= '6') {
-        return zelle[0] - '0';
+    const int wert = zelle.size() == 1 && zelle[0] >= '0' && zelle[0] <= '6' ? zelle[0] - '0' : -1;
+    switch (skala) {
+    case Stufenskala::EinsBisSechs:
+        return wert >= 1 ? wert : 0;
+    case Stufenskala::NullBisFuenf:
+        return wert >= 0 && wert <= 5 ? wert + 1 : 0;
+    case Stufenskala::NullBisSechs:
+        return wert >= 0 ? std::max(wert, 1) : 0;
     }
     return 0;
 }
 
-bool IstStufenspalte(const Importtabelle& tabelle, int spalte, int ab) {
-    bool gefunden = false;
+std::optional<Stufenskala> StufenskalaErkennen(const Importtabelle& tabelle, int spalte, int ab) {
+    int kleinste = 7;
+    int groesste = -1;
     for (int z = ab; z < tabelle.Zeilen(); ++z) {
-        const auto stufe = StufeLesen(tabelle.Feld(z, spalte));
-        if (stufe == 0) {
-            return false;
+        const std::string_view zelle = Beschnitten(tabelle.Feld(z, spalte));
+        if (zelle.empty()) {
+            continue;
         }
-        gefunden = gefunden || stufe.has_value();
+        if (zelle.size() != 1 || zelle[0] < '0' || zelle[0] > '6') {
+            return std::nullopt;
+        }
+        kleinste = std::min(kleinste, zelle[0] - '0');
+        groesste = std::max(groesste, zelle[0] - '0');
     }
-    return gefunden;
+    if (groesste < 0) {
+        return std::nullopt;
+    }
+    if (kleinste > 0) {
+        return Stufenskala::EinsBisSechs;
+    }
+    return groesste <= 5 ? Stufenskala::NullBisFuenf : Stufenskala::NullBisSechs;
+}
+
+bool IstStufenspalte(const Importtabelle& tabelle, int spalte, int ab) {
+    return StufenskalaErkennen(tabelle, spalte, ab).has_value();
 }
 
 } // namespace lexidor

@@ -2,15 +2,19 @@
 #include "kvtml.h"
 
 #include "cp1252.h"
+#include "textkodierung.h"
+#include "vokabeleingabe.h"
+#include "vokabelimport_vorschlag.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace lexidor {
 namespace {
 
+// KWordQuiz names the language where Parley gives its locale.
 bool Deutsch(const KvtmlSprache& sprache) {
-    const std::string locale = Utf8Kleinschreibung(sprache.locale);
-    return locale == "de" || locale.starts_with("de_") || locale.starts_with("de-");
+    return NenntDeutsch(sprache.locale) || NenntDeutsch(sprache.name);
 }
 
 std::string Spaltenname(const KvtmlSprache& sprache, std::size_t i) {
@@ -20,16 +24,162 @@ std::string Spaltenname(const KvtmlSprache& sprache, std::size_t i) {
     return sprache.locale.empty() ? "Sprache " + std::to_string(i + 1) : sprache.locale;
 }
 
-const KvtmlUebersetzung* Uebersetzung(const KvtmlEintrag& eintrag, const std::string& id) {
-    const auto u = std::find_if(eintrag.uebersetzungen.begin(), eintrag.uebersetzungen.end(),
-                                [&](const KvtmlUebersetzung& x) { return x.id == id; });
-    return u == eintrag.uebersetzungen.end() ? nullptr : &*u;
+// How far into a file its root element is looked for: comments and a document type before it
+// are seldom more than a few kilobytes.
+constexpr std::size_t kXmlProbe = std::size_t{1} << 20;
+
+constexpr std::string_view kLeerraum = " \t\r\n";
+
+// Past the ">" that closes a document type, its internal subset in brackets and quoted
+// values included; npos when it does not close.
+std::size_t DoctypeEnde(std::string_view t, std::size_t pos) {
+    int tiefe = 0;
+    char quote = 0;
+    for (; pos < t.size(); ++pos) {
+        const char c = t[pos];
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[' || c == ']') {
+            tiefe += c == '[' ? 1 : -1;
+        } else if (c == '>' && tiefe <= 0) {
+            return pos + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Where the root element starts: past blanks, the declaration, processing instructions,
+// comments and the document type. npos when one of them does not end.
+std::size_t Vorspann(std::string_view t) {
+    std::size_t pos = 0;
+    while ((pos = t.find_first_not_of(kLeerraum, pos)) != std::string_view::npos) {
+        const std::string_view rest = t.substr(pos);
+        if (rest.starts_with("<?")) {
+            pos = t.find("?>", pos + 2);
+            pos = pos == std::string_view::npos ? pos : pos + 2;
+        } else if (rest.starts_with("<!--")) {
+            pos = t.find("-->", pos + 4);
+            pos = pos == std::string_view::npos ? pos : pos + 3;
+        } else if (rest.starts_with("<!DOCTYPE")) {
+            pos = DoctypeEnde(t, pos + 9);
+        } else {
+            return pos;
+        }
+    }
+    return pos;
+}
+
+// "&name;" at pos: the name; empty for a character reference or a lone "&".
+std::string_view Referenz(std::string_view t, std::size_t pos) {
+    const std::size_t ende = t.find_first_of(";<&\" \t\r\n", pos + 1);
+    if (ende == std::string_view::npos || t[ende] != ';' || t[pos + 1] == '#') {
+        return {};
+    }
+    return t.substr(pos + 1, ende - pos - 1);
+}
+
+// The general entities the document type declares, each with how long it may grow.
+std::unordered_map<std::string_view, std::size_t> Entitaeten(std::string_view t) {
+    std::unordered_map<std::string_view, std::size_t> laenge;
+    for (std::size_t pos = t.find("<!ENTITY"); pos < t.size(); pos = t.find("<!ENTITY", pos + 1)) {
+        const std::size_t name = t.find_first_not_of(kLeerraum, pos + 8);
+        if (name == std::string_view::npos || t[name] == '%') {
+            continue;
+        }
+        const std::size_t nachName = t.find_first_of(kLeerraum, name);
+        const std::size_t wert = t.find_first_not_of(kLeerraum, nachName);
+        if (wert == std::string_view::npos || (t[wert] != '"' && t[wert] != '\'')) {
+            continue; // an external entity, which the parser never loads
+        }
+        const std::size_t wertEnde = t.find(t[wert], wert + 1);
+        const std::string_view w = t.substr(wert + 1, wertEnde - wert - 1);
+        pos = wertEnde; // a value may hold "<!ENTITY" too
+        std::size_t n = w.size();
+        for (std::size_t r = w.find('&'); r != std::string_view::npos; r = w.find('&', r + 1)) {
+            n += Referenz(w, r).empty() ? 0 : kEntitaetHoechstens;
+        }
+        laenge[t.substr(name, nachName - name)] = std::min(n, kEntitaetHoechstens);
+    }
+    return laenge;
 }
 
 } // namespace
 
+std::size_t EntitaetenZuwachs(std::string_view xml) {
+    const std::size_t doctype = xml.substr(0, Vorspann(xml)).find("<!DOCTYPE");
+    if (doctype == std::string_view::npos) {
+        return 0;
+    }
+    const std::size_t ende = std::min(DoctypeEnde(xml, doctype + 9), xml.size());
+    const auto laenge = Entitaeten(xml.substr(doctype, ende - doctype));
+    std::size_t zuwachs = 0;
+    for (std::size_t r = xml.find('&', ende); !laenge.empty() && r != std::string_view::npos;
+         r = xml.find('&', r + 1)) {
+        const auto e = laenge.find(Referenz(xml, r));
+        zuwachs += e == laenge.end() ? 0 : e->second;
+    }
+    return zuwachs;
+}
+
+std::optional<std::string> XmlWurzel(std::string_view datei) {
+    const std::string_view probe = datei.substr(0, kXmlProbe);
+    std::string puffer;
+    const std::string_view t = AlsUtf8(probe, KodierungErkennen(probe), puffer);
+    const bool deklaration =
+        t.starts_with("<?xml") && t.size() > 5 && kLeerraum.find(t[5]) != std::string_view::npos;
+    const std::size_t pos = Vorspann(t);
+    if (pos == std::string_view::npos || t[pos] != '<') {
+        return std::nullopt;
+    }
+    const std::size_t ende = t.find_first_of(" \t\r\n/>", pos + 1);
+    std::string name(t.substr(pos + 1, ende == std::string_view::npos ? 0 : ende - pos - 1));
+    if (!deklaration && name != "kvtml") {
+        return std::nullopt;
+    }
+    return name;
+}
+
 bool IstKvtml(std::string_view datei) {
-    return datei.substr(0, 4096).find("<kvtml") != std::string_view::npos;
+    return XmlWurzel(datei) == "kvtml";
+}
+
+std::string_view XmlText(std::string_view datei, std::string& puffer) {
+    return AlsUtf8(datei, KodierungErkennen(datei), puffer);
+}
+
+std::optional<std::string> KvtmlGrenze(const KvtmlUmfang& u, std::size_t dateigroesse) {
+    if (u.sprachen > kKvtmlSprachen) {
+        return "Die Datei nennt mehr als " + std::to_string(kKvtmlSprachen) + " Sprachen.";
+    }
+    if (u.text > 4 * dateigroesse + (std::size_t{1} << 20)) {
+        return "Die Datei ergibt entpackt mehr als das Vierfache ihrer Größe an Text: ihre "
+               "Entitäten vervielfachen sich.";
+    }
+    const std::size_t spalten = std::max<std::size_t>(u.sprachen, 2) + 1;
+    if (u.eintraege * spalten > 4 * static_cast<std::size_t>(kKartenlimit)) {
+        return "Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit höchstens " +
+               std::to_string(kKartenlimit) + " Vokabeln je aufnehmen könnte.";
+    }
+    return std::nullopt;
+}
+
+std::string KvtmlZuTief() {
+    return "Die Elemente der Datei sind tiefer als " + std::to_string(kKvtmlTiefe) +
+           " Ebenen ineinander verschachtelt.";
+}
+
+std::optional<std::string> KvtmlFehler(const KvtmlDokument& d) {
+    if (d.sprachen.empty()) {
+        return std::string("Die Datei nennt keine Sprachen (<identifiers>), also ist "
+                           "unklar, welcher Text welche Bedeutung ist.");
+    }
+    if (d.sprachen.size() == 1) {
+        return "Die Datei enthält Wörter in nur einer Sprache („" + Spaltenname(d.sprachen[0], 0) +
+               "“); eine Vokabel braucht zwei Bedeutungen.";
+    }
+    return std::nullopt;
 }
 
 std::size_t DeutscheSprache(const std::vector<KvtmlSprache>& sprachen) {
@@ -59,11 +209,23 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
     }
     tabelle.spaltennamen.emplace_back("Lernstufe");
     tabelle.stufenspalte = static_cast<int>(folge.size());
+    std::unordered_map<std::string_view, std::size_t> spalteZu;
+    for (std::size_t k = folge.size(); k-- > 0;) {
+        spalteZu[sprachen[folge[k]].id] = k;
+    }
+    std::vector<const KvtmlUebersetzung*> zeile(folge.size());
     for (const KvtmlEintrag& eintrag : dokument.eintraege) {
         tabelle.ZeileBeginnen(eintrag.zeile);
+        std::fill(zeile.begin(), zeile.end(), nullptr);
+        for (const KvtmlUebersetzung& u : eintrag.uebersetzungen) {
+            const auto s = spalteZu.find(u.id);
+            if (s != spalteZu.end() && !zeile[s->second]) {
+                zeile[s->second] = &u;
+            }
+        }
         std::optional<int> grad;
         for (std::size_t k = 0; k < folge.size(); ++k) {
-            const KvtmlUebersetzung* u = Uebersetzung(eintrag, sprachen[folge[k]].id);
+            const KvtmlUebersetzung* u = zeile[k];
             tabelle.FeldBeginnen();
             if (u) {
                 tabelle.Anhaengen(

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexidor {
@@ -35,11 +36,50 @@ struct KvtmlDokument {
     std::vector<KvtmlEintrag> eintraege;
 };
 
-// The bytes look like a KVTML file: XML whose start names the element "kvtml".
+// The name of the root element of XML in UTF-8 or UTF-16, with or without a byte-order mark:
+// the first element after the declaration, comments, processing instructions and a document
+// type, however long they are. nullopt for bytes that neither start with an XML declaration
+// nor have "kvtml" as their first element, so that a list whose first cell is HTML stays
+// text.
+std::optional<std::string> XmlWurzel(std::string_view datei);
+
+// The bytes are a KVTML file: XML whose root element is "kvtml".
 bool IstKvtml(std::string_view datei);
 
-// Index of the German language: the first whose locale is German ("de", "de_AT", "de-CH"),
-// otherwise the first of all. 0 for a file without languages.
+// The XML as UTF-8 for the parser, its declared encoding then no longer in the way: a view
+// into `datei` or into `puffer`.
+std::string_view XmlText(std::string_view datei, std::string& puffer);
+
+// What an XML reader may take from a file before it stops: its elements nested no deeper
+// than kKvtmlTiefe, and its text, languages and cells as KvtmlGrenze allows. Entities that
+// refer to each other may blow up a small file to gigabytes, each of them small.
+inline constexpr int kKvtmlTiefe = 64;
+inline constexpr std::size_t kKvtmlSprachen = 100;
+
+struct KvtmlUmfang {
+    std::size_t text = 0; // bytes of every text taken so far
+    std::size_t sprachen = 0;
+    std::size_t eintraege = 0;
+};
+
+// nullopt while the reader may go on; otherwise why the file is refused, in German. Text may
+// grow to four times the file (entities, character references) and a megabyte more; the
+// table may hold four cells per card of the card limit.
+std::optional<std::string> KvtmlGrenze(const KvtmlUmfang& umfang, std::size_t dateigroesse);
+std::string KvtmlZuTief();
+
+// At most how many bytes the references to the entities that the document type declares add
+// to the text of the UTF-8 XML. A parser hands the whole expansion over as one piece, so it is
+// counted before parsing. Each entity counts with its value, and an entity it refers to with
+// the most a parser lets one entity grow to (kEntitaetHoechstens).
+inline constexpr std::size_t kEntitaetHoechstens = 4096 * 3;
+std::size_t EntitaetenZuwachs(std::string_view xml);
+
+// Why a read file cannot give cards: no languages, or only one. nullopt when it can.
+std::optional<std::string> KvtmlFehler(const KvtmlDokument& dokument);
+
+// Index of the German language: the first whose locale or name is German ("de", "de_AT",
+// "deu", "German", "Deutsch"), otherwise the first of all. 0 for a file without languages.
 std::size_t DeutscheSprache(const std::vector<KvtmlSprache>& sprachen);
 
 // Parley grades a translation from 0 (not practised yet) through the levels 1 to 7. Levels 1
@@ -52,7 +92,8 @@ int KvtmlFach(std::optional<int> grad);
 // Columns: the German language, then the others from the next one in the file on, wrapping
 // round to the first, and last "Lernstufe" with the compartment of the higher grade of the
 // first two columns, since a learner who practised one direction has brought the card that
-// far. Line ends inside a text become "\n".
+// far. Line ends inside a text become "\n". Of several translations into one language, the
+// first counts.
 Importtabelle KvtmlTabelle(const KvtmlDokument& dokument);
 
 } // namespace lexidor

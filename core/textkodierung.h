@@ -9,17 +9,26 @@ namespace lexidor {
 enum class Textkodierung {
     Utf8,
     Utf8MitBom,
-    Utf16,       // with a byte-order mark, as spreadsheets save "Unicode text"
+    Utf16Le, // as spreadsheets save "Unicode text", with or without a byte-order mark
+    Utf16Be,
     Windows1252, // also Latin-1, which it contains apart from unused control codes
 };
 
-// A byte-order mark decides; without one, bytes that are well-formed UTF-8 are UTF-8 and
-// any others Windows-1252.
+// A byte-order mark decides. Without one, UTF-16 shows itself by the zero bytes beside its
+// ASCII characters; text whose well-formed UTF-8 sequences outnumber its stray bytes is
+// UTF-8, so that one bad byte does not turn every umlaut of a file into two characters; any
+// other text is Windows-1252.
 Textkodierung KodierungErkennen(std::string_view datei);
+
+// What stands in for a byte or unit that is no character of the file's encoding.
+inline constexpr std::string_view kErsatzzeichen = "\xEF\xBF\xBD"; // U+FFFD
 
 // The text as UTF-8 without the byte-order mark: a view into `datei` when that is UTF-8
 // already, so that a large file is not copied, otherwise into `puffer`, which then holds
-// the converted text.
+// the converted text. Stray bytes and unpaired surrogates become kErsatzzeichen.
 std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer);
+
+// The decoded text holds a NUL: it is an image, a program or some other file, not text.
+bool IstBinaer(std::string_view text);
 
 } // namespace lexidor

@@ -2,10 +2,12 @@
 #include "trennwerte.h"
 
 #include "cp1252.h"
+#include "vokabelimport_vorschlag.h"
 
 #include <algorithm>
 #include <array>
 #include <span>
+#include <tuple>
 
 namespace lexidor {
 namespace {
@@ -29,6 +31,13 @@ constexpr auto kSeitennamen =
                                      "russisch",       "russian",      "polnisch",
                                      "polish",         "türkisch",     "turkish",
                                      "niederländisch", "dutch"});
+// Words that head a column of a word list rather than stand in one.
+constexpr auto kKopfwoerter = std::to_array<std::string_view>(
+    {"noun",      "nouns",   "nomen",     "substantiv",  "article",    "artikel",     "word",
+     "words",     "wort",    "wörter",    "translation", "translated", "übersetzung", "bedeutung",
+     "meaning",   "lektion", "lesson",    "unit",        "kapitel",    "chapter",     "plural",
+     "genus",     "gender",  "grundform", "infinitiv",   "infinitive", "beispiel",    "example",
+     "kommentar", "comment", "vokabel",   "vokabeln",    "term",       "definition"});
 constexpr auto kStufennamen =
     std::to_array<std::string_view>({"lernstufe", "stufe", "fach", "level", "box"});
 
@@ -52,6 +61,27 @@ int Kopfzelle(std::string_view zelle) {
         return 0;
     }
     return Enthaelt(kSeitennamen, name) || Enthaelt(kStufennamen, name) ? 1 : -1;
+}
+
+// The first row's shape: at least two filled cells, none of them a word with its article, and
+// one of them a word that heads columns.
+bool Kopfwortzeile(const Importtabelle& tabelle) {
+    int gefuellt = 0;
+    bool kopfwort = false;
+    for (int s = 0; s < std::min(tabelle.Felder(0), kSpaltenangebot); ++s) {
+        const std::string_view zelle = Beschnitten(tabelle.Feld(0, s));
+        if (zelle.empty()) {
+            continue;
+        }
+        if (MitArtikel(zelle)) {
+            return false;
+        }
+        ++gefuellt;
+        for (const std::string& wort : Namenswoerter(zelle)) {
+            kopfwort = kopfwort || Enthaelt(kKopfwoerter, wort);
+        }
+    }
+    return gefuellt >= 2 && kopfwort;
 }
 
 } // namespace
@@ -126,20 +156,23 @@ void Satzleser::ZeilenendeUeberspringen() {
 
 char TrennzeichenErkennen(std::string_view text, std::size_t ab) {
     char bestes = '\t';
-    int meiste = 0;
-    for (const char trenner : {'\t', ';', ','}) {
+    std::tuple<bool, bool, int> beste{false, false, 0};
+    for (const char trenner : kTrennzeichen) {
         Importtabelle probe;
         Satzleser leser(text, trenner, ab);
         int geteilt = 0;
+        bool gleich = true;
         while (probe.Zeilen() < kProbesaetze && leser.Naechster(probe)) {
-            geteilt += probe.Felder(probe.Zeilen() - 1) >= 2;
+            const int felder = probe.Felder(probe.Zeilen() - 1);
+            geteilt += felder >= 2;
+            gleich = gleich && felder == probe.Felder(0);
         }
-        if (probe.Zeilen() > 0 && geteilt == probe.Zeilen()) {
-            return trenner;
-        }
-        if (geteilt > meiste) {
+        // Every record split, into as many fields each time; then the most records split.
+        const std::tuple<bool, bool, int> wertung{probe.Zeilen() > 0 && geteilt == probe.Zeilen(),
+                                                  gleich && geteilt > 0, geteilt};
+        if (wertung > beste) {
             bestes = trenner;
-            meiste = geteilt;
+            beste = wertung;
         }
     }
     return bestes;
@@ -151,7 +184,7 @@ bool IstKopfzeile(const Importtabelle& tabelle) {
     }
     const int erste = Kopfzelle(tabelle.Feld(0, 0));
     const int zweite = Kopfzelle(tabelle.Feld(0, 1));
-    if (erste >= 0 && zweite >= 0 && erste + zweite > 0) {
+    if ((erste >= 0 && zweite >= 0 && erste + zweite > 0) || Kopfwortzeile(tabelle)) {
         return true;
     }
     const auto stufe = StufeLesen(tabelle.Feld(0, 2));
@@ -166,18 +199,27 @@ void KopfUndStufenErkennen(Importtabelle& tabelle) {
             tabelle.spaltennamen.emplace_back(tabelle.Feld(0, s));
         }
     }
-    if (IstStufenspalte(tabelle, 2, ab) ||
-        (tabelle.kopfzeile && Enthaelt(kStufennamen, Name(tabelle.Feld(0, 2))))) {
-        tabelle.stufenspalte = 2;
+    // The first two columns are the sides a list usually starts with.
+    for (int s = 2; s < AngeboteneSpalten(tabelle); ++s) {
+        if (IstStufenspalte(tabelle, s, ab) ||
+            (tabelle.kopfzeile && Enthaelt(kStufennamen, Name(tabelle.Feld(0, s))))) {
+            tabelle.stufenspalte = s;
+            return;
+        }
     }
 }
 
-Importtabelle TrennwerteLesen(std::string_view text) {
+Importtabelle TrennwerteLesen(std::string_view text, std::optional<char> trenner,
+                              const Fortschritt& fortschritt) {
     Importtabelle tabelle;
-    tabelle.trennzeichen = TrennzeichenErkennen(text);
+    tabelle.trennzeichen = trenner ? *trenner : TrennzeichenErkennen(text);
     tabelle.Reservieren(text.size()); // the cells never need more than the file
     Satzleser leser(text, tabelle.trennzeichen);
     while (leser.Naechster(tabelle)) {
+        if (fortschritt && tabelle.Zeilen() % kFortschrittZeilen == 0 &&
+            !fortschritt(leser.Position(), text.size())) {
+            break;
+        }
     }
     KopfUndStufenErkennen(tabelle);
     return tabelle;

@@ -1,9 +1,10 @@
 // Text with separated values, as spreadsheets and other programs save it: the separator
-// (tab, semicolon or comma) found in the file, quoting as RFC 4180, a header row recognised.
+// (tab, semicolon, "|" or comma) found in the file, quoting as RFC 4180, a header row recognised.
 #pragma once
 
 #include "importtabelle.h"
 
+#include <optional>
 #include <string_view>
 
 namespace lexidor {
@@ -20,6 +21,7 @@ public:
 
     // Appends the next record to the table as a row; false after the last one.
     bool Naechster(Importtabelle& tabelle);
+    std::size_t Position() const { return pos_; }
 
 private:
     void Feld(Importtabelle& tabelle);
@@ -33,23 +35,31 @@ private:
     int zeile_;
 };
 
-// The first of tab, semicolon and comma that splits every one of the first hundred records
-// (from `ab` on) into two or more fields; failing that, the one that splits the most of
-// them; tab when none splits any.
+// The separators a file is read with, in the order they are tried and offered.
+inline constexpr char kTrennzeichen[] = {'\t', ';', '|', ','};
+
+// Of the first hundred records (from `ab` on), the separator that splits every one of them
+// into two or more fields, as many each time; failing that, one that splits every one; failing
+// that, the one that splits the most. The earlier in kTrennzeichen wins a tie; tab when none
+// splits any.
 char TrennzeichenErkennen(std::string_view text, std::size_t ab = 0);
 
 // Row 0 is a header row when its first two cells are known column names or empty, and at
 // least one of them is a name ("Deutsch", "Englisch", "Front", "Lernstufe", ...; any case, a
-// trailing colon allowed); or when its third cell is neither empty nor a level while that
-// column holds levels in every row below it.
+// trailing colon allowed); or when it has the shape of a header: two or more filled cells, no
+// word with its article, and a word that heads columns ("noun", "Übersetzung", "Lektion",
+// "Plural", ...; also inside "deutsch_translated"); or when its third cell is neither empty nor a
+// level while that column holds levels in every row below it.
 bool IstKopfzeile(const Importtabelle& tabelle);
 
-// Sets kopfzeile, spaltennamen and stufenspalte: the third column holds the levels when its
-// cells below a header are levels or empty, or when the header names it ("Lernstufe",
-// "Stufe", "Fach", "Level", "Box").
+// Sets kopfzeile, spaltennamen and stufenspalte: the first column from the third on that
+// holds levels below a header (on any scale StufenskalaErkennen knows), or that the header
+// names so ("Lernstufe", "Stufe", "Fach", "Level", "Box").
 void KopfUndStufenErkennen(Importtabelle& tabelle);
 
-// The whole text (UTF-8) as separated values.
-Importtabelle TrennwerteLesen(std::string_view text);
+// The whole text (UTF-8) as separated values, split by `trenner` or the one found; the rows
+// up to where fortschritt stopped it.
+Importtabelle TrennwerteLesen(std::string_view text, std::optional<char> trenner = {},
+                              const Fortschritt& fortschritt = {});
 
 } // namespace lexidor

@@ -3,9 +3,11 @@
 
 #include "ankinotizen.h"
 #include "karteidatei.h"
+#include "kvtml.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
 #include "zeichenanzeige.h"
+#include "vokabelimport_vorschlag.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -14,6 +16,12 @@ namespace {
 bool HatUmbruchzeichen(std::string_view utf8) {
     return utf8.find("\xC2\xBC") != std::string_view::npos ||
            utf8.find("\xC2\xBE") != std::string_view::npos;
+}
+
+// A stray byte of the file, or a NUL, which no text holds.
+bool Unlesbar(std::string_view zelle) {
+    return zelle.find(kErsatzzeichen) != std::string_view::npos ||
+           zelle.find('\0') != std::string_view::npos;
 }
 
 std::optional<Abgelehnt> Eingabefehler(const Eingabeergebnis& e, int zeile) {
@@ -35,12 +43,49 @@ std::string Anzahl(int n, std::string_view einzahl, std::string_view mehrzahl) {
 
 } // namespace
 
-Importtabelle TextdateiLesen(std::string_view datei) {
+std::string ZuGrossText() {
+    return "Die Datei ist größer als " + std::to_string(kImportHoechstgroesse >> 20) +
+           " MB. So viel braucht keine Vokabelliste, auch nicht für " +
+           std::to_string(kKartenlimit) + " Vokabeln.";
+}
+
+Importdatei ImportdateiErkennen(std::string_view datei) {
+    if (IstKarteidatei(datei)) {
+        return Importdatei::Kartei;
+    }
+    if (const auto wurzel = XmlWurzel(datei)) {
+        return *wurzel == "kvtml" ? Importdatei::Kvtml : Importdatei::AnderesXml;
+    }
+    // The start shows it; a NUL further on is a stray byte in a row.
+    const std::string_view probe = datei.substr(0, 4096);
+    std::string puffer;
+    return IstBinaer(AlsUtf8(probe, KodierungErkennen(probe), puffer)) ? Importdatei::Binaer
+                                                                       : Importdatei::Text;
+}
+
+Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art) {
     const Textkodierung kodierung = KodierungErkennen(datei);
     std::string puffer;
     const std::string_view text = AlsUtf8(datei, kodierung, puffer);
-    Importtabelle tabelle = IstAnkiExport(text) ? AnkiLesen(text) : TrennwerteLesen(text);
+    Importtabelle tabelle;
+    if (IstAnkiExport(text)) {
+        tabelle = AnkiLesen(text, art);
+    } else {
+        tabelle = TrennwerteLesen(text, art.trenner, art.fortschritt);
+        // This program's own export holds the cards as they were: nothing in it is markup or
+        // a repeated question, so that a box comes back from it exactly.
+        const bool export_ = text.starts_with("Deutsch;Fremd;Lernstufe\r\n") ||
+                             text.starts_with("Deutsch\tFremd\tLernstufe\r\n");
+        tabelle.htmlErkannt = !export_ && HatHtml(text);
+        if (art.html.value_or(tabelle.htmlErkannt)) {
+            tabelle = HtmlAlsText(tabelle);
+        }
+        if (!export_) {
+            AnkiKartenErkennen(tabelle);
+        }
+    }
     tabelle.kodierung = kodierung;
+    ZweiseitigErkennen(tabelle);
     return tabelle;
 }
 
@@ -77,7 +122,19 @@ Importtabelle KarteiTabelle(const TKartei& kartei) {
 Importwahl StandardWahl(const Importtabelle& tabelle) {
     Importwahl wahl;
     wahl.kopfzeileUeberspringen = tabelle.kopfzeile;
+    const Spaltenvorschlag vorschlag = SpaltenVorschlagen(tabelle);
+    wahl.deutsch = vorschlag.deutsch;
+    wahl.fremd = vorschlag.fremd;
+    if (tabelle.stufenspalte) {
+        StufenspalteWaehlen(wahl, tabelle, *tabelle.stufenspalte);
+    }
     return wahl;
+}
+
+void StufenspalteWaehlen(Importwahl& wahl, const Importtabelle& tabelle, int spalte) {
+    wahl.stufenspalte = spalte;
+    wahl.skala = StufenskalaErkennen(tabelle, spalte, wahl.kopfzeileUeberspringen ? 1 : 0)
+                     .value_or(Stufenskala::EinsBisSechs);
 }
 
 Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importwahl& wahl) {
@@ -85,6 +142,14 @@ Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importw
     const int nummer = tabelle.Zeilennummer(zeile);
     const std::string_view deutsch = tabelle.Feld(zeile, wahl.deutsch);
     const std::string_view fremd = tabelle.Feld(zeile, wahl.fremd);
+    if (IstUeberschrift(tabelle, zeile)) {
+        z.abgelehnt = Abgelehnt{nummer, Ablehnung::Ueberschrift, {}};
+        return z;
+    }
+    if (Unlesbar(deutsch) || Unlesbar(fremd)) {
+        z.abgelehnt = Abgelehnt{nummer, Ablehnung::Kodierung, {}};
+        return z;
+    }
     if ((z.abgelehnt = Eingabefehler(NeueVokabel(deutsch, fremd, z.karte), nummer))) {
         return z;
     }
@@ -92,11 +157,11 @@ Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importw
         z.abgelehnt = Abgelehnt{nummer, Ablehnung::Umbruchzeichen, {}};
         return z;
     }
-    if (!wahl.stufenBehalten || !tabelle.stufenspalte) {
+    if (!wahl.stufenBehalten || !wahl.stufenspalte) {
         return z;
     }
-    const std::string_view zelle = tabelle.Feld(zeile, *tabelle.stufenspalte);
-    const std::optional<int> stufe = StufeLesen(zelle);
+    const std::string_view zelle = tabelle.Feld(zeile, *wahl.stufenspalte);
+    const std::optional<int> stufe = StufeLesen(zelle, wahl.skala);
     if (stufe == 0) {
         z.abgelehnt = Abgelehnt{nummer, Ablehnung::Stufe, std::string(Beschnitten(zelle))};
     }
@@ -110,18 +175,30 @@ std::vector<Vorschauzeile> ImportVorschau(const Importtabelle& tabelle, const Im
     for (int z = wahl.kopfzeileUeberspringen ? 1 : 0;
          z < tabelle.Zeilen() && static_cast<int>(vorschau.size()) < anzahl; ++z) {
         Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
-        vorschau.push_back({tabelle.Zeilennummer(z), tabelle.Feld(z, wahl.deutsch),
-                            tabelle.Feld(z, wahl.fremd), k.fach, std::move(k.abgelehnt)});
+        Vorschauzeile v{tabelle.Zeilennummer(z), {}, k.fach, std::move(k.abgelehnt), false};
+        for (int s = 0; s < AngeboteneSpalten(tabelle); ++s) {
+            v.zellen.push_back(tabelle.Feld(z, s));
+        }
+        v.seiteLeer = !v.abgelehnt && (Beschnitten(tabelle.Feld(z, wahl.deutsch)).empty() ||
+                                       Beschnitten(tabelle.Feld(z, wahl.fremd)).empty());
+        vorschau.push_back(std::move(v));
     }
     return vorschau;
 }
 
-Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl) {
+Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl,
+                           const Fortschritt& fortschritt) {
     Importergebnis e;
     int gesamt = kartei.Gesamtzahl();
+    const auto zeilen = static_cast<std::size_t>(tabelle.Zeilen());
     for (int z = wahl.kopfzeileUeberspringen ? 1 : 0; z < tabelle.Zeilen(); ++z) {
         if (gesamt >= kKartenlimit) {
             e.limitAbZeile = tabelle.Zeilennummer(z);
+            break;
+        }
+        if (fortschritt && z % kFortschrittZeilen == 0 &&
+            !fortschritt(static_cast<std::size_t>(z), zeilen)) {
+            e.abgebrochenAbZeile = tabelle.Zeilennummer(z);
             break;
         }
         Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
@@ -151,7 +228,13 @@ std::string AblehnungGrund(const Abgelehnt& a) {
     case Ablehnung::Umbruchzeichen:
         return "„¼“ und „¾“ kann eine Vokabelkartei nur als Zeilenumbruch speichern.";
     case Ablehnung::Stufe:
-        return "Die Lernstufe „" + Anzeigetext(a.zeichen) + "“ ist keine Zahl von 1 bis 6.";
+        return "Die Lernstufe „" + Anzeigetext(a.zeichen) +
+               "“ ist keine Zahl der Stufen dieser Spalte (1 bis 6, "
+               "0 bis 5 oder 0 bis 6).";
+    case Ablehnung::Ueberschrift:
+        return "Die Zeile ist eine Überschrift, keine Vokabel.";
+    case Ablehnung::Kodierung:
+        return "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.";
     }
     return {};
 }
@@ -165,6 +248,10 @@ std::string ImportMeldung(const Importergebnis& e) {
     if (e.limitAbZeile) {
         text += "\n\nDas Limit (" + std::to_string(kKartenlimit) + ") wurde erreicht; ab Zeile " +
                 std::to_string(*e.limitAbZeile) + " wurde nichts mehr importiert.";
+    }
+    if (e.abgebrochenAbZeile) {
+        text += "\n\nDer Import wurde abgebrochen; ab Zeile " +
+                std::to_string(*e.abgebrochenAbZeile) + " wurde nichts mehr importiert.";
     }
     if (e.uebersprungen == 0) {
         return text;

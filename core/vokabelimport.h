@@ -2,9 +2,11 @@
 // side, what a row becomes, the rows refused and why, and the report at the end.
 #pragma once
 
+#include "ankinotizen.h"
 #include "importtabelle.h"
 #include "kartei.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,22 @@
 
 namespace lexidor {
 
-// The bytes of a text file: an Anki export of notes, otherwise separated values.
-Importtabelle TextdateiLesen(std::string_view datei);
+// No vocabulary list needs more: a file beyond it is refused before it is read.
+inline constexpr std::uint64_t kImportHoechstgroesse = std::uint64_t{512} << 20;
+std::string ZuGrossText();
+
+enum class Importdatei {
+    Kartei,     // a card-box file of this program
+    Kvtml,      // XML whose root element is "kvtml"
+    AnderesXml, // XML of some other kind
+    Binaer,     // not text: it holds NUL bytes in its encoding
+    Text,       // an Anki export or separated values
+};
+Importdatei ImportdateiErkennen(std::string_view datei);
+
+// The bytes of a text file: an Anki export of notes, otherwise separated values. HTML found
+// in the cells is turned into plain text unless `art` says otherwise.
+Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art = {});
 
 // The bytes are a card-box file of this program: its first marker line comes first, after
 // the review dates.
@@ -29,9 +45,15 @@ struct Importwahl {
     int fremd = 1;
     bool stufenBehalten = false; // otherwise every card goes to compartment 1
     bool kopfzeileUeberspringen = false;
+    std::optional<int> stufenspalte; // where the levels are kept, when they are
+    Stufenskala skala = Stufenskala::EinsBisSechs;
 };
 
-// First column German, second foreign, all to compartment 1, a recognised header skipped.
+// The levels from that column, on the scale its cells show (1 to 6 where they show none).
+void StufenspalteWaehlen(Importwahl& wahl, const Importtabelle& tabelle, int spalte);
+
+// The columns SpaltenVorschlagen proposes, all to compartment 1 (the file's level column
+// ready to be chosen), a recognised header skipped.
 Importwahl StandardWahl(const Importtabelle& tabelle);
 
 enum class Ablehnung {
@@ -39,6 +61,8 @@ enum class Ablehnung {
     Markerzeile,    // a German side beginning with "----"
     Umbruchzeichen, // "¼" or "¾", which a card can hold only as a line break
     Stufe,          // a level that is no number from 1 to 6, when levels are kept
+    Kodierung,      // bytes that are no character of the file's encoding
+    Ueberschrift,   // a row that heads a lesson
 };
 
 struct Abgelehnt {
@@ -57,13 +81,13 @@ struct Zeilenkarte {
 };
 Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importwahl& wahl);
 
-// The first rows as they will become cards, for the dialog to show.
+// The first rows as they will become cards, for the dialog to show with every column offered.
 struct Vorschauzeile {
     int zeile = 0;
-    std::string_view deutsch; // the table's cells: UTF-8, lines separated by "\n"
-    std::string_view fremd;
+    std::vector<std::string_view> zellen; // the table's cells: UTF-8, lines separated by "\n"
     int fach = 1;
     std::optional<Abgelehnt> abgelehnt;
+    bool seiteLeer = false; // a card with one blank side, as the add dialog allows it
 };
 std::vector<Vorschauzeile> ImportVorschau(const Importtabelle& tabelle, const Importwahl& wahl,
                                           int anzahl);
@@ -73,13 +97,16 @@ inline constexpr std::size_t kGemeldeteZeilen = 20;
 struct Importergebnis {
     int uebernommen = 0;
     int uebersprungen = 0;
-    std::vector<Abgelehnt> abgelehnt; // the first kGemeldeteZeilen of them
-    std::optional<int> limitAbZeile;  // the line at which the card limit stopped the import
+    std::vector<Abgelehnt> abgelehnt;      // the first kGemeldeteZeilen of them
+    std::optional<int> limitAbZeile;       // the line at which the card limit stopped the import
+    std::optional<int> abgebrochenAbZeile; // the line at which the user stopped it
 };
 
 // Appends every row that becomes a card to the end of its compartment, in file order, until
-// the box holds the card limit. The box counts as changed when a card came in.
-Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl);
+// the box holds the card limit or fortschritt stops it. The box counts as changed when a card
+// came in.
+Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl,
+                           const Fortschritt& fortschritt = {});
 
 // The German texts for the user: why a row is refused, the same with its line, and the whole
 // import.

@@ -2,16 +2,19 @@
 #include "importdialog.h"
 
 #include "bausteine.h"
+#include "trennwerte.h"
 #include "zugang.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,7 +36,8 @@ QString Kodierung(Textkodierung kodierung) {
         return QStringLiteral("UTF-8");
     case Textkodierung::Utf8MitBom:
         return QStringLiteral("UTF-8 mit BOM");
-    case Textkodierung::Utf16:
+    case Textkodierung::Utf16Le:
+    case Textkodierung::Utf16Be:
         return QStringLiteral("UTF-16");
     case Textkodierung::Windows1252:
         return QStringLiteral("Windows-1252");
@@ -41,15 +45,24 @@ QString Kodierung(Textkodierung kodierung) {
     return {};
 }
 
+// The separators as the dialog names them, in the order of kTrennzeichen.
 QString Trennzeichen(char trenner) {
     switch (trenner) {
     case '\t':
         return QStringLiteral("Tabulator");
     case ';':
-        return QStringLiteral("Semikolon");
+        return QStringLiteral("Semikolon (;)");
+    case '|':
+        return QStringLiteral("senkrechter Strich (|)");
+    case ',':
+        return QStringLiteral("Komma (,)");
     default:
-        return QStringLiteral("Komma");
+        return QStringLiteral("„%1“").arg(QChar::fromLatin1(trenner));
     }
+}
+
+bool Textformat(const Importtabelle& t) {
+    return t.format == Importformat::Trennzeichen || t.format == Importformat::Anki;
 }
 
 // What the reader found, so that a user whose umlauts broke elsewhere sees why they do not
@@ -65,8 +78,17 @@ QString Dateiart(const Importtabelle& t) {
     case Importformat::Trennzeichen:
         break;
     }
-    return QStringLiteral("Text, getrennt durch %1, %2")
-        .arg(Trennzeichen(t.trennzeichen), Kodierung(t.kodierung));
+    return QStringLiteral("Text, %1").arg(Kodierung(t.kodierung));
+}
+
+// The column's caption: its number, its name, and which side it becomes.
+QString Spaltentitel(const Importtabelle& t, int spalte) {
+    QString text = QStringLiteral("Spalte %1").arg(spalte + 1);
+    const auto i = static_cast<std::size_t>(spalte);
+    if (i < t.spaltennamen.size() && !t.spaltennamen[i].empty()) {
+        text += QStringLiteral(": ") + Utf8(t.spaltennamen[i]);
+    }
+    return text;
 }
 
 QTableWidgetItem* Zelle(const QString& text, const QString& grund) {
@@ -80,90 +102,84 @@ QTableWidgetItem* Zelle(const QString& text, const QString& grund) {
 
 } // namespace
 
-TImportdialog::TImportdialog(const Importtabelle& tabelle, const QString& dateiname,
-                             QWidget* parent)
+TImportdialog::TImportdialog(Importtabelle tabelle, std::string_view datei,
+                             const QString& dateiname, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      tabelle_(tabelle), wahl_(StandardWahl(tabelle)) {
+      tabelle_(std::move(tabelle)), datei_(datei), dateiname_(dateiname),
+      wahl_(StandardWahl(tabelle_)) {
     setObjectName(QStringLiteral("Importdialog"));
     setWindowTitle(QStringLiteral("Vokabeln importieren"));
-    Aufbauen(dateiname);
-    VorschauZeigen();
-    resize(760, 540);
+    Aufbauen();
+    Zeigen();
+    resize(820, 580);
 }
 
-QComboBox* TImportdialog::Spaltenwahl(const char* name, int spalte) {
+QComboBox* TImportdialog::Spaltenwahl(const char* name) {
     auto* wahl = new QComboBox(this);
     wahl->setObjectName(QString::fromLatin1(name));
-    // A file of one column still offers a second, empty one for the other side.
-    for (int i = 0; i < std::max(tabelle_.Spalten(), 2); ++i) {
-        QString text = QStringLiteral("Spalte %1").arg(i + 1);
-        if (i < static_cast<int>(tabelle_.spaltennamen.size()) &&
-            !tabelle_.spaltennamen[static_cast<std::size_t>(i)].empty()) {
-            text += QStringLiteral(": ") + Utf8(tabelle_.spaltennamen[static_cast<std::size_t>(i)]);
-        }
-        wahl->addItem(text);
-    }
-    wahl->setCurrentIndex(spalte);
     connect(wahl, &QComboBox::currentIndexChanged, this, &TImportdialog::WahlAendern);
     return wahl;
 }
 
-void TImportdialog::Aufbauen(const QString& dateiname) {
-    Label1 = new QLabel(QStringLiteral("„%1“: %2").arg(dateiname, Dateiart(tabelle_)), this);
+void TImportdialog::Aufbauen() {
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    ComboBox1 = Spaltenwahl("ComboBox1", wahl_.deutsch);
-    ComboBox2 = Spaltenwahl("ComboBox2", wahl_.fremd);
+    ComboBox1 = Spaltenwahl("ComboBox1");
+    ComboBox2 = Spaltenwahl("ComboBox2");
+    ComboBox3 = new QComboBox(this);
+    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+    for (const char trenner : kTrennzeichen) {
+        ComboBox3->addItem(Trennzeichen(trenner), QVariant::fromValue(trenner));
+    }
+    connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TImportdialog::LeseartAendern);
     auto* spalten = new QFormLayout;
-    for (auto [text, wahl] :
-         {std::pair{QStringLiteral("&Deutsche Bedeutung:"), ComboBox1},
-          std::pair{QStringLiteral("&Fremdsprachliche Bedeutung:"), ComboBox2}}) {
+    for (auto [text, wahl] : {std::pair{QStringLiteral("&Deutsche Bedeutung:"), ComboBox1},
+                              std::pair{QStringLiteral("&Fremdsprachliche Bedeutung:"), ComboBox2},
+                              std::pair{QStringLiteral("&Trennzeichen:"), ComboBox3}}) {
         auto* beschriftung = new QLabel(text, this);
         Beschriften(beschriftung, wahl);
         spalten->addRow(beschriftung, wahl);
     }
+    // Only text files are split and may hold HTML; the other formats say what they hold.
+    spalten->setRowVisible(ComboBox3, Textformat(tabelle_));
 
     CheckBox1 = new QCheckBox(QStringLiteral("Die &erste Zeile enthält Spaltennamen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(wahl_.kopfzeileUeberspringen);
-    // Only separated values may or may not start with a header; the other formats say.
     CheckBox1->setVisible(tabelle_.format == Importformat::Trennzeichen);
     connect(CheckBox1, &QCheckBox::toggled, this, &TImportdialog::WahlAendern);
+    CheckBox2 = new QCheckBox(this);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2->setVisible(Textformat(tabelle_));
+    connect(CheckBox2, &QCheckBox::toggled, this, &TImportdialog::LeseartAendern);
 
     auto* stufen = new QGroupBox(QStringLiteral("Lernstufen"), this);
     RadioButton1 = new QRadioButton(QStringLiteral("Alle Vokabeln in Fach &1"), stufen);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(
-        tabelle_.stufenspalte ? QStringLiteral("Lernstufen aus der Datei &übernehmen")
-                              : QStringLiteral("Lernstufen aus der Datei übernehmen (die Datei "
-                                               "enthält keine)"),
-        stufen);
+    RadioButton2 = new QRadioButton(QStringLiteral("Lernstufen &übernehmen aus:"), stufen);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setEnabled(tabelle_.stufenspalte.has_value());
     connect(RadioButton2, &QRadioButton::toggled, this, &TImportdialog::WahlAendern);
-    auto* stufenLayout = new QVBoxLayout(stufen);
-    stufenLayout->addWidget(RadioButton1);
-    stufenLayout->addWidget(RadioButton2);
+    ComboBox4 = Spaltenwahl("ComboBox4");
+    ComboBox4->setAccessibleName(QStringLiteral("Spalte der Lernstufen"));
+    auto* stufenLayout = new QGridLayout(stufen);
+    stufenLayout->addWidget(RadioButton1, 0, 0, 1, 2);
+    stufenLayout->addWidget(RadioButton2, 1, 0);
+    stufenLayout->addWidget(ComboBox4, 1, 1);
+    stufenLayout->setColumnStretch(1, 1);
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Vorschau = new QTableWidget(0, 5, this);
+    Vorschau = new QTableWidget(this);
     Vorschau->setObjectName(QStringLiteral("Vorschau"));
-    Vorschau->setHorizontalHeaderLabels({QStringLiteral("Zeile"),
-                                         QStringLiteral("Deutsche Bedeutung"),
-                                         QStringLiteral("Fremdsprachliche Bedeutung"),
-                                         QStringLiteral("Fach"), QStringLiteral("Hinweis")});
     Vorschau->verticalHeader()->hide();
     Vorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Vorschau->setSelectionMode(QAbstractItemView::NoSelection);
     Vorschau->setTabKeyNavigation(false);
     // Rows as high as their lines; a long reason is read whole in its tool tip.
     Vorschau->setWordWrap(false);
-    QHeaderView* kopf = Vorschau->horizontalHeader();
-    kopf->setSectionResizeMode(QHeaderView::Stretch);
-    kopf->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    kopf->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    Vorschau->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Vorschau->horizontalHeader()->setStretchLastSection(true);
     Label2->setBuddy(Vorschau);
     Vorschau->setAccessibleName(QStringLiteral("Vorschau"));
 
@@ -181,10 +197,37 @@ void TImportdialog::Aufbauen(const QString& dateiname) {
     fenster->addWidget(Label1);
     fenster->addLayout(spalten);
     fenster->addWidget(CheckBox1);
+    fenster->addWidget(CheckBox2);
     fenster->addWidget(stufen);
     fenster->addWidget(Label2);
     fenster->addWidget(Vorschau, 1);
     fenster->addLayout(knoepfe);
+}
+
+// The controls as the table and the choice are now, without each change calling back.
+void TImportdialog::Zeigen() {
+    const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(ComboBox3), b4(CheckBox1), b5(CheckBox2),
+        b6(RadioButton1), b7(RadioButton2), b8(ComboBox4);
+    Label1->setText(QStringLiteral("„%1“: %2").arg(dateiname_, Dateiart(tabelle_)));
+    for (QComboBox* wahl : {ComboBox1, ComboBox2, ComboBox4}) {
+        wahl->clear();
+        for (int i = 0; i < AngeboteneSpalten(tabelle_); ++i) {
+            wahl->addItem(Spaltentitel(tabelle_, i));
+        }
+    }
+    ComboBox1->setCurrentIndex(wahl_.deutsch);
+    ComboBox2->setCurrentIndex(wahl_.fremd);
+    ComboBox4->setCurrentIndex(wahl_.stufenspalte.value_or(AngeboteneSpalten(tabelle_) - 1));
+    ComboBox3->setCurrentIndex(ComboBox3->findData(QVariant::fromValue(tabelle_.trennzeichen)));
+    CheckBox1->setChecked(wahl_.kopfzeileUeberspringen);
+    CheckBox2->setText(tabelle_.htmlErkannt
+                           ? QStringLiteral("&HTML in Text umwandeln (die Datei enthält HTML)")
+                           : QStringLiteral("&HTML in Text umwandeln (keines gefunden)"));
+    CheckBox2->setChecked(tabelle_.htmlUmgewandelt);
+    RadioButton1->setChecked(!wahl_.stufenBehalten);
+    RadioButton2->setChecked(wahl_.stufenBehalten);
+    ComboBox4->setEnabled(wahl_.stufenBehalten);
+    VorschauZeigen();
 }
 
 void TImportdialog::VorschauZeigen() {
@@ -194,6 +237,17 @@ void TImportdialog::VorschauZeigen() {
         static_cast<int>(zeilen.size()) < daten
             ? QStringLiteral("&Vorschau: die ersten %1 von %2 Zeilen").arg(zeilen.size()).arg(daten)
             : QStringLiteral("&Vorschau: alle %1 Zeilen").arg(daten));
+    const int spalten = AngeboteneSpalten(tabelle_);
+    QStringList titel{QStringLiteral("Zeile")};
+    for (int s = 0; s < spalten; ++s) {
+        titel << Spaltentitel(tabelle_, s) + (s == wahl_.deutsch ? QStringLiteral("\n(deutsch)")
+                                              : s == wahl_.fremd
+                                                  ? QStringLiteral("\n(fremdsprachlich)")
+                                                  : QString());
+    }
+    titel << QStringLiteral("Fach") << QStringLiteral("Hinweis");
+    Vorschau->setColumnCount(static_cast<int>(titel.size()));
+    Vorschau->setHorizontalHeaderLabels(titel);
     Vorschau->setRowCount(static_cast<int>(zeilen.size()));
     for (int r = 0; r < static_cast<int>(zeilen.size()); ++r) {
         const Vorschauzeile& z = zeilen[static_cast<std::size_t>(r)];
@@ -201,10 +255,13 @@ void TImportdialog::VorschauZeigen() {
                                                 QString::fromStdString(AblehnungGrund(*z.abgelehnt))
                                           : QString();
         Vorschau->setItem(r, 0, Zelle(QString::number(z.zeile), grund));
-        Vorschau->setItem(r, 1, Zelle(Utf8(z.deutsch), grund));
-        Vorschau->setItem(r, 2, Zelle(Utf8(z.fremd), grund));
-        Vorschau->setItem(r, 3, Zelle(z.abgelehnt ? QString() : QString::number(z.fach), grund));
-        Vorschau->setItem(r, 4, Zelle(grund, grund));
+        for (int s = 0; s < spalten; ++s) {
+            Vorschau->setItem(r, s + 1, Zelle(Utf8(z.zellen[static_cast<std::size_t>(s)]), grund));
+        }
+        Vorschau->setItem(r, spalten + 1,
+                          Zelle(z.abgelehnt ? QString() : QString::number(z.fach), grund));
+        const QString hinweis = z.seiteLeer ? QStringLiteral("eine Seite ist leer") : grund;
+        Vorschau->setItem(r, spalten + 2, Zelle(hinweis, grund));
     }
     Vorschau->resizeRowsToContents();
 }
@@ -214,7 +271,20 @@ void TImportdialog::WahlAendern() {
     wahl_.fremd = ComboBox2->currentIndex();
     wahl_.kopfzeileUeberspringen = CheckBox1->isChecked();
     wahl_.stufenBehalten = RadioButton2->isChecked();
+    StufenspalteWaehlen(wahl_, tabelle_, ComboBox4->currentIndex());
+    ComboBox4->setEnabled(wahl_.stufenBehalten);
     VorschauZeigen();
+}
+
+// The file read again with the separator and the HTML choice the user set; what it proposes
+// then starts afresh, as the columns may be others now.
+void TImportdialog::LeseartAendern() {
+    Leseart art;
+    art.trenner = ComboBox3->currentData().value<char>();
+    art.html = CheckBox2->isChecked();
+    tabelle_ = TextdateiLesen(datei_, art);
+    wahl_ = StandardWahl(tabelle_);
+    Zeigen();
 }
 
 void TImportdialog::Button1Click() {

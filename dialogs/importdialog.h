@@ -1,11 +1,13 @@
-// The import dialog: the first rows of a file as they will become cards, which columns become
-// the German and the foreign side, and whether the file's levels are kept.
+// The import dialog: the first rows of a file with every column, which columns become the
+// German and the foreign side, how a text file is split and read, and whether the file's
+// levels are kept.
 #pragma once
 
 #include "importtabelle.h"
 #include "vokabelimport.h"
 
 #include <QDialog>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -14,33 +16,43 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
-// exec() returns Accepted for "Importieren"; Wahl() then says how.
+// exec() returns Accepted for "Importieren"; Tabelle() and Wahl() then say what and how.
 class TImportdialog final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TImportdialog)
 
 public:
-    // The table must outlive the dialog; dateiname is shown above the rows.
-    TImportdialog(const lexidor::Importtabelle& tabelle, const QString& dateiname, QWidget* parent);
+    // datei, the file's bytes, must outlive the dialog: a text file is read again when the
+    // user changes how. dateiname is shown above the rows.
+    TImportdialog(lexidor::Importtabelle tabelle, std::string_view datei, const QString& dateiname,
+                  QWidget* parent);
 
+    const lexidor::Importtabelle& Tabelle() const { return tabelle_; }
     const lexidor::Importwahl& Wahl() const { return wahl_; }
 
     void WahlAendern();
+    void LeseartAendern();
     void Button1Click();
     void Button2Click();
 
 private:
-    void Aufbauen(const QString& dateiname);
-    QComboBox* Spaltenwahl(const char* name, int spalte);
+    void Aufbauen();
+    QComboBox* Spaltenwahl(const char* name);
+    void Zeigen();
     void VorschauZeigen();
 
-    const lexidor::Importtabelle& tabelle_;
+    lexidor::Importtabelle tabelle_;
+    std::string_view datei_;
+    QString dateiname_;
     lexidor::Importwahl wahl_;
 
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr; // German
     QComboBox* ComboBox2 = nullptr; // foreign
-    QCheckBox* CheckBox1 = nullptr;
+    QComboBox* ComboBox3 = nullptr; // separator
+    QComboBox* ComboBox4 = nullptr; // the column of levels
+    QCheckBox* CheckBox1 = nullptr; // header row
+    QCheckBox* CheckBox2 = nullptr; // HTML as plain text
     QRadioButton* RadioButton1 = nullptr;
     QRadioButton* RadioButton2 = nullptr;
     QLabel* Label2 = nullptr;

@@ -51,6 +51,14 @@ TEST(Anki, OnlyAKnownDescriptionLineMakesAnAnkiExport) {
     EXPECT_FALSE(IstAnkiExport("Haus;house\n#html:true"));
 }
 
+// Fields of megabytes of "&" or "<", each opening nothing, are read in one pass.
+TEST(HtmlNachText, CharactersThatOpenNothingStandForThemselvesInLinearTime) {
+    for (const char c : {'&', '<'}) {
+        const std::string feld(4'000'000, c);
+        EXPECT_EQ(HtmlNachText(feld), feld);
+    }
+}
+
 TEST(HtmlNachText, BlocksAndBreaksBecomeLinesTagsGoEntitiesResolve) {
     EXPECT_EQ(HtmlNachText("a<div>b</div>c"), "a\nb\nc");
     EXPECT_EQ(HtmlNachText("<div>a</div><div>b</div>"), "a\nb");

@@ -1,6 +1,7 @@
 // The rules of a KVTML import: which language is German, grades to compartments, the rows.
 #include "kvtml.h"
 #include "testdatei.h"
+#include "vokabeleingabe.h"
 #include "vokabelimport.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,61 @@ KvtmlDokument Tiere() {
              {61, {{"0", "mice\n(plural)", {}}, {"1", "M\xC3\xA4use", {}}}}}};
 }
 
-TEST(Kvtml, TheSampleFileIsRecognisedAndACsvIsNot) {
-    EXPECT_TRUE(IstKvtml(Testdatei("import/tiere.kvtml")));
-    EXPECT_FALSE(IstKvtml(Testdatei("import/tabelle_utf8.csv")));
+std::string Utf16Le(std::string_view ascii, bool bom) {
+    std::string out = bom ? "\xFF\xFE" : "";
+    for (const char c : ascii) {
+        out += c;
+        out += '\0';
+    }
+    return out;
+}
+
+TEST(XmlWurzel, FoundByContentInUtf8AndUtf16PastCommentsAndDocumentType) {
+    const std::string kvtml =
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<kvtml version=\"2.0\"/>";
+    const std::string lang = "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- " + std::string(5000, '-') +
+                             " -->\n<!DOCTYPE kvtml [<!ENTITY a \"<b>\">]>\n<?pi x?>\n<kvtml>";
+    const std::pair<std::string, std::optional<std::string>> faelle[] = {
+        {Testdatei("import/tiere.kvtml"), "kvtml"},
+        {Utf16Le(kvtml, true), "kvtml"},
+        {Utf16Le(kvtml, false), "kvtml"},
+        {lang, "kvtml"},
+        {"  <kvtml version=\"2.0\">", "kvtml"},
+        {"<?xml version=\"1.0\"?><html><p>&lt;kvtml&gt;</p></html>", "html"},
+        {"<b>Haus</b>;house\n", std::nullopt}, // a list whose cell is HTML stays a list
+        {"<?xml version=\"1.0\"?><!-- never closed <kvtml>", std::nullopt},
+        {Testdatei("import/tabelle_utf8.csv"), std::nullopt},
+    };
+    for (const auto& [datei, wurzel] : faelle) {
+        EXPECT_EQ(XmlWurzel(datei), wurzel) << datei.substr(0, 60);
+    }
+}
+
+TEST(KvtmlGrenze, EntitiesThatMultiplyAndTablesBeyondTheCardLimitAreRefused) {
+    std::string bombe = "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY e \"" +
+                        std::string(3000, 'x') + "\"><!ENTITY f \"&e;&e;\">]><kvtml><text>";
+    for (int i = 0; i < 350'000; ++i) {
+        bombe += "&e;";
+    }
+    bombe += "&f;&amp;&#228;&g;</text></kvtml>";
+    EXPECT_EQ(EntitaetenZuwachs(bombe), 350'000 * 3000 + kEntitaetHoechstens);
+    EXPECT_TRUE(KvtmlGrenze({.text = EntitaetenZuwachs(bombe)}, bombe.size()));
+    EXPECT_EQ(EntitaetenZuwachs(Testdatei("import/tiere.kvtml")), 0u);
+    EXPECT_FALSE(KvtmlGrenze({.text = 5'000'000}, 1'000'000));
+    EXPECT_TRUE(KvtmlGrenze({.text = 6'000'000}, 1'000'000));
+    EXPECT_FALSE(KvtmlGrenze({.sprachen = 3, .eintraege = kKartenlimit}, 1));
+    EXPECT_TRUE(KvtmlGrenze({.sprachen = 2000, .eintraege = 1}, 1));
+    EXPECT_TRUE(KvtmlGrenze({.sprachen = 100, .eintraege = 200'000}, 1));
+}
+
+TEST(KvtmlFehler, AFileNeedsTwoLanguages) {
+    EXPECT_EQ(KvtmlFehler({{}, {{3, {{"0", "Haus", {}}}}}}),
+              "Die Datei nennt keine Sprachen (<identifiers>), also ist unklar, welcher Text "
+              "welche Bedeutung ist.");
+    EXPECT_EQ(KvtmlFehler({{{"0", "Deutsch", "de"}}, {}}),
+              "Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel braucht "
+              "zwei Bedeutungen.");
+    EXPECT_EQ(KvtmlFehler(Tiere()), std::nullopt);
 }
 
 TEST(Kvtml, GermanIsTheLanguageWithAGermanLocaleElseTheFirst) {

@@ -55,11 +55,21 @@ TEST(Textkodierung, AMarkDecidesElseValidUtf8ElseWindows1252) {
     EXPECT_EQ(KodierungErkennen("\xC3\xA4\xE4"), Textkodierung::Windows1252);
 }
 
-TEST(Textkodierung, Utf16WithAMarkInBothByteOrders) {
+TEST(Textkodierung, AFewStrayBytesKeepAUtf8FileUtf8) {
+    const auto [kodierung, text] = Dekodiert("Stra\xC3\x9F"
+                                             "e;street\nT\xFCr;door\nB\xC3\xA4r;bear");
+    EXPECT_EQ(kodierung, Textkodierung::Utf8);
+    EXPECT_EQ(text, "Stra\xC3\x9F"
+                    "e;street\nT\xEF\xBF\xBDr;door\nB\xC3\xA4r;bear");
+}
+
+TEST(Textkodierung, Utf16WithAMarkInBothByteOrdersAndWithoutOne) {
     using namespace std::string_literals;
     // A surrogate pair is one character.
     EXPECT_EQ(Dekodiert("\xFF\xFEH\0\xE4\0\x3D\xD8\x00\xDE"s),
-              std::pair(Textkodierung::Utf16, "H\xC3\xA4\xF0\x9F\x98\x80"s));
+              std::pair(Textkodierung::Utf16Le, "H\xC3\xA4\xF0\x9F\x98\x80"s));
+    EXPECT_EQ(Dekodiert("H\0a\0u\0s\0;\0h\0"s), std::pair(Textkodierung::Utf16Le, "Haus;h"s));
+    EXPECT_EQ(Dekodiert("\0H\0a\0u\0s\0;\0h"s), std::pair(Textkodierung::Utf16Be, "Haus;h"s));
     EXPECT_EQ(Dekodiert("\xFE\xFF\0H\0\xE4"s).second, "H\xC3\xA4");
     // A lone surrogate and a dangling byte cannot be told: each is U+FFFD.
     EXPECT_EQ(Dekodiert("\xFF\xFE\x00\xDCH\0x"s).second, "\xEF\xBF\xBD"

@@ -83,6 +83,41 @@ TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
     EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
 }
 
+TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
+    using namespace std::string_literals;
+    TKartei kartei;
+    const std::pair<std::string, Importdatei> faelle[] = {
+        {KarteiSchreiben(kartei, "%d.%m.%Y"), Importdatei::Kartei},
+        {Testdatei("import/tiere.kvtml"), Importdatei::Kvtml},
+        {"<?xml version=\"1.0\"?>\n<html/>", Importdatei::AnderesXml},
+        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer},
+        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text}, // UTF-16 without a mark
+        {Testdatei("import/tabelle_1252.csv"), Importdatei::Text},
+    };
+    for (const auto& [datei, art] : faelle) {
+        EXPECT_EQ(ImportdateiErkennen(datei), art) << datei.substr(0, 20);
+    }
+    EXPECT_EQ(ZuGrossText(), "Die Datei ist größer als 512 MB. So viel braucht keine "
+                             "Vokabelliste, auch nicht für 3200000 Vokabeln.");
+}
+
+TEST(KarteAusZeile, ARowWithAStrayByteIsRefusedAndTheOthersKeepTheirUmlauts) {
+    TKartei kartei;
+    const Importergebnis e = Importiert(
+        kartei, TextdateiLesen("B\xC3\xA4r;bear\nT\xFCr;door\nK\xC3\xA4se;cheese\n"), false);
+    EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{2, Ablehnung::Kodierung, ""}}));
+    EXPECT_EQ(Karten(kartei),
+              (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
+    EXPECT_EQ(AblehnungGrund(e.abgelehnt[0]),
+              "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.");
+}
+
+TEST(AngeboteneSpalten, ARowOfMillionsOfCellsOffersAFew) {
+    EXPECT_EQ(AngeboteneSpalten(TextdateiLesen(std::string(5'000'000, ';'))), kSpaltenangebot);
+    EXPECT_EQ(AngeboteneSpalten(TextdateiLesen("a\nb\n")), 2);
+    EXPECT_EQ(AngeboteneSpalten(TextdateiLesen("a;b;c\n")), 3);
+}
+
 TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     TKartei andere;
     andere.Fach[2].Add({"Häuser¾¼Gebäude", "houses", "", true});
@@ -114,14 +149,17 @@ TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
     EXPECT_EQ(KarteAusZeile(t, 2, wahl).abgelehnt->grund, Ablehnung::Umbruchzeichen);
     EXPECT_EQ(KarteAusZeile(t, 3, wahl).abgelehnt, (Abgelehnt{4, Ablehnung::Stufe, "9"}));
     // Latin as the foreign side, English as the German one: the choice is the user's.
-    wahl = {1, 3, false, true};
+    wahl = {};
+    wahl.deutsch = 1;
+    wahl.fremd = 3;
+    wahl.kopfzeileUeberspringen = true;
     const Zeilenkarte k = KarteAusZeile(t, 1, wahl);
     EXPECT_EQ(k.karte, (TVokabel{"house", "domus", "", true}));
     const auto vorschau = ImportVorschau(t, wahl, 2);
     ASSERT_EQ(vorschau.size(), 2u);
     EXPECT_EQ(vorschau[1].zeile, 3);
-    EXPECT_EQ(vorschau[1].deutsch, "quarter litre");
-    EXPECT_EQ(vorschau[1].fremd, "");
+    EXPECT_EQ(vorschau[1].zellen,
+              (std::vector<std::string_view>{"\xC2\xBC Liter", "quarter litre", "", ""}));
 }
 
 TEST(Importieren, StopsAtTheCardLimitAndKeepsWhatItTook) {

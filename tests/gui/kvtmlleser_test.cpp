@@ -2,7 +2,11 @@
 // The sample file goes through it in the import tests.
 #include "kvtmlleser.h"
 
+#include "vokabelimport.h"
+
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace lexidor {
 namespace {
@@ -11,7 +15,8 @@ namespace {
 TEST(KvtmlLesen, OnlyTheTranslationsOwnTextAndHighestGradeCount) {
     QString fehler;
     const auto d = KvtmlLesen(R"(<kvtml version="2.0"><identifiers><identifier id="0">
-        <name>Deutsch</name><locale>de</locale></identifier></identifiers><entries><entry id="0">
+        <name>Deutsch</name><locale>de</locale></identifier><identifier id="1"/></identifiers>
+        <entries><entry id="0">
         <translation id="0"><text>gehen &amp; laufen</text>
           <grade fromid="1"><currentgrade>3</currentgrade></grade>
           <grade fromid="2"><currentgrade>5</currentgrade></grade>
@@ -21,24 +26,114 @@ TEST(KvtmlLesen, OnlyTheTranslationsOwnTextAndHighestGradeCount) {
         </translation></entry></entries></kvtml>)",
                               fehler);
     ASSERT_TRUE(d) << fehler.toStdString();
-    ASSERT_EQ(d->sprachen.size(), 1u);
+    ASSERT_EQ(d->sprachen.size(), 2u);
     EXPECT_EQ(d->sprachen[0].id + d->sprachen[0].name + d->sprachen[0].locale, "0Deutschde");
     ASSERT_EQ(d->eintraege.size(), 1u);
-    EXPECT_EQ(d->eintraege[0].zeile, 2);
+    EXPECT_EQ(d->eintraege[0].zeile, 3);
     ASSERT_EQ(d->eintraege[0].uebersetzungen.size(), 1u);
     const KvtmlUebersetzung& u = d->eintraege[0].uebersetzungen[0];
     EXPECT_EQ(u.id + '=' + u.text, "0=gehen & laufen");
     EXPECT_EQ(u.grad, 5);
 }
 
-TEST(KvtmlLesen, BrokenXmlAndTheFirstVersionAreRefusedWithAReason) {
+TEST(KvtmlLesen, BrokenXmlIsRefusedWithAReason) {
     QString fehler;
     EXPECT_FALSE(KvtmlLesen("<kvtml version=\"2.0\">\n<entries>\n<entry>\n</entries>", fehler));
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Zeile 4: "))) << fehler.toStdString();
-    EXPECT_FALSE(KvtmlLesen("<kvtml version=\"1.0\"><e><o>Haus</o></e></kvtml>", fehler));
-    EXPECT_EQ(fehler, QStringLiteral("Nur KVTML-Dateien der Version 2 können importiert werden."));
     EXPECT_FALSE(KvtmlLesen("<html><p>&lt;kvtml&gt;</p></html>", fehler));
     EXPECT_EQ(fehler, QStringLiteral("Die Datei ist keine KVTML-Datei."));
+}
+
+std::string Kvtml(const std::string& kopf, const std::string& inhalt) {
+    return "<?xml version=\"1.0\"?>" + kopf + "<kvtml version=\"2.0\">" + inhalt + "</kvtml>";
+}
+
+std::string Wiederholt(std::string_view stueck, int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) {
+        text += stueck;
+    }
+    return text;
+}
+
+std::string Beispiel(const char* name) {
+    std::ifstream datei(std::string(LEXIDOR_TESTDATA "/import/") + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+}
+
+// The older format of kvoctrain reads as Parley's does; German is found by its language code.
+TEST(KvtmlLesen, VersionOneGivesTheSameRows) {
+    QString fehler;
+    const auto d = KvtmlLesen(Beispiel("kvtml1.kvtml"), fehler);
+    ASSERT_TRUE(d) << fehler.toStdString();
+    const Importtabelle t = KvtmlTabelle(*d);
+    const Importwahl wahl = StandardWahl(t);
+    EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"de", "en", "Lernstufe"}));
+    std::vector<std::string> karten;
+    for (int z = 0; z < t.Zeilen(); ++z) {
+        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
+                         std::string(t.Feld(z, wahl.fremd)));
+    }
+    EXPECT_EQ(karten,
+              (std::vector<std::string>{"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"}));
+}
+
+// Hostile files: each is refused with its German reason, never crashes or exhausts memory.
+TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
+    const std::string sprachen = "<identifiers><identifier id=\"0\"/><identifier id=\"1\"/>"
+                                 "</identifiers>";
+    const std::string entitaet =
+        "<!DOCTYPE kvtml [<!ENTITY e \"" + std::string(3000, 'x') + "\">]>";
+    const std::pair<std::string, QString> faelle[] = {
+        {Kvtml("", sprachen + "<entries><entry><translation id=\"0\"><text>" +
+                       Wiederholt("<b>", 60'000) + "</text></translation></entry></entries>"),
+         QStringLiteral("Die Elemente der Datei sind tiefer als 64 Ebenen ineinander "
+                        "verschachtelt.")},
+        {Kvtml(entitaet, sprachen + "<entries><entry><translation id=\"0\"><text>" +
+                             Wiederholt("&e;", 350'000) +
+                             "</text></translation></entry></entries>"),
+         QStringLiteral("Die Datei ergibt entpackt mehr als das Vierfache ihrer Größe an Text: "
+                        "ihre Entitäten vervielfachen sich.")},
+        {Kvtml("", "<identifiers>" + Wiederholt("<identifier/>", 2000) + "</identifiers><entries>" +
+                       Wiederholt("<entry/>", 200'000) + "</entries>"),
+         QStringLiteral("Die Datei nennt mehr als 100 Sprachen.")},
+        {Kvtml("", "<identifiers>" + Wiederholt("<identifier/>", 100) + "</identifiers><entries>" +
+                       Wiederholt("<entry/>", 200'000) + "</entries>"),
+         QStringLiteral("Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
+                        "höchstens 3200000 Vokabeln je aufnehmen könnte.")},
+        {Beispiel("einsprachig.kvtml"),
+         QStringLiteral("Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
+                        "braucht zwei Bedeutungen.")},
+        {Kvtml("", "<entries><entry><translation id=\"0\"><text>Haus</text></translation>"
+                   "</entry></entries>"),
+         QStringLiteral("Die Datei nennt keine Sprachen (<identifiers>), also ist unklar, welcher "
+                        "Text welche Bedeutung ist.")},
+    };
+    for (const auto& [datei, grund] : faelle) {
+        QString fehler;
+        EXPECT_FALSE(KvtmlLesen(datei, fehler));
+        EXPECT_TRUE(fehler.endsWith(grund)) << fehler.toStdString();
+    }
+}
+
+// One translation per language counts, however many an entry repeats.
+TEST(KvtmlLesen, Utf16AndAnEntryOfManyTranslationsAreRead) {
+    const QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?><kvtml version=\"2.0\"><identifiers>"
+        "<identifier id=\"0\"><locale>de</locale></identifier><identifier id=\"1\"/>"
+        "</identifiers><entries><entry><translation id=\"0\"><text>Bär</text></translation>");
+    std::string datei = "\xFF\xFE";
+    datei.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString rest =
+        QStringLiteral("<translation id=\"1\"><text>bear</text></translation>").repeated(200'000) +
+        QStringLiteral("</entry></entries></kvtml>");
+    datei.append(reinterpret_cast<const char*>(rest.utf16()), rest.size() * 2);
+    QString fehler;
+    const auto d = KvtmlLesen(datei, fehler);
+    ASSERT_TRUE(d) << fehler.toStdString();
+    const Importtabelle t = KvtmlTabelle(*d);
+    EXPECT_EQ(t.Feld(0, 0), "B\xC3\xA4r");
+    EXPECT_EQ(t.Feld(0, 1), "bear");
 }
 
 } // namespace

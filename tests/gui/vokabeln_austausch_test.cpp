@@ -97,8 +97,8 @@ TEST_F(AustauschTest, SpreadsheetCsvInEitherEncodingComesInWithItsLevelsAndItsRe
         QStringList gesehen;
         Importieren(Beispiel(datei), [&](QWidget* dialog) {
             gesehen << Kind<QLabel>(dialog, "Label1")->text().section(u',', -1)
-                    << Zelle(dialog, 0, 1) + Zelle(dialog, 0, 3)
-                    << Zelle(dialog, 7, 0) + Zelle(dialog, 7, 4);
+                    << Zelle(dialog, 0, 1) + Zelle(dialog, 0, 4)
+                    << Zelle(dialog, 7, 0) + Zelle(dialog, 7, 5);
             StufenBehalten(dialog);
         });
         EXPECT_EQ(gesehen.mid(1),
@@ -129,9 +129,9 @@ TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
     Importieren(Beispiel("liste_tab.txt"), [&](QWidget* dialog) {
         Kind<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
         Kind<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(0);
-        vorschau = Zelle(dialog, 0, 1);
+        vorschau = Kind<QTableWidget>(dialog, "Vorschau")->horizontalHeaderItem(2)->text();
     });
-    EXPECT_EQ(vorschau, QStringLiteral("dog"));
+    EXPECT_EQ(vorschau, QStringLiteral("Spalte 2\n(deutsch)"));
     EXPECT_EQ(Karten().size(), 5); // the Polish row among them
     EXPECT_EQ(Karten().first(), QStringLiteral("1 dog | Hund"));
     // The box has a file: the automatic save took the cards in at once.
@@ -157,6 +157,43 @@ TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
     Kartei(QStringLiteral("tiere.vkd"), {{3, "Hund", "dog"}, {6, "Schmetterling", "butterfly"}});
     Importieren(Pfad(QStringLiteral("tiere.vkd")), StufenBehalten);
     EXPECT_EQ(Karten(), (QStringList{tiere[0], tiere[1], tiere[2], tiere[2], tiere[3], tiere[3]}));
+}
+
+QStringList Spaltentitel(QWidget* dialog) {
+    auto* vorschau = Kind<QTableWidget>(dialog, "Vorschau");
+    QStringList titel;
+    for (int s = 0; s < vorschau->columnCount(); ++s) {
+        titel << vorschau->horizontalHeaderItem(s)->text();
+    }
+    return titel;
+}
+
+// Every column of the file is shown under its name, and choosing another separator by keys
+// reads the file again at once.
+TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
+    Starten();
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {}));
+    QStringList vorher;
+    QStringList nachher;
+    QString zelle;
+    Importieren(
+        Beispiel("kopf_nomen.csv"),
+        [&](QWidget* dialog) {
+            vorher = Spaltentitel(dialog);
+            QTest::keyClick(Kind<QComboBox>(dialog, "ComboBox3"), Qt::Key_Up); // "," to "|"
+            nachher = Spaltentitel(dialog);
+            zelle = Zelle(dialog, 0, 1);
+        },
+        "Button2");
+    EXPECT_EQ(vorher,
+              (QStringList{QStringLiteral("Zeile"), QStringLiteral("Spalte 1: noun\n(deutsch)"),
+                           QStringLiteral("Spalte 2: article"), QStringLiteral("Spalte 3: plural"),
+                           QStringLiteral("Spalte 4: english\n(fremdsprachlich)"),
+                           QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
+    EXPECT_EQ(nachher, (QStringList{QStringLiteral("Zeile"), QStringLiteral("Spalte 1\n(deutsch)"),
+                                    QStringLiteral("Spalte 2\n(fremdsprachlich)"),
+                                    QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
+    EXPECT_EQ(zelle, QStringLiteral("noun,article,plural,english"));
 }
 
 TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
