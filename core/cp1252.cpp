@@ -89,35 +89,6 @@ constexpr auto kUtf8 = Utf8Tabelle();
 
 } // namespace
 
-std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
-    const auto b0 = static_cast<unsigned char>(s[pos++]);
-    if (b0 < 0x80) {
-        return b0;
-    }
-    int folge = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        folge = 1, cp = b0 & 0x1F, minimum = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        folge = 2, cp = b0 & 0x0F, minimum = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        folge = 3, cp = b0 & 0x07, minimum = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 0; i < folge; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return cp;
-}
-
 std::string Cp1252NachUtf8(std::string_view cp1252) {
     std::string out;
     Cp1252NachUtf8Anhaengen(out, cp1252);

@@ -31,10 +31,6 @@ bool PasstCp1252(std::string_view utf8);
 // utf8.size() of them; returns the end of what it wrote.
 char* Cp1252Schreiben(std::string_view utf8, char* ziel);
 
-// Decodes one UTF-8 sequence at `pos` and moves past it; nullopt for a malformed one, past
-// which pos has moved by at least a byte.
-std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos);
-
 // True when the bytes are well-formed UTF-8 throughout.
 bool IstUtf8(std::string_view text);
 

@@ -2,6 +2,7 @@
 #include "textkodierung.h"
 
 #include "cp1252.h"
+#include "unicodetext.h"
 
 #include <algorithm>
 #include <optional>

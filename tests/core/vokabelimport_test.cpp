@@ -191,7 +191,7 @@ TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
     EXPECT_TRUE(meldung.ends_with("\nZeile 21: Die deutsche Bedeutung beginnt mit \"----\"."
                                   "\n… und 2 weitere."))
         << meldung;
-    EXPECT_EQ(ImportMeldung({0, 1, {{7, Ablehnung::Leer, ""}}, 9}),
+    EXPECT_EQ(ImportMeldung({0, 1, {{7, Ablehnung::Leer, ""}}, 9, std::nullopt}),
               "0 Vokabeln wurden importiert.\n\nDas Limit (3200000) wurde erreicht; ab Zeile 9 "
               "wurde nichts mehr importiert.\n\n1 Zeile wurde übersprungen:\nZeile 7: Beide "
               "Seiten sind leer.");
