@@ -158,6 +158,7 @@ private:
     void FrageAnsagen();
     void LoesungAnsagen();
     void UrteilAnsagen();
+    void StatistikAnsagen();
 
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;

@@ -8,6 +8,7 @@
 #include "stufenbarflaeche.h"
 #include "zugang.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -47,6 +48,7 @@ void TForm1::ZugangEinrichten() {
         knopf->setAccessibleName(knopf->statusTip());
     }
     Zugangstasten(menuBar(), {C.begin(), C.end()});
+    FokusMelden(this);
 }
 
 void TForm1::FrageAnsagen() {
@@ -66,4 +68,27 @@ void TForm1::LoesungAnsagen() {
 
 void TForm1::UrteilAnsagen() {
     Ansagen(this, Label6->text() + u' ' + Label7->text() + u' ' + Memo3->toPlainText());
+}
+
+// The panel line by line, the captions before their values, after the level of the card asked.
+void TForm1::StatistikAnsagen() {
+    if (!sbox->isVisible()) {
+        Ansagen(this, QString::fromUtf8(kKeineKartei));
+        return;
+    }
+    const auto label = [this](const char* name) {
+        return findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    QStringList zeilen{PaintBox1->Stufenname(),
+                       label("Label9") + u' ' + Label8->text(),
+                       label("Label10") + u' ' + labgesamt->text(),
+                       label("Label11") + u' ' + Labr->text(),
+                       label("Label12") + u' ' + Labf->text(),
+                       label("Label16") + u' ' + Label17->text(),
+                       label("Label13") + u':'};
+    for (int k = 1; k <= 6; ++k) {
+        zeilen << lab[k]->text().simplified();
+    }
+    zeilen << gesamt->text().simplified();
+    Ansagen(this, zeilen.join(QStringLiteral(", ")));
 }

@@ -1,0 +1,125 @@
+#!/bin/bash
+# What a blind user hears: the real screen reader Orca, speaking through speech-dispatcher and
+# espeak-ng into a null audio device, follows the program on a session bus of its own while a
+# whole query, the add dialog, the list's search and the statistics key are used by keyboard.
+# Every step waits, with a deadline, for its words in Orca's own record of what it said: the
+# "SPEECH OUTPUT" lines of its debug file.
+set -euo pipefail
+
+# The session bus lives as long as this script; the AT-SPI bus it starts puts its socket into
+# the runtime folder it inherits, so a private one keeps parallel sessions apart.
+if [ -z "${LEXIDOR_SITZUNGSBUS:-}" ]; then
+    laufzeit=$(mktemp -d)
+    trap 'rm -rf "$laufzeit"' EXIT
+    XDG_RUNTIME_DIR=$laufzeit LEXIDOR_SITZUNGSBUS=1 dbus-run-session -- "$0" "$@"
+    exit
+fi
+hier=$(cd "$(dirname "$0")" && pwd)
+source "$hier/xsitzung.sh"
+fenstermanager_starten
+
+# Orca and speech-dispatcher start from a home of their own with their defaults; ALSA's null
+# device takes the sound.
+export HOME="$ordner/heim" XDG_CONFIG_HOME="$ordner/heim/.config"
+export XDG_DATA_HOME="$ordner/heim/.local/share"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
+printf '%s\n' 'AudioOutputMethod "alsa"' 'DefaultModule espeak-ng' \
+    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+protokoll="$ordner/orca.log"
+# Started through the interpreter, it does not take itself for another Orca of this user.
+/usr/bin/python3 /usr/bin/orca --debug-file "$protokoll" >"$ordner/orca.out" 2>&1 &
+orca_pid=$!
+trap 'kill "$orca_pid" 2>/dev/null || true; cp "$protokoll" /tmp/i25x/last.log; cp "$ordner/stderr" /tmp/i25x/stderr; aufraeumen' EXIT
+
+# The line of the record from which the next thing heard is looked for.
+marke=0
+# Whether Orca has said the text since the mark; moves the mark behind the line.
+gesagt() {
+    local zeile
+    zeile=$(awk -v ab="$marke" -v text="$1" \
+        'NR > ab && index($0, "SPEECH OUTPUT: ") && index($0, text) { print NR; exit }' \
+        "$protokoll" 2>/dev/null)
+    [ -n "$zeile" ] && marke=$zeile
+}
+hoeren() {
+    warten_bis gesagt "$1" || fehler "Orca hat nicht „$1“ gesagt; gesagt wurde:
+$(tail -n +"$((marke + 1))" "$protokoll" | grep "SPEECH OUTPUT: " | cut -c1-200)"
+}
+# Keys pressed from here on: what Orca says next counts.
+tasten() {
+    marke=$(wc -l <"$protokoll")
+    xdotool key --delay 100 "$@"
+}
+tippen() { xdotool type --delay 50 "$1"; }
+
+declare -A loesung=([Haus]=house [Baum]=tree [Buch]=book [Stuhl]=chair)
+# Waits for the next card, after its level, and keeps the word asked in $frage.
+frage_hoeren() {
+    hoeren "${1:-}Gefragte Vokabel: "
+    frage=$(sed -n "${marke}p" "$protokoll" | sed -E 's/.*Gefragte Vokabel: ([[:alpha:]]+).*/\1/')
+    [ -n "${loesung[$frage]:-}" ] || fehler "unbekannte Frage: $(sed -n "${marke}p" "$protokoll")"
+}
+
+warten_bis gesagt "" || fehler "Orca spricht nicht: $(cat "$ordner/orca.out")"
+karten=()
+for wort in "${!loesung[@]}"; do karten+=("$wort" "${loesung[$wort]}" "" "true" "<<<<<>>>>>"); done
+crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}" "${karten[@]}" "${marker[@]:1}" \
+    >"$ordner/box.vkd"
+crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
+for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
+marke=$(wc -l <"$protokoll")
+starten "$ordner/box.vkd"
+fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$" >/dev/null ||
+    fehler "das Hauptfenster zeigt die Kartei nicht"
+
+# The query: the first card with its level, a right answer checked by F10, a wrong one with
+# its verdict and solution, then F9 with R and F9 with F.
+frage_hoeren "Stufe 1, "
+tippen "${loesung[$frage]}"
+tasten F10
+frage_hoeren
+tippen "falsch"
+tasten F10
+hoeren "Falsch! Richtig wäre gewesen... ${loesung[$frage]}"
+tasten F10
+frage_hoeren
+tasten F9
+hoeren "Lösung: ${loesung[$frage]}"
+tasten r
+frage_hoeren
+tasten F9
+hoeren "Lösung: ${loesung[$frage]}"
+tasten f
+frage_hoeren
+
+# The statistics without leaving the answer field.
+tasten F8
+hoeren "Bereits abgefragte Vokabeln: 4, Davon richtig beantwortet: 2, Davon falsch beantwortet: 2"
+
+# The add dialog names itself and the field the cursor is in, then the card added.
+tasten F5
+hoeren "Vokabeln hinzufügen"
+hoeren "Fremdsprachliche Bedeutung"
+tippen "table"
+tasten Tab
+tippen "Tisch"
+tasten F10
+hoeren "Vokabel wurde hinzugefügt"
+tasten Escape
+aktiv_warten "^Karvello Lexidor"
+
+# The list with the focus on its table; Tab goes from control to control to the search field,
+# and a search without a hit.
+tasten F6
+hoeren "Vokabelliste"
+hoeren "Vokabeln"
+for teil in "Bearbeiten" "Löschen" "Suchen" "Suchtext"; do
+    tasten Tab
+    hoeren "$teil"
+done
+tippen "xyz"
+tasten Return
+hoeren 'Die Suche nach "xyz" verlief Ergebnislos'
+echo "ok: Orca hat jede Ansage gesprochen"
