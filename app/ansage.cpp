@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -51,6 +52,25 @@ void FokusMeldenFuer(QWidget* feld) {
     QAccessible::updateAccessibility(&fokus);
 }
 
+// Marks the focus event that is handed on late.
+constexpr char kNachgereicht[] = "lexidorFokusNachgereicht";
+
+bool FokusNachreichen(QLineEdit* zeile, Qt::FocusReason grund) {
+    if (zeile->property(kNachgereicht).toBool()) {
+        return false;
+    }
+    QTimer::singleShot(0, zeile, [zeile, grund] {
+        if (!zeile->hasFocus()) {
+            return;
+        }
+        zeile->setProperty(kNachgereicht, true);
+        QFocusEvent fokus(QEvent::FocusIn, grund);
+        QCoreApplication::sendEvent(zeile, &fokus);
+        zeile->setProperty(kNachgereicht, false);
+    });
+    return true;
+}
+
 class Fokusmelder final : public QObject {
 public:
     using QObject::QObject;
@@ -61,10 +81,11 @@ protected:
         if ((art != QEvent::WindowActivate && art != QEvent::FocusIn) || !QAccessible::isActive()) {
             return false;
         }
+        // A line edit selects its text when it gets the focus, before Qt reports the focus;
         // Orca takes the caret of the selection for the focus arriving and then stays silent
-        // about the focus itself: the focus is reported before the line edit selects.
+        // about the focus itself. The line edit gets its focus event once Qt has reported it.
         if (auto* zeile = qobject_cast<QLineEdit*>(objekt); zeile && art == QEvent::FocusIn) {
-            FokusMeldenFuer(zeile);
+            return FokusNachreichen(zeile, static_cast<QFocusEvent*>(ereignis)->reason());
         }
         // Orca ignores a focus in a window that is not yet active: once the dialog is, its
         // control is reported again, posted so that the activation reaches Orca first.
