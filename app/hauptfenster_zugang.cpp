@@ -1,15 +1,18 @@
 // The main window for the keyboard and for screen readers: names for its controls, access keys
 // in its menus, the read-only query fields within reach of Tab, and what is read out when a
 // card, a solution or a verdict appears. Nothing a sighted user sees changes but the access
-// keys' underlines.
+// keys' underlines, and the menu's rules while a screen reader runs.
 #include "hauptfenster.h"
 
 #include "ansage.h"
 #include "stufenbarflaeche.h"
 #include "zugang.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -48,6 +51,14 @@ void TForm1::ZugangEinrichten() {
         knopf->setAccessibleName(knopf->statusTip());
     }
     Zugangstasten(menuBar(), {C.begin(), C.end()});
+    TastenNennen(menuBar());
+    // Arrowing through the menu with a screen reader, the rules around the recent files are
+    // lines, not items that take the focus.
+    connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this, [this] {
+        for (QAction* linie : {oben, unten}) {
+            linie->setSeparator(QAccessible::isActive());
+        }
+    });
     FokusMelden(this);
 }
 

@@ -80,6 +80,20 @@ void Beschriften(QLabel* beschriftung, QWidget* feld) {
     feld->setAccessibleName(OhneDoppelpunkt(beschriftung->text()));
 }
 
+void TastenNennen(QMenuBar* leiste) {
+    for (const QAction* titel : leiste->actions()) {
+        if (!titel->isVisible() || !titel->menu()) {
+            continue;
+        }
+        for (QAction* aktion : titel->menu()->actions()) {
+            if (!aktion->shortcut().isEmpty() && !aktion->text().contains(u'\t')) {
+                aktion->setText(aktion->text() + u'\t' +
+                                aktion->shortcut().toString(QKeySequence::NativeText));
+            }
+        }
+    }
+}
+
 void TabZurWahl(const QList<QAbstractButton*>& knoepfe) {
     const auto setzen = [knoepfe] {
         const bool keiner = std::none_of(knoepfe.begin(), knoepfe.end(),

@@ -6,7 +6,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 
 namespace lexidor::test {
 namespace {
@@ -104,6 +106,14 @@ TEST_F(ZugangTastaturTest, TheAddDialogIsFilledConfirmedAndLeftByKeys) {
     EXPECT_EQ(nachHinzufuegen,
               QStringLiteral("Fremdsprachliche Bedeutung | Vokabel wurde hinzugefügt"));
     EXPECT_FALSE(nachEscapeOffen);
+    // Opened again, it starts without the last outcome.
+    QString status = QStringLiteral("-");
+    ModalBedienen([&](QWidget* modal) {
+        status = Kind<QLabel>(modal, "Panel1")->text();
+        modal->close();
+    });
+    Teil<QAction>("Hinzufgen1")->trigger();
+    EXPECT_EQ(status, QString());
     ASSERT_EQ(form->Kartei.Fach[1].Count(), 1);
     EXPECT_EQ(form->Kartei.Fach[1].Deutsch(0), "Baum");
     EXPECT_EQ(form->Kartei.Fach[1].Fremd(0), "tree");
@@ -151,6 +161,21 @@ TEST_F(ZugangTastaturTest, SettingsAreChangedAndConfirmedByKeys) {
     EXPECT_EQ(form->Einstellungen.Autosave, !autosave);
     EXPECT_EQ(form->Einstellungen.Fach2, fach2 + 2);
     EXPECT_EQ(schieber, QStringLiteral("2. Fach %1 Tage").arg(fach2 + 2));
+}
+
+TEST_F(ZugangTastaturTest, TabReachesTheQueryDirectionAtItsChosenButton) {
+    Starten();
+    form->Einstellungen.Abfragerichtung = 1;
+    QString erreicht;
+    ModalBedienen([&](QWidget* modal) {
+        for (int i = 0; i < 10 && !qobject_cast<QRadioButton*>(QApplication::focusWidget()); ++i) {
+            Druecken(Qt::Key_Tab);
+        }
+        erreicht = Name(QApplication::focusWidget());
+        modal->close();
+    });
+    Menue(Qt::Key_O, u'e');
+    EXPECT_EQ(erreicht, QStringLiteral("Fremd -> Deutsch"));
 }
 
 TEST_F(ZugangTastaturTest, EscapeLeavesTheSettingsTheMappingAndTheAboutWindow) {
