@@ -73,9 +73,9 @@ tasten() {
         for ((i = ${#teil[@]} - 2; i >= 0; i--)); do einzeln keyup "${teil[i]}" RELEASED; done
     done
 }
-# A key that opens a window: its release goes to a window Orca does not know yet, and the
-# words that follow are what is waited for.
-oeffnen() {
+# A key that opens or closes a window: its release goes to a window Orca does not follow yet,
+# and the words that follow are what is waited for.
+fenstertaste() {
     marke=$(wc -l <"$protokoll")
     xdotool key "$1"
 }
@@ -152,7 +152,7 @@ tasten Escape Escape
 hoeren "Eingabe"
 
 # The add dialog names itself and the field the cursor is in, then the card added.
-oeffnen F5
+fenstertaste F5
 hoeren "Vokabeln hinzufügen"
 hoeren "Fremdsprachliche Bedeutung: text"
 tippen "Fremdsprachliche Bedeutung" "table"
@@ -160,12 +160,12 @@ tasten Tab
 tippen "Deutsche Bedeutung" "Tisch"
 tasten F10
 hoeren "Vokabel wurde hinzugefügt"
-tasten Escape
+fenstertaste Escape
 aktiv_warten "^Karvello Lexidor"
 
 # The list with the focus on its table; Tab goes from control to control to the search field,
 # and a search without a hit.
-oeffnen F6
+fenstertaste F6
 hoeren "Vokabelliste"
 hoeren "Vokabeln"
 for teil in "Bearbeiten" "Löschen" "Suchen" "Suchtext"; do
@@ -173,6 +173,6 @@ for teil in "Bearbeiten" "Löschen" "Suchen" "Suchtext"; do
     hoeren "$teil"
 done
 tippen Suchtext "xyz"
-oeffnen Return
+fenstertaste Return
 hoeren 'Die Suche nach "xyz" verlief Ergebnislos'
 echo "ok: Orca hat jede Ansage gesprochen"
