@@ -159,6 +159,7 @@ private:
     void LoesungAnsagen();
     void UrteilAnsagen();
     void StatistikAnsagen();
+    void StatistikErreichbar();
 
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;

@@ -103,3 +103,16 @@ void TForm1::StatistikAnsagen() {
     zeilen << gesamt->text().simplified();
     Ansagen(this, zeilen.join(QStringLiteral(", ")));
 }
+
+// With a screen reader running, Tab reaches the panel's values after the query's controls,
+// each on its own and in reading order: the left column, then the compartment counts.
+void TForm1::StatistikErreichbar() {
+    const Qt::FocusPolicy politik = QAccessible::isActive() ? Qt::TabFocus : Qt::NoFocus;
+    for (QLabel* wert : {Label8, labgesamt, Labr, Labf, Label17}) {
+        wert->setFocusPolicy(politik);
+    }
+    for (int k = 1; k <= 6; ++k) {
+        lab[k]->setFocusPolicy(politik);
+    }
+    gesamt->setFocusPolicy(politik);
+}

@@ -139,6 +139,15 @@ frage_hoeren
 tasten F8
 hoeren "Bereits abgefragte Vokabeln: 4, Davon richtig beantwortet: 2, Davon falsch beantwortet: 2"
 
+# Tab reaches the statistics after the solution field, a caption with its value each.
+tasten Tab Tab
+hoeren "Aktuelle Abfragestatistik"
+hoeren "Vergangene Zeit: "
+tasten Tab
+hoeren "Bereits abgefragte Vokabeln: 4"
+tasten Shift_L+Tab Shift_L+Tab Shift_L+Tab
+hoeren "Eingabe"
+
 # The menus name each item's key; the rules around the recent files take no focus.
 tasten Alt_L+k
 hoeren "Neu"
