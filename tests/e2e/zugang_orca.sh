@@ -59,7 +59,8 @@ behandelt() {
 einzeln() {
     gedrueckt=$(wc -l <"$protokoll")
     xdotool "$1" "$2"
-    warten_bis behandelt "$3" "$2" || fehler "Orca hat die Taste $2 nicht gesehen"
+    warten_bis behandelt "$3" "$2" || fehler "Orca hat die Taste $2 nicht gesehen, nur:
+$(tail -n +"$((gedrueckt + 1))" "$protokoll" | grep "PROCESS ATSPI_KEY" | sort -u)"
 }
 # Keys pressed from here on, each a key or modifiers and a key ("Alt_L+k"): what Orca says
 # next counts.
@@ -145,8 +146,6 @@ hoeren "Aktuelle Abfragestatistik"
 hoeren "Vergangene Zeit: "
 tasten Tab
 hoeren "Bereits abgefragte Vokabeln: 4"
-tasten Shift_L+Tab Shift_L+Tab Shift_L+Tab
-hoeren "Eingabe"
 
 # The menus name each item's key; the rules around the recent files take no focus.
 tasten Alt_L+k
@@ -158,7 +157,7 @@ hoeren "box.vkd"
 tasten Right
 hoeren $'Hinzufügen...\tF5'
 tasten Escape Escape
-hoeren "Eingabe"
+hoeren "Bereits abgefragte Vokabeln: 4"
 
 # The add dialog names itself and the field the cursor is in, then the card added.
 fenstertaste F5
