@@ -1,4 +1,5 @@
-// Announcements through the description of the focused control.
+// Announcements through the description of the focused control, and the focus reported in an
+// order Orca follows.
 #include "ansage.h"
 
 #include <QAccessible>
@@ -47,11 +48,6 @@ void BeschreibungMelden(QWidget* ziel, const QString& text) {
     QDBusConnection(QStringLiteral("a11y")).send(signal);
 }
 
-void FokusMeldenFuer(QWidget* feld) {
-    QAccessibleEvent fokus(feld, QAccessible::Focus);
-    QAccessible::updateAccessibility(&fokus);
-}
-
 // Marks the focus event that is handed on late.
 constexpr char kNachgereicht[] = "lexidorFokusNachgereicht";
 
@@ -93,7 +89,8 @@ protected:
         if (dialog && art == QEvent::WindowActivate && !qobject_cast<QMessageBox*>(dialog)) {
             QTimer::singleShot(0, dialog, [dialog] {
                 if (QWidget* feld = dialog->focusWidget()) {
-                    FokusMeldenFuer(feld);
+                    QAccessibleEvent fokus(feld, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&fokus);
                 }
             });
         }
