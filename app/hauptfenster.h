@@ -159,6 +159,8 @@ private:
     void FrageAnsagen();
     void LoesungAnsagen();
     void UrteilAnsagen();
+    void StatistikAnsagen();
+    void StatistikErreichbar();
 
     lexidor::MersenneZufall zufall_;
     QString letzterOeffnenName_;

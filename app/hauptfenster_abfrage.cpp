@@ -23,6 +23,7 @@ void TForm1::AbfrageStarten() {
     Abfrage.AbfrageStarten(Kartei);
     Timer1->start();
     sbox->show();
+    StatistikErreichbar();
     StatistikAktualisieren();
     Label17->setText(QStringLiteral("0%"));
     Prozentsatz->setValue(0);

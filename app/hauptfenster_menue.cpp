@@ -79,6 +79,10 @@ void TForm1::MenueAufbauen() {
     connect(Aktion(vokabeln, "Exportieren1", QStringLiteral("Exportieren..."),
                    QStringLiteral("Alle Vokabeln dieser Kartei als Textdatei speichern")),
             &QAction::triggered, this, &TForm1::Exportieren1Click);
+    // Reads the statistics panel and the level out without leaving the answer field.
+    connect(Aktion(vokabeln, "Statistikvorlesen1", QStringLiteral("Statistik vorlesen"),
+                   QStringLiteral("Abfragestatistik und Stufe vorlesen"), QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &TForm1::StatistikAnsagen);
     QAction* wirbel = Aktion(vokabeln, "Wirbel1", QStringLiteral("Wirbel"), QString());
     wirbel->setVisible(false);
     connect(wirbel, &QAction::triggered, this, &TForm1::Wirbel1Click);

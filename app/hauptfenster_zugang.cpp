@@ -1,14 +1,18 @@
 // The main window for the keyboard and for screen readers: names for its controls, access keys
 // in its menus, the read-only query fields within reach of Tab, and what is read out when a
 // card, a solution or a verdict appears. Nothing a sighted user sees changes but the access
-// keys' underlines.
+// keys' underlines, and the menu's rules while a screen reader runs.
 #include "hauptfenster.h"
 
 #include "ansage.h"
 #include "stufenbarflaeche.h"
 #include "zugang.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -47,6 +51,15 @@ void TForm1::ZugangEinrichten() {
         knopf->setAccessibleName(knopf->statusTip());
     }
     Zugangstasten(menuBar(), {C.begin(), C.end()});
+    TastenNennen(menuBar());
+    // Arrowing through the menu with a screen reader, the rules around the recent files are
+    // lines, not items that take the focus.
+    connect(findChild<QMenu*>(QStringLiteral("Datei1")), &QMenu::aboutToShow, this, [this] {
+        for (QAction* linie : {oben, unten}) {
+            linie->setSeparator(QAccessible::isActive());
+        }
+    });
+    FokusMelden(this);
 }
 
 void TForm1::FrageAnsagen() {
@@ -66,4 +79,40 @@ void TForm1::LoesungAnsagen() {
 
 void TForm1::UrteilAnsagen() {
     Ansagen(this, Label6->text() + u' ' + Label7->text() + u' ' + Memo3->toPlainText());
+}
+
+// The panel line by line, the captions before their values, after the level of the card asked.
+void TForm1::StatistikAnsagen() {
+    if (!sbox->isVisible()) {
+        Ansagen(this, QString::fromUtf8(kKeineKartei));
+        return;
+    }
+    const auto label = [this](const char* name) {
+        return findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    QStringList zeilen{PaintBox1->Stufenname(),
+                       label("Label9") + u' ' + Label8->text(),
+                       label("Label10") + u' ' + labgesamt->text(),
+                       label("Label11") + u' ' + Labr->text(),
+                       label("Label12") + u' ' + Labf->text(),
+                       label("Label16") + u' ' + Label17->text(),
+                       label("Label13") + u':'};
+    for (int k = 1; k <= 6; ++k) {
+        zeilen << lab[k]->text().simplified();
+    }
+    zeilen << gesamt->text().simplified();
+    Ansagen(this, zeilen.join(QStringLiteral(", ")));
+}
+
+// With a screen reader running, Tab reaches the panel's values after the query's controls,
+// each on its own and in reading order: the left column, then the compartment counts.
+void TForm1::StatistikErreichbar() {
+    const Qt::FocusPolicy politik = QAccessible::isActive() ? Qt::TabFocus : Qt::NoFocus;
+    for (QLabel* wert : {Label8, labgesamt, Labr, Labf, Label17}) {
+        wert->setFocusPolicy(politik);
+    }
+    for (int k = 1; k <= 6; ++k) {
+        lab[k]->setFocusPolicy(politik);
+    }
+    gesamt->setFocusPolicy(politik);
 }

@@ -1,11 +1,13 @@
 // Names and access keys for assistive tools.
 #include "zugang.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace lexidor {
 namespace {
@@ -76,6 +78,35 @@ QString OhneDoppelpunkt(const QString& text) {
 void Beschriften(QLabel* beschriftung, QWidget* feld) {
     beschriftung->setBuddy(feld);
     feld->setAccessibleName(OhneDoppelpunkt(beschriftung->text()));
+}
+
+void TastenNennen(QMenuBar* leiste) {
+    for (const QAction* titel : leiste->actions()) {
+        if (!titel->isVisible() || !titel->menu()) {
+            continue;
+        }
+        for (QAction* aktion : titel->menu()->actions()) {
+            if (!aktion->shortcut().isEmpty() && !aktion->text().contains(u'\t')) {
+                aktion->setText(aktion->text() + u'\t' +
+                                aktion->shortcut().toString(QKeySequence::NativeText));
+            }
+        }
+    }
+}
+
+void TabZurWahl(const QList<QAbstractButton*>& knoepfe) {
+    const auto setzen = [knoepfe] {
+        const bool keiner = std::none_of(knoepfe.begin(), knoepfe.end(),
+                                         [](const QAbstractButton* k) { return k->isChecked(); });
+        for (QAbstractButton* knopf : knoepfe) {
+            const bool ziel = knopf->isChecked() || (keiner && knopf == knoepfe.first());
+            knopf->setFocusPolicy(ziel ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    for (QAbstractButton* knopf : knoepfe) {
+        QObject::connect(knopf, &QAbstractButton::toggled, knopf, setzen);
+    }
+    setzen();
 }
 
 void Zugangstasten(QMenuBar* leiste, const QList<QAction*>& ausgenommen) {

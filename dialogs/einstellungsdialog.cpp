@@ -122,6 +122,7 @@ QWidget* TForm2::RichtungAufbauen() {
         RG->addButton(knopf, i);
         spalte->addWidget(knopf);
     }
+    TabZurWahl(RG->buttons());
     return gruppe;
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <algorithm>
 
 using namespace lexidor;
@@ -85,9 +86,14 @@ void TForm5::EnterSetzen() {
                                                  : QList<QKeySequence>{});
 }
 
+// An empty field is left alone: clearing it still reports a caret move, and a screen reader
+// that sees the caret of the field arriving before its focus stays silent about the focus.
 void TForm5::Leeren() {
-    Memo1->clear();
-    Memo2->clear();
+    for (QPlainTextEdit* feld : {Memo1, Memo2}) {
+        if (!feld->document()->isEmpty()) {
+            feld->clear();
+        }
+    }
     Memo2->setFocus();
 }
 
@@ -138,6 +144,10 @@ void TForm5::CheckBox1Click() {
 }
 
 bool TForm5::event(QEvent* ereignis) {
+    // The window opens with the cursor in its first field rather than moving it there.
+    if (ereignis->type() == QEvent::Show) {
+        Memo2->setFocus();
+    }
     if (ereignis->type() == QEvent::WindowActivate) {
         FormActivate();
     }
@@ -156,7 +166,9 @@ bool TForm5::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QDialog::eventFilter(objekt, ereignis);
 }
 
+// The outcome of the last add belongs to that visit: the dialog opens again without it.
 void TForm5::hideEvent(QHideEvent* ereignis) {
     behalten_ = false;
+    Panel1->clear();
     QDialog::hideEvent(ereignis);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """A screen reader's view of the running program, read over AT-SPI as Orca reads it: the
 query fields are found by their names and give their texts, the level bar its level, and a
-wrong answer is announced through the input field's description.
+wrong answer is announced by a description change of the input field that carries its text.
 
 Arguments: the program's process id, the question on screen and its solution. The program's
 window has the keyboard focus."""
@@ -74,7 +74,8 @@ def main():
     schleife = GLib.MainLoop()
 
     def ereignis(e):
-        if e.source.get_name() == "Eingabe" and e.source.get_description() == erwartet:
+        # The text the event carries is what a screen reader speaks, not the property.
+        if e.source.get_name() == "Eingabe" and e.any_data == erwartet:
             gehoert.append(e)
             schleife.quit()
 

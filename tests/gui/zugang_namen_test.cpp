@@ -144,20 +144,22 @@ TEST_F(ZugangNamenTest, MenusGetAccessKeysThatOnlyUnderlineTheirTexts) {
     const QString zuletzt =
         PfadAus(form->Historie.GetDisplay(0)).replace(u'&', QStringLiteral("&&"));
     EXPECT_TRUE(zuletzt.endsWith(QStringLiteral("a&&b.vkd"))) << zuletzt.toStdString();
-    EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Datei1")),
-              (QStringList{QStringLiteral("&Neu"), QStringLiteral("&Öffnen..."),
-                           QStringLiteral("&Speichern"), QStringLiteral("Speichern &unter..."),
-                           QStringLiteral("S&chließen"), trennlinie, zuletzt, trennlinie,
-                           QStringLiteral("&Beenden")}));
+    EXPECT_EQ(
+        SichtbareTexte(Teil<QMenu>("Datei1")),
+        (QStringList{QStringLiteral("&Neu"), QStringLiteral("&Öffnen...\tStrg+O"),
+                     QStringLiteral("&Speichern\tStrg+S"), QStringLiteral("Speichern &unter..."),
+                     QStringLiteral("S&chließen\tStrg+W"), trennlinie, zuletzt, trennlinie,
+                     QStringLiteral("&Beenden")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Vokabeln1")),
-              (QStringList{QStringLiteral("&Hinzufügen..."), QStringLiteral("&Liste..."),
-                           QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren...")}));
+              (QStringList{QStringLiteral("&Hinzufügen...\tF5"), QStringLiteral("&Liste...\tF6"),
+                           QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren..."),
+                           QStringLiteral("&Statistik vorlesen\tF8")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Optionen1")),
-              (QStringList{QStringLiteral("&Einstellungen..."),
+              (QStringList{QStringLiteral("&Einstellungen...\tStrg+E"),
                            QStringLiteral("&Tastaturbelegung (Sonderzeichen)..."),
                            QStringLiteral("&Hintergrund an/aus")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("N2")),
-              (QStringList{QStringLiteral("&Hilfe..."), QStringLiteral("H&omepage..."),
+              (QStringList{QStringLiteral("&Hilfe...\tF1"), QStringLiteral("H&omepage..."),
                            QStringLiteral("&Über...")}));
     // The keys of the query stay as they are.
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("komb1")),

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
+#include <QRadioButton>
 
 namespace lexidor::test {
 namespace {
@@ -151,6 +152,21 @@ TEST_F(ZugangTastaturTest, SettingsAreChangedAndConfirmedByKeys) {
     EXPECT_EQ(form->Einstellungen.Autosave, !autosave);
     EXPECT_EQ(form->Einstellungen.Fach2, fach2 + 2);
     EXPECT_EQ(schieber, QStringLiteral("2. Fach %1 Tage").arg(fach2 + 2));
+}
+
+TEST_F(ZugangTastaturTest, TabReachesTheQueryDirectionAtItsChosenButton) {
+    Starten();
+    form->Einstellungen.Abfragerichtung = 1;
+    QString erreicht;
+    ModalBedienen([&](QWidget* modal) {
+        for (int i = 0; i < 10 && !qobject_cast<QRadioButton*>(QApplication::focusWidget()); ++i) {
+            Druecken(Qt::Key_Tab);
+        }
+        erreicht = Name(QApplication::focusWidget());
+        modal->close();
+    });
+    Menue(Qt::Key_O, u'e');
+    EXPECT_EQ(erreicht, QStringLiteral("Fremd -> Deutsch"));
 }
 
 TEST_F(ZugangTastaturTest, EscapeLeavesTheSettingsTheMappingAndTheAboutWindow) {
