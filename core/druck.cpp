@@ -3,6 +3,7 @@
 
 #include "verlauf.h"
 
+#include <array>
 #include <utility>
 
 namespace lexidor {
