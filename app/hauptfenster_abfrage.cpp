@@ -4,6 +4,7 @@
 
 #include "cp1252.h"
 #include "farben.h"
+#include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
 #include "stufenbarflaeche.h"
@@ -163,6 +164,7 @@ void TForm1::FbuttonClick() {
 void TForm1::Bewerten(bool richtig) {
     Memo2->clear();
     VokabelVerschieben(richtig);
+    VerlaufEintragen(Kartei.Dateipfad, Kartei, Heute(), richtig ? 1 : 0, richtig ? 0 : 1);
     StatistikAktualisieren();
     AutoSpeichern();
     NaechsteVokabel();
