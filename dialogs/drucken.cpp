@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -79,6 +81,7 @@ TDrucken::TDrucken(const TKartei& kartei, int abfragerichtung, Datum heute, QWid
     Art->addItems({QStringLiteral("Liste"), QStringLiteral("Testbogen")});
     Auswahl = new QComboBox(this);
     Auswahl->setObjectName(QStringLiteral("Auswahl"));
+    Auswahl->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Seitenwahl = new QSpinBox(this);
     Seitenwahl->setObjectName(QStringLiteral("Seitenwahl"));
     Seitenwahl->setRange(1, 1);
@@ -145,6 +148,10 @@ void TDrucken::AuswahlChange() {
     karten_ = DruckKarten(kartei_, art, Auswahl->currentIndex(), abfragerichtung_, heute_, zufall);
     drucker_.setDocName(PfadAus(kartei_.Anzeigename).section(u'.', 0, 0) + u'-' +
                         Art->currentText());
+    // A PDF printed before keeps its folder, but this print gets a name of its own.
+    if (const QFileInfo pdf(drucker_.outputFileName()); !pdf.fileName().isEmpty()) {
+        drucker_.setOutputFileName(pdf.dir().filePath(drucker_.docName() + QStringLiteral(".pdf")));
+    }
     Setzen();
 }
 

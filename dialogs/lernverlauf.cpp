@@ -56,6 +56,14 @@ void VerlaufEintragen(std::string_view kartenpfad, const TKartei& kartei, Datum 
 namespace {
 
 constexpr int kZeitraeume[] = {30, 90, 365, 0};
+// One colour a compartment, from new (red) to learned (blue).
+const QColor kFachfarben[7] = {{},
+                               QColor(214, 39, 40),
+                               QColor(255, 127, 14),
+                               QColor(188, 189, 34),
+                               QColor(44, 160, 44),
+                               QColor(23, 190, 207),
+                               QColor(31, 119, 180)};
 
 QDate AlsQDate(Datum tag) {
     const std::chrono::year_month_day d(tag);
@@ -84,14 +92,27 @@ QBarCategoryAxis* Tagesachse(const QStringList& tage) {
     auto* achse = new QBarCategoryAxis;
     achse->append(tage);
     achse->setLabelsAngle(tage.size() > 14 ? -90 : 0);
+    achse->setTruncateLabels(false);
     return achse;
 }
 
+// Whole numbers only, at most eight steps of 1, 2 or 5 times a power of ten.
 QValueAxis* Zahlachse(int hoechstens) {
+    hoechstens = std::max(hoechstens, 1);
+    int schritt = 0;
+    for (int zehner = 1; schritt == 0; zehner *= 10) {
+        for (const int faktor : {1, 2, 5}) {
+            if (schritt == 0 && hoechstens <= 8 * faktor * zehner) {
+                schritt = faktor * zehner;
+            }
+        }
+    }
     auto* achse = new QValueAxis;
-    achse->setRange(0, std::max(hoechstens, 1));
+    achse->setRange(0, (hoechstens + schritt - 1) / schritt * schritt);
+    achse->setTickType(QValueAxis::TicksDynamic);
+    achse->setTickAnchor(0);
+    achse->setTickInterval(schritt);
     achse->setLabelFormat(QStringLiteral("%d"));
-    achse->applyNiceNumbers();
     return achse;
 }
 
@@ -152,6 +173,7 @@ TLernverlauf::TLernverlauf(const TKartei& kartei, Datum heute, QWidget* parent)
          QStringLiteral("Fach 4"), QStringLiteral("Fach 5"), QStringLiteral("Fach 6")});
     Zahlen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Zahlen->verticalHeader()->hide();
+    Zahlen->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The charts of the past say where their numbers are; the forecast tells its own.
     for (QChartView* bild : {Faecherbild, Antwortbild}) {
         bild->setAccessibleDescription(
@@ -245,6 +267,7 @@ void TLernverlauf::ZeitraumChange() {
         faecher[k] = new QLineSeries;
         faecher[k]->setName(QStringLiteral("Fach %1").arg(k));
         faecher[k]->setPointsVisible(true);
+        faecher[k]->setColor(kFachfarben[k]);
     }
     QStringList namen;
     int meisteAntworten = 0;
@@ -280,9 +303,16 @@ void TLernverlauf::ZeitraumChange() {
 
     auto* zeit = new QDateTimeAxis;
     zeit->setFormat(QStringLiteral("dd.MM.yy"));
+    // The axis spans the period chosen, "Alles" the days recorded, and shows whole days.
     const QDate bis = AlsQDate(heute_);
-    const QDate von = tage.empty() ? bis : std::min(AlsQDate(tage.front().Tag), bis);
-    zeit->setRange(QDateTime(von.addDays(-1), QTime(12, 0)), QDateTime(bis, QTime(12, 0)));
+    const int zeitraum = kZeitraeume[Zeitraum->currentIndex()];
+    QDate von = tage.empty() ? bis : std::min(AlsQDate(tage.front().Tag), bis);
+    if (zeitraum > 0) {
+        von = bis.addDays(1 - zeitraum);
+    }
+    von = std::min(von, bis.addDays(-1));
+    zeit->setRange(QDateTime(von, QTime(12, 0)), QDateTime(bis, QTime(12, 0)));
+    zeit->setTickCount(static_cast<int>(std::min<qint64>(von.daysTo(bis) + 1, 7)));
     Einsetzen(Faecherbild, faecher[1], zeit, Zahlachse(meisteKarten));
     for (int k = 2; k <= 6; ++k) {
         Faecherbild->chart()->addSeries(faecher[k]);

@@ -71,6 +71,12 @@ aktiv_warten "^Karvello Lexidor"
 taste alt Right Down Down Down Down Down Return
 aktiv_warten "^Lernverlauf - Beispiel.vkd$"
 bild lernverlauf
+if [ -n "$bilder" ]; then
+    for seite in c a t; do
+        taste "alt+$seite"
+        bild "lernverlauf-$seite"
+    done
+fi
 verlauf=("$ordner"/lernverlauf/*.txt)
 grep -q "^$(date +%Y-%m-%d);1;1;" "${verlauf[0]}" ||
     fehler "der Lernverlauf zählt die Antworten nicht: $(cat "${verlauf[@]}")"
