@@ -234,6 +234,8 @@ void TDrucken::SeiteMalen(QPainter& maler, int seite) {
     maler.drawLine(QPointF(0, kKopf - 4), QPointF(flaeche.width(), kKopf - 4));
 
     maler.setFont(schrift_);
+    // A card taller than a page stands alone on it and is cut at the page number.
+    maler.setClipRect(QRectF(0, kKopf, flaeche.width(), flaeche.height() - kKopf - kFuss));
     double y = kKopf;
     for (int z = zeilen->first; z < zeilen->second; ++z) {
         const TDruckkarte& karte = karten_[static_cast<std::size_t>(z)];
@@ -262,6 +264,7 @@ void TDrucken::SeiteMalen(QPainter& maler, int seite) {
         }
         y += hoehe;
     }
+    maler.setClipping(false);
     const QString nummer =
         plan_->Fertig()
             ? QStringLiteral("Seite %1 von %2").arg(seite + 1).arg(plan_->BekannteSeiten())

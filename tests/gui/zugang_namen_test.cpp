@@ -147,11 +147,12 @@ TEST_F(ZugangNamenTest, MenusGetAccessKeysThatOnlyUnderlineTheirTexts) {
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Datei1")),
               (QStringList{QStringLiteral("&Neu"), QStringLiteral("&Öffnen..."),
                            QStringLiteral("&Speichern"), QStringLiteral("Speichern &unter..."),
-                           QStringLiteral("S&chließen"), trennlinie, zuletzt, trennlinie,
-                           QStringLiteral("&Beenden")}));
+                           QStringLiteral("S&chließen"), QStringLiteral("&Drucken..."), trennlinie,
+                           zuletzt, trennlinie, QStringLiteral("&Beenden")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Vokabeln1")),
               (QStringList{QStringLiteral("&Hinzufügen..."), QStringLiteral("&Liste..."),
-                           QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren...")}));
+                           QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren..."),
+                           QStringLiteral("Le&rnverlauf...")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Optionen1")),
               (QStringList{QStringLiteral("&Einstellungen..."),
                            QStringLiteral("&Tastaturbelegung (Sonderzeichen)..."),
