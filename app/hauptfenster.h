@@ -92,6 +92,8 @@ public:
     void Liste1Click();
     void Importieren1Click();
     void Exportieren1Click();
+    void Lernverlauf1Click();
+    void Drucken1Click();
     void Wirbel1Click();
     void JvApplicationHotKey1HotKey();
     void Allgemein1Click();

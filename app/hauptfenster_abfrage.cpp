@@ -3,6 +3,7 @@
 #include "hauptfenster.h"
 
 #include "farben.h"
+#include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
 #include "stufenbarflaeche.h"
@@ -161,6 +162,7 @@ void TForm1::FbuttonClick() {
 void TForm1::Bewerten(bool richtig) {
     Memo2->clear();
     VokabelVerschieben(richtig);
+    VerlaufEintragen(Kartei.Dateipfad, Kartei, Heute(), richtig ? 1 : 0, richtig ? 0 : 1);
     StatistikAktualisieren();
     AutoSpeichern();
     NaechsteVokabel();

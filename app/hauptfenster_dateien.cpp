@@ -5,6 +5,7 @@
 
 #include "dateiwahl.h"
 #include "fenster.h"
+#include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
 
@@ -121,11 +122,17 @@ TDateischritt TForm1::Einlesen(const std::string& pfad) {
         zufall_);
 }
 
+// A saved box records the day in its learning history; the history follows the path saved to.
 Schreibergebnis TForm1::Ablegen(const std::string& pfad) {
     const Sanduhr sanduhr;
-    return DateiStueckweiseSchreiben(PfadAus(pfad), [this](const Stueckweise& senke) {
-        return Dateibefehle.KarteiAusgeben(senke);
-    });
+    const Schreibergebnis geschrieben =
+        DateiStueckweiseSchreiben(PfadAus(pfad), [this](const Stueckweise& senke) {
+            return Dateibefehle.KarteiAusgeben(senke);
+        });
+    if (geschrieben) {
+        VerlaufEintragen(pfad, Kartei, Heute(), 0, 0);
+    }
+    return geschrieben;
 }
 
 // ---------------------------------------------------------------------------------------

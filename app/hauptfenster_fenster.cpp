@@ -3,11 +3,13 @@
 
 #include "bearbeiten.h"
 #include "browser.h"
+#include "drucken.h"
 #include "einstellungsdialog.h"
 #include "hilfehinweis.h"
 #include "hintergrund.h"
 #include "hinzufuegen.h"
 #include "info.h"
+#include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
 #include "tastaturbelegung.h"
@@ -155,6 +157,23 @@ void TForm1::Liste1Click() {
     NaechsteVokabel();
     // Cards deleted in the list would otherwise still be counted until the next grading.
     StatistikAktualisieren();
+}
+
+// Made afresh each time: they show the box as it is now.
+void TForm1::Lernverlauf1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    TLernverlauf fenster(Kartei, Heute(), this);
+    OhneUhr(fenster);
+}
+
+void TForm1::Drucken1Click() {
+    if (!KarteiOffenPruefen()) {
+        return;
+    }
+    TDrucken fenster(Kartei, Einstellungen.Abfragerichtung, Heute(), this);
+    OhneUhr(fenster);
 }
 
 void TForm1::Wirbel1Click() {

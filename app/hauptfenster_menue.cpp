@@ -45,6 +45,10 @@ void TForm1::MenueAufbauen() {
     connect(Aktion(kartei, "Schlieen1", QStringLiteral("Schließen"),
                    QStringLiteral("Vokabelkartei schließen"), QKeySequence(Qt::CTRL | Qt::Key_W)),
             &QAction::triggered, this, &TForm1::Schlieen1Click);
+    connect(Aktion(kartei, "Drucken1", QStringLiteral("Drucken..."),
+                   QStringLiteral("Vokabelliste oder Testbogen dieser Kartei drucken"),
+                   QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &TForm1::Drucken1Click);
     const auto trennlinieGeklickt = [this] {
         Meldung::Information(
             this, QStringLiteral("Ein Klick auf eine Trennlinie löst keinerlei Aktion aus"));
@@ -79,6 +83,10 @@ void TForm1::MenueAufbauen() {
     connect(Aktion(vokabeln, "Exportieren1", QStringLiteral("Exportieren..."),
                    QStringLiteral("Alle Vokabeln dieser Kartei als Textdatei speichern")),
             &QAction::triggered, this, &TForm1::Exportieren1Click);
+    connect(Aktion(vokabeln, "Lernverlauf1", QStringLiteral("Lernverlauf..."),
+                   QStringLiteral("Fälligkeit, Fächer und Antworten dieser Kartei im Verlauf "
+                                  "anzeigen")),
+            &QAction::triggered, this, &TForm1::Lernverlauf1Click);
     // Reads the statistics panel and the level out without leaving the answer field.
     connect(Aktion(vokabeln, "Statistikvorlesen1", QStringLiteral("Statistik vorlesen"),
                    QStringLiteral("Abfragestatistik und Stufe vorlesen"), QKeySequence(Qt::Key_F8)),

@@ -45,9 +45,11 @@ Programmordner Ermitteln() {
     const bool geteiltDa = !geteilt.empty() && QFileInfo(PfadAus(geteilt)).isDir();
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
     const QByteArray home = qgetenv("HOME");
+    const QByteArray daten = qgetenv("XDG_DATA_HOME");
     return ProgrammordnerBestimmen(programm, geteiltDa,
                                    {std::string_view(xdg.constData(), xdg.size()),
-                                    std::string_view(home.constData(), home.size())});
+                                    std::string_view(home.constData(), home.size()),
+                                    std::string_view(daten.constData(), daten.size())});
 }
 
 const Programmordner& Ordner() {
@@ -79,7 +81,7 @@ void ProgrammverzeichnisFestlegen(const QString& pfad) {
         return;
     }
     const std::string ordner = PfadBytes(pfad);
-    Festgelegt() = Programmordner{ordner, ordner, false};
+    Festgelegt() = Programmordner{ordner, ordner, false, ordner};
 }
 
 QString ProgrammDatei(const QString& name) {
@@ -97,6 +99,14 @@ QString SonderzeichenLesepfad() {
 
 void ProgrammverzeichnisAnlegen() {
     OrdnerAnlegen(Programmverzeichnis());
+}
+
+QString DatenDatei(const QString& name) {
+    return PfadAus(Ordner().daten) + u'/' + name;
+}
+
+void DatenverzeichnisAnlegen(const QString& pfad) {
+    OrdnerAnlegen(pfad);
 }
 
 Datum Heute() {

@@ -27,6 +27,11 @@ QString MitgelieferteDatei(const QString& name);
 QString SonderzeichenLesepfad();
 // Creates the folder of the user's files (0700) if it is missing, so the first exit can write.
 void ProgrammverzeichnisAnlegen();
+// A file in the user's data folder (the learning history): beside the executable, or in the
+// XDG data folder of an installed program.
+QString DatenDatei(const QString& name);
+// Creates a folder below the data folder (0700, parents too) if it is missing.
+void DatenverzeichnisAnlegen(const QString& pfad);
 
 // nullopt when the file does not exist, cannot be read or is no regular file (a FIFO, a
 // device, a folder), which is refused at once without being opened.

@@ -4,15 +4,18 @@
 // cards are exported as CSV and imported through the dialog into a new box. Prints each time
 // and the peak memory of the whole process, and writes them as JSON to the path given.
 #include "dateiwahl.h"
+#include "drucken.h"
 #include "hauptfenster.h"
 #include "karteidatei.h"
 #include "karten.h"
+#include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
 #include "sonderzeichen.h"
 #include "vokabelliste.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +32,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -162,6 +166,21 @@ int main(int argc, char* argv[]) {
     werte[QStringLiteral("zeile_loeschen_ms")] =
         Bestes([&] { tabelle->selectRow(10); }, [&] { liste->Button2Click(); });
     liste->hide();
+
+    // The print preview's first page and the learning-progress window, each built afresh as
+    // the menu item builds it; the test sheet shuffles every card due.
+    std::unique_ptr<TDrucken> drucken;
+    werte[QStringLiteral("druckvorschau_liste_ms")] = Millisekunden([&] {
+        drucken = std::make_unique<TDrucken>(form1.Kartei, 0, Heute(), &form1);
+        drucken->show();
+    });
+    werte[QStringLiteral("druckvorschau_testbogen_ms")] = Millisekunden(
+        [&] { drucken->findChild<QComboBox*>(QStringLiteral("Art"))->setCurrentIndex(1); });
+    drucken.reset();
+    werte[QStringLiteral("lernverlauf_oeffnen_ms")] = Millisekunden([&] {
+        TLernverlauf verlauf(form1.Kartei, Heute(), &form1);
+        verlauf.show();
+    });
 
     const double groesseMiB = static_cast<double>(QFileInfo(kartei).size()) / (1024.0 * 1024.0);
     werte[QStringLiteral("datei_MiB")] = groesseMiB;

@@ -28,13 +28,14 @@ std::string Verbinden(std::string_view ordner, std::string_view name) {
     return pfad.append(name);
 }
 
-// The base-directory rules ignore a relative XDG_CONFIG_HOME as invalid, and an empty one
-// means "$HOME/.config"; a home that is no absolute path counts as "/", as Qt takes it.
-std::string Konfigurationsordner(const Umgebung& umgebung) {
-    if (umgebung.xdgConfigHome.starts_with('/')) {
-        return std::string(umgebung.xdgConfigHome);
+// The base-directory rules ignore a relative XDG_CONFIG_HOME or XDG_DATA_HOME as invalid, and
+// an empty one means "$HOME/.config" or "$HOME/.local/share"; a home that is no absolute path
+// counts as "/", as Qt takes it.
+std::string Basisordner(std::string_view xdg, const Umgebung& umgebung, std::string_view vorgabe) {
+    if (xdg.starts_with('/')) {
+        return std::string(xdg);
     }
-    return Verbinden(umgebung.home.starts_with('/') ? umgebung.home : "/", ".config");
+    return Verbinden(umgebung.home.starts_with('/') ? umgebung.home : "/", vorgabe);
 }
 
 } // namespace
@@ -52,9 +53,11 @@ Programmordner ProgrammordnerBestimmen(std::string_view programmpfad, bool getei
     const std::string geteilt = GeteilterOrdner(programmpfad);
     if (geteilt.empty() || !geteilterOrdnerDa) {
         const std::string neben(Ordnerteil(programmpfad));
-        return {neben, neben, false};
+        return {neben, neben, false, neben};
     }
-    return {Verbinden(Konfigurationsordner(umgebung), "lexidor"), geteilt, true};
+    return {Verbinden(Basisordner(umgebung.xdgConfigHome, umgebung, ".config"), "lexidor"), geteilt,
+            true,
+            Verbinden(Basisordner(umgebung.xdgDataHome, umgebung, ".local/share"), "lexidor")};
 }
 
 std::string SonderzeichenQuelle(const Programmordner& ordner, bool eigeneDateiDa) {

@@ -1,5 +1,5 @@
-// Where the program keeps the user's three files and finds the files it ships with: beside
-// its binary when it is not installed, the XDG folders when it is.
+// Where the program keeps the user's three files and data and finds the files it ships with:
+// beside its binary when it is not installed, the XDG folders when it is.
 #pragma once
 
 #include <string>
@@ -13,12 +13,15 @@ struct Programmordner {
     // "Hilfe.html", "Connect.html" and, when installed, the default "sonderzeichen.ini".
     std::string mitgelieferte;
     bool installiert = false;
+    // The learning history of every box ("lernverlauf/" below it).
+    std::string daten;
 };
 
 // The environment values as the process sees them; empty when unset.
 struct Umgebung {
     std::string_view xdgConfigHome;
     std::string_view home;
+    std::string_view xdgDataHome;
 };
 
 // The folder an installed program ships its files in: "<prefix>/share/lexidor" for the

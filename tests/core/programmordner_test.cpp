@@ -7,7 +7,7 @@
 namespace lexidor {
 namespace {
 
-const Umgebung kNurHome{"", "/home/anna"};
+const Umgebung kNurHome{"", "/home/anna", ""};
 
 TEST(Programmordner, NotInstalledKeepsEverythingBesideTheBinary) {
     for (const bool geteiltDa : {false, true}) {
@@ -15,6 +15,7 @@ TEST(Programmordner, NotInstalledKeepsEverythingBesideTheBinary) {
         EXPECT_FALSE(o.installiert);
         EXPECT_EQ(o.eigene, "/home/anna/stick");
         EXPECT_EQ(o.mitgelieferte, "/home/anna/stick");
+        EXPECT_EQ(o.daten, "/home/anna/stick");
     }
     // A bin folder without the shipped files is a folder the user copied the binary into.
     const auto kopie = ProgrammordnerBestimmen("/home/anna/bin/lexidor", false, kNurHome);
@@ -24,11 +25,11 @@ TEST(Programmordner, NotInstalledKeepsEverythingBesideTheBinary) {
 }
 
 TEST(Programmordner, InstalledUsesShareAndTheXdgConfigurationFolder) {
-    const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"/home/anna/cfg", "/x"});
+    const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"/home/anna/cfg", "/x", ""});
     EXPECT_TRUE(o.installiert);
     EXPECT_EQ(o.eigene, "/home/anna/cfg/lexidor");
     EXPECT_EQ(o.mitgelieferte, "/usr/share/lexidor");
-    EXPECT_EQ(ProgrammordnerBestimmen("/opt/l/bin/lexidor", true, {"/c/", ""}).eigene,
+    EXPECT_EQ(ProgrammordnerBestimmen("/opt/l/bin/lexidor", true, {"/c/", "", ""}).eigene,
               "/c/lexidor");
     EXPECT_EQ(ProgrammordnerBestimmen("/bin/lexidor", true, kNurHome).mitgelieferte,
               "/share/lexidor");
@@ -36,11 +37,27 @@ TEST(Programmordner, InstalledUsesShareAndTheXdgConfigurationFolder) {
 
 TEST(Programmordner, UnsetEmptyOrRelativeXdgConfigHomeMeansDotConfigInHome) {
     for (const std::string_view xdg : {"", "relativ/cfg"}) {
-        const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {xdg, "/home/anna"});
+        const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {xdg, "/home/anna", ""});
         EXPECT_EQ(o.eigene, "/home/anna/.config/lexidor") << xdg;
     }
-    EXPECT_EQ(ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"", ""}).eigene,
+    EXPECT_EQ(ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"", "", ""}).eigene,
               "/.config/lexidor");
+}
+
+TEST(Programmordner, InstalledKeepsDataInTheXdgDataFolder) {
+    struct {
+        Umgebung umgebung;
+        std::string_view daten;
+    } const faelle[] = {
+        {kNurHome, "/home/anna/.local/share/lexidor"},
+        {{"", "/home/anna", "relativ"}, "/home/anna/.local/share/lexidor"},
+        {{"/cfg", "/home/anna", "/daten/"}, "/daten/lexidor"},
+        {{"", "", ""}, "/.local/share/lexidor"},
+    };
+    for (const auto& fall : faelle) {
+        EXPECT_EQ(ProgrammordnerBestimmen("/usr/bin/lexidor", true, fall.umgebung).daten,
+                  fall.daten);
+    }
 }
 
 TEST(Programmordner, SharedFolderIsOnlyNamedForABinaryInBin) {

@@ -148,11 +148,12 @@ TEST_F(ZugangNamenTest, MenusGetAccessKeysThatOnlyUnderlineTheirTexts) {
         SichtbareTexte(Teil<QMenu>("Datei1")),
         (QStringList{QStringLiteral("&Neu"), QStringLiteral("&Öffnen...\tStrg+O"),
                      QStringLiteral("&Speichern\tStrg+S"), QStringLiteral("Speichern &unter..."),
-                     QStringLiteral("S&chließen\tStrg+W"), trennlinie, zuletzt, trennlinie,
-                     QStringLiteral("&Beenden")}));
+                     QStringLiteral("S&chließen\tStrg+W"), QStringLiteral("&Drucken...\tStrg+P"),
+                     trennlinie, zuletzt, trennlinie, QStringLiteral("&Beenden")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Vokabeln1")),
               (QStringList{QStringLiteral("&Hinzufügen...\tF5"), QStringLiteral("&Liste...\tF6"),
                            QStringLiteral("&Importieren..."), QStringLiteral("&Exportieren..."),
+                           QStringLiteral("Le&rnverlauf..."),
                            QStringLiteral("&Statistik vorlesen\tF8")}));
     EXPECT_EQ(SichtbareTexte(Teil<QMenu>("Optionen1")),
               (QStringList{QStringLiteral("&Einstellungen...\tStrg+E"),

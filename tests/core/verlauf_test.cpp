@@ -1,0 +1,143 @@
+// The learning history: its day records and file, the streak, the period, and the forecast.
+#include "verlauf.h"
+
+#include <gtest/gtest.h>
+
+namespace lexidor {
+namespace {
+
+const Datum kHeute = DatumAus(2026, 12, 7);
+
+TKartei KarteiMit(std::array<int, 7> anzahl) {
+    TKartei k;
+    for (int f = 1; f <= 6; ++f) {
+        for (int i = 0; i < anzahl[f]; ++i) {
+            k.Fach[f].Anhaengen("d", "f", "");
+        }
+    }
+    return k;
+}
+
+struct TagFall {
+    const char* name;
+    std::string_view datei;
+    int richtige, falsche; // answered today
+    std::string_view erwartet;
+    int beschaedigt;
+};
+
+const TagFall kTagFaelle[] = {
+    {"NewFileGetsHeaderAndDay", "", 2, 1, "Lexidor-Lernverlauf 1\n2026-12-07;2;1;1;2;0;0;0;3\n", 0},
+    {"SameDayAddsAnswersAndTakesCompartmentsAnew",
+     "Lexidor-Lernverlauf 1\n2026-12-07;5;4;9;9;9;9;9;9\n", 1, 0,
+     "Lexidor-Lernverlauf 1\n2026-12-07;6;4;1;2;0;0;0;3\n", 0},
+    {"NewDayGoesAfterEarlierOnes", "2026-12-01;1;0;0;0;0;0;0;0\r\n", 0, 0,
+     "Lexidor-Lernverlauf 1\n2026-12-01;1;0;0;0;0;0;0;0\n2026-12-07;0;0;1;2;0;0;0;3\n", 0},
+    {"DamagedLinesAreSkippedAndCounted",
+     "Lexidor-Lernverlauf 1\n2026-12-0x;1;0;0;0;0;0;0;0\n2026-12-02;1;0;0;0;0;0;0\n"
+     "2026-12-03;-1;0;0;0;0;0;0;0\n2026-12-04;1;0;0;0;0;0;0;0;7\n2026-02-30;1;0;0;0;0;0;0;0\n"
+     "2026-12-05;2;2;0;0;0;0;0;0\n\xFF\xFE\n",
+     0, 0, "Lexidor-Lernverlauf 1\n2026-12-05;2;2;0;0;0;0;0;0\n2026-12-07;0;0;1;2;0;0;0;3\n", 6},
+    {"DaysOutOfOrderAreSortedAndAFutureDayIsKept",
+     "2026-12-09;1;1;0;0;0;0;0;0\n2026-12-02;3;0;0;0;0;0;0;0\n", 0, 1,
+     "Lexidor-Lernverlauf 1\n2026-12-02;3;0;0;0;0;0;0;0\n2026-12-07;0;1;1;2;0;0;0;3\n"
+     "2026-12-09;1;1;0;0;0;0;0;0\n",
+     0},
+};
+
+class Tagesstand : public testing::TestWithParam<TagFall> {};
+
+TEST_P(Tagesstand, RecordsTodayAndWritesBack) {
+    const TagFall& fall = GetParam();
+    TVerlauf verlauf = VerlaufLesen(fall.datei);
+    EXPECT_EQ(verlauf.Beschaedigt, fall.beschaedigt);
+    TagEintragen(verlauf, kHeute, KarteiMit({0, 1, 2, 0, 0, 0, 3}), fall.richtige, fall.falsche);
+    const std::string geschrieben = VerlaufSchreiben(verlauf);
+    EXPECT_EQ(geschrieben, fall.erwartet);
+    EXPECT_EQ(VerlaufLesen(geschrieben).Tage, verlauf.Tage);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Tagesstand, testing::ValuesIn(kTagFaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TVerlauf Gelernt(std::initializer_list<std::pair<int, int>> tageUndAntworten) {
+    TVerlauf v;
+    for (const auto& [vorTagen, antworten] : tageUndAntworten) {
+        v.Tage.push_back({PlusTage(kHeute, -vorTagen), antworten, 0, {}});
+    }
+    return v;
+}
+
+TEST(Lernverlauf, DaysInARowEndTodayOrYesterdayAndNeedAnswers) {
+    struct {
+        TVerlauf verlauf;
+        int folge;
+    } const faelle[] = {
+        {Gelernt({}), 0},
+        {Gelernt({{2, 1}, {1, 3}, {0, 1}}), 3},
+        {Gelernt({{2, 1}, {1, 3}, {0, 0}}), 2}, // today only saved so far
+        {Gelernt({{3, 1}, {1, 3}}), 1},         // a gap
+        {Gelernt({{2, 1}, {1, 0}, {0, 4}}), 1}, // a day saved without answers
+        {Gelernt({{5, 1}, {2, 1}}), 0},
+        {Gelernt({{1, 1}, {-1, 1}}), 1}, // a day after today (clock set back) is passed over
+    };
+    for (const auto& fall : faelle) {
+        EXPECT_EQ(TageInFolge(fall.verlauf, kHeute), fall.folge);
+    }
+}
+
+TEST(Lernverlauf, PeriodTakesTheLastDaysUpToToday) {
+    const TVerlauf v = Gelernt({{400, 1}, {90, 1}, {89, 1}, {30, 1}, {29, 1}, {0, 1}, {-2, 1}});
+    struct {
+        int tage;
+        std::size_t anzahl;
+    } const faelle[] = {{30, 2}, {90, 4}, {365, 5}, {0, 6}, {1, 1}};
+    for (const auto& fall : faelle) {
+        EXPECT_EQ(Zeitraum(v, kHeute, fall.tage).size(), fall.anzahl) << fall.tage;
+    }
+}
+
+TEST(Lernverlauf, FileNameDependsOnTheWholePathOnly) {
+    EXPECT_EQ(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/a/Englisch.vkd"));
+    EXPECT_NE(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/b/Englisch.vkd"));
+    EXPECT_EQ(VerlaufDateiname(""), "cbf29ce484222325.txt");
+}
+
+struct VorschauFall {
+    const char* name;
+    std::array<int, 6> terminInTagen;          // 2..5, relative to today
+    std::array<bool, 6> faellig;               // 2..5, as set when the box was read
+    std::vector<std::pair<int, int>> erwartet; // {day, cards}; every other day 0
+};
+
+const VorschauFall kVorschauFaelle[] = {
+    {"CompartmentOneIsDueTodayAndSixNever", {0, 0, 50, 50, 50, 50}, {}, {{0, 1}}},
+    {"EachCompartmentOnItsDate", {0, 0, 1, 3, 3, 29}, {}, {{0, 1}, {1, 2}, {3, 7}, {29, 5}}},
+    {"OverdueAndTodayCountForToday", {0, 0, -5, 0, 2, 30}, {}, {{0, 6}, {2, 4}}},
+    {"ADueFlagKeepsACompartmentDue",
+     {0, 0, 4, 8, 30, 30},
+     {false, false, false, true},
+     {{0, 4}, {4, 2}}},
+};
+
+class Faelligkeitsvorschau : public testing::TestWithParam<VorschauFall> {};
+
+TEST_P(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
+    const VorschauFall& fall = GetParam();
+    TKartei k = KarteiMit({0, 1, 2, 3, 4, 5, 6});
+    for (int f = 2; f <= 5; ++f) {
+        k.Termin[f] = PlusTage(kHeute, fall.terminInTagen[f]);
+        k.Faellig[f] = fall.faellig[f];
+    }
+    std::array<int, kVorschauTage> erwartet{};
+    for (const auto& [tag, karten] : fall.erwartet) {
+        erwartet[static_cast<std::size_t>(tag)] = karten;
+    }
+    EXPECT_EQ(Vorschau(k, kHeute), erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Faelligkeitsvorschau, testing::ValuesIn(kVorschauFaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace lexidor
