@@ -7,9 +7,6 @@
 namespace lexidor {
 namespace {
 
-// A piece fits the cache while it is converted, and costs the sink one write.
-constexpr std::size_t kStueck = std::size_t{1} << 20;
-
 bool MussQuotieren(std::string_view seite, char trenner) {
     for (const char c : seite) {
         if (c == trenner || c == '"' || c == kKodiertCR || c == kKodiertLF) {

@@ -154,6 +154,20 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     EXPECT_EQ(a.AutomatischPruefen(kartei, std::nullopt), TPruefung::Abgelehnt);
 }
 
+TEST(Abfragebild, EachAnswerStateHasItsButtonsCaptionsAndColours) {
+    const std::string_view r = "Richtig (R)", f10 = "Eingabe autom. überprüfen (F10)";
+    // Typing, F9, R, F, R's caption and width, F10's caption, colours, verdict, R/F keys.
+    const std::pair<TZustand, TAbfragebild> faelle[] = {
+        {TZustand::Offen, {true, true, false, false, r, 100, f10, 0, 0, false, false}},
+        {TZustand::Aufgedeckt, {false, false, true, true, r, 100, f10, 0, 0, false, true}},
+        {TZustand::Abgelehnt,
+         {false, false, true, false, "Doch richtig (R)", 209, "Weiter (F10)", 0x0000FF, 0x008000,
+          true, true}}};
+    for (const auto& [zustand, bild] : faelle) {
+        EXPECT_EQ(Abfragebild(zustand), bild) << static_cast<int>(zustand);
+    }
+}
+
 TEST(AntwortRichtig, IgnoresCaseOuterBlanksAndLineBreaksOnly) {
     for (const auto& [antwort, loesung] : {std::pair{" haus ", "Haus"},
                                            {"H\xC4USER", "H\xE4user"},
