@@ -162,19 +162,6 @@ TEST_F(HauptfensterTest, EnterChecksTheAnswerOnlyWithEnterab) {
     EXPECT_EQ(form->Abfrage.Falsche, 1);
 }
 
-TEST_F(HauptfensterTest, GradingAfterCloseDoesNothing) {
-    Starten();
-    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
-    Taste(Qt::Key_F9);
-    Meldung::NaechsteAntwort(QMessageBox::No);
-    form->Schlieen1Click();
-    ASSERT_FALSE(form->Kartei.Geoeffnet);
-    form->RbuttonClick();
-    form->FbuttonClick();
-    EXPECT_EQ(form->Abfrage.Richtige + form->Abfrage.Falsche, 0);
-    EXPECT_EQ(form->windowTitle(), kTitel);
-}
-
 // The rules of the file commands are core's; here the window asks, shows the dialogs,
 // writes, titles and lists what core decides.
 TEST_F(HauptfensterTest, NewBoxIsAskedForSavedUnderTheChosenNameAndListedAsRecent) {

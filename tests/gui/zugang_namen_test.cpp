@@ -130,18 +130,19 @@ TEST_F(ZugangNamenTest, MenusGetAccessKeysEachOnceInItsMenu) {
             EXPECT_EQ(taste(menue->text()), 0);
             continue;
         }
-        EXPECT_EQ(taste(menue->text()), 1) << menue->text();
+        EXPECT_EQ(taste(menue->text()), 1) << menue->text().toStdString();
         leiste += menue->text().at(menue->text().indexOf(u'&') + 1).toLower();
         QString tasten;
         for (const QAction* a : menue->menu()->actions()) {
             if (a->isVisible() && !a->isSeparator() && !a->text().startsWith(u'-')) {
-                EXPECT_EQ(taste(a->text()), 1) << a->text();
+                EXPECT_EQ(taste(a->text()), 1) << a->text().toStdString();
                 tasten += a->text().at(a->text().indexOf(u'&') + 1).toLower();
             }
         }
-        EXPECT_EQ(QSet<QChar>(tasten.begin(), tasten.end()).size(), tasten.size()) << tasten;
+        EXPECT_EQ(QSet<QChar>(tasten.begin(), tasten.end()).size(), tasten.size())
+            << tasten.toStdString();
     }
-    EXPECT_EQ(QSet<QChar>(leiste.begin(), leiste.end()).size(), 4) << leiste;
+    EXPECT_EQ(QSet<QChar>(leiste.begin(), leiste.end()).size(), 4) << leiste.toStdString();
 }
 
 } // namespace
