@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -301,9 +302,17 @@ TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
     ASSERT_EQ(s.Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Geschrieben(true).Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Beantwortet(TAntwort::Nein).Aktion, TDateiaktion::SpeichernDialog);
-    const TDateischritt abgewiesen = befehle.Oeffnen();
-    EXPECT_EQ(abgewiesen.Aktion, TDateiaktion::Fertig);
-    EXPECT_FALSE(abgewiesen.Weiter);
+    const std::function<TDateischritt()> andere[] = {
+        [&] { return befehle.Neu(kHeute, {}); },     [&] { return befehle.Oeffnen(); },
+        [&] { return befehle.Zuletzt("b.vkd"); },    [&] { return befehle.Laden(); },
+        [&] { return befehle.Speichern(); },         [&] { return befehle.SpeichernUnter(); },
+        [&] { return befehle.Schliessen(); },        [&] { return befehle.Beenden(); },
+        [&] { return befehle.AutoSpeichern(true); }, [&] { return befehle.Hinzugefuegt(true); }};
+    for (const auto& befehl : andere) {
+        const TDateischritt abgewiesen = befehl();
+        EXPECT_EQ(abgewiesen.Aktion, TDateiaktion::Fertig);
+        EXPECT_FALSE(abgewiesen.Weiter);
+    }
 
     s = befehle.Gewaehlt("x");
     ASSERT_EQ(s.Aktion, TDateiaktion::Schreiben);
