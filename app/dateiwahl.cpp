@@ -1,8 +1,9 @@
 // File dialogs with the card-box filter and with those of the import and the export.
 #include "dateiwahl.h"
 
+#include "testantworten.h"
+
 #include <QFileDialog>
-#include <QList>
 
 namespace lexidor {
 namespace {
@@ -12,14 +13,9 @@ struct Antwort {
     int typ = 0;
 };
 
-QList<Antwort>& Antworten() {
-    static QList<Antwort> antworten;
+Testantworten<Antwort>& Antworten() {
+    static Testantworten<Antwort> antworten;
     return antworten;
-}
-
-bool& ImTest() {
-    static bool an = false;
-    return an;
 }
 
 struct Art {
@@ -47,15 +43,14 @@ void EndungFolgtDemTyp(QFileDialog& dialog, const QString& letzter) {
 }
 
 std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art) {
-    if (!Antworten().isEmpty()) {
-        auto antwort = Antworten().takeFirst();
-        if (!antwort.name) {
+    if (auto antwort = Antworten().Naechste()) {
+        if (!antwort->name) {
             return std::nullopt;
         }
-        letzter = *antwort.name;
+        letzter = *antwort->name;
         return antwort;
     }
-    if (ImTest()) {
+    if (Antworten().ImTest) {
         return std::nullopt;
     }
     QFileDialog dialog(parent);
@@ -124,15 +119,15 @@ std::optional<Dateiwahl::Export> Dateiwahl::Exportieren(QWidget* parent, QString
 }
 
 void Dateiwahl::NaechsteAntwort(std::optional<QString> antwort, int typ) {
-    Antworten().append({std::move(antwort), typ});
+    Antworten().Anhaengen({std::move(antwort), typ});
 }
 
 void Dateiwahl::Zuruecksetzen() {
-    Antworten().clear();
+    Antworten().Leeren();
 }
 
 void Dateiwahl::Testbetrieb(bool an) {
-    ImTest() = an;
+    Antworten().ImTest = an;
 }
 
 } // namespace lexidor

@@ -136,7 +136,7 @@ private:
     // The query area.
     void AbfrageLeeren();
     void FeldZeigen(QPlainTextEdit* feld, const std::string& text);
-    void Eingabefeld(bool bearbeitbar);
+    void BildZeigen(); // the query area as the answer state wants it
     void LoesungZeigen();
 
     // File commands: core names the steps, the window takes them.

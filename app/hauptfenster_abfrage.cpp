@@ -48,9 +48,21 @@ void TForm1::TastenUmschalten(bool an) {
     R1->setShortcut(an ? QKeySequence(Qt::Key_R) : QKeySequence());
 }
 
-void TForm1::Eingabefeld(bool bearbeitbar) {
-    Memo2->setReadOnly(!bearbeitbar);
-    Farbe(Memo2, QPalette::Base, bearbeitbar ? QColor(Qt::white) : kFlaeche);
+void TForm1::BildZeigen() {
+    const TAbfragebild bild = Abfragebild(Abfrage.Zustand);
+    Memo2->setReadOnly(!bild.Eingabe);
+    Farbe(Memo2, QPalette::Base, bild.Eingabe ? QColor(Qt::white) : kFlaeche);
+    Button1->setEnabled(bild.Selbst);
+    Rbutton->setText(QString::fromUtf8(bild.RichtigText));
+    Rbutton->setFixedWidth(bild.RichtigBreite);
+    Rbutton->setEnabled(bild.Richtig);
+    Fbutton->setEnabled(bild.Falsch);
+    Button2->setText(QString::fromUtf8(bild.PruefenText));
+    Farbe(Memo2, QPalette::Text, Bildschirmfarbe(bild.Antwortfarbe));
+    Farbe(Memo3, QPalette::Text, Bildschirmfarbe(bild.Loesungsfarbe));
+    Label6->setVisible(bild.Urteil);
+    Label7->setVisible(bild.Urteil);
+    TastenUmschalten(bild.Tasten);
 }
 
 void TForm1::FeldZeigen(QPlainTextEdit* feld, const std::string& text) {
@@ -61,29 +73,12 @@ void TForm1::NaechsteVokabel() {
     if (!Abfrage.NaechsteVokabel(Kartei, Heute(), Einstellungen, zufall_)) {
         return;
     }
-    if (Abfrage.AktuellesFach != -1) {
-        PaintBox1->Setzen(Abfrage.Balkenstufe());
-    }
+    PaintBox1->Setzen(Abfrage.Balkenstufe());
     Memo2->clear();
     Memo3->clear();
     FeldZeigen(Memo1, Abfrage.Frage());
-    if (Abfrage.AktuellesFach == -1) {
-        PaintBox1->Setzen(0);
-    }
     Memo2->setFocus();
-    Eingabefeld(true);
-    Button1->setText(QStringLiteral("Eingabe selbst überprüfen (F9)"));
-    Button1->setEnabled(true);
-    Rbutton->setText(QStringLiteral("Richtig (R)"));
-    Rbutton->setFixedWidth(100);
-    Rbutton->setEnabled(false);
-    Fbutton->setEnabled(false);
-    Button2->setText(QStringLiteral("Eingabe autom. überprüfen (F10)"));
-    Farbe(Memo2, QPalette::Text, Qt::black);
-    Farbe(Memo3, QPalette::Text, Qt::black);
-    Label6->hide();
-    Label7->hide();
-    TastenUmschalten(false);
+    BildZeigen();
     Enter1->setShortcuts(Einstellungen.Enterab ? QList<QKeySequence>{QKeySequence(Qt::Key_Return),
                                                                      QKeySequence(Qt::Key_Enter)}
                                                : QList<QKeySequence>{});
@@ -106,11 +101,7 @@ void TForm1::Button1Click() {
 
 void TForm1::LoesungZeigen() {
     FeldZeigen(Memo3, Abfrage.Loesung());
-    Eingabefeld(false);
-    Rbutton->setEnabled(true);
-    Fbutton->setEnabled(true);
-    Button1->setEnabled(false);
-    TastenUmschalten(true);
+    BildZeigen();
 }
 
 void TForm1::Button2Click() {
@@ -130,20 +121,10 @@ void TForm1::Button2Click() {
     }
     // The check reveals the solution like F9 does, then grades or rejects at once.
     LoesungZeigen();
-    Fbutton->setEnabled(false);
-    Rbutton->setEnabled(false);
     if (pruefung == TPruefung::Richtig) {
         Bewerten(true);
         return;
     }
-    Farbe(Memo2, QPalette::Text, QColor(255, 0, 0));
-    Farbe(Memo3, QPalette::Text, QColor(0, 128, 0));
-    Rbutton->setEnabled(true);
-    Rbutton->setText(QStringLiteral("Doch richtig (R)"));
-    Rbutton->setFixedWidth(209);
-    Button2->setText(QStringLiteral("Weiter (F10)"));
-    Label6->show();
-    Label7->show();
     UrteilAnsagen();
 }
 

@@ -141,9 +141,8 @@ Schreibergebnis TForm1::Ablegen(const std::string& pfad) {
 void TForm1::HistorieAnzeigen() {
     bool eines = false;
     for (int n = 0; n < 4; ++n) {
-        const QString text = PfadAus(Historie.GetDisplay(n));
-        const bool belegt = text != QLatin1String(kLeererPlatz.data(), kLeererPlatz.size());
-        C[n]->setText(QString(text).replace(u'&', QStringLiteral("&&")));
+        const bool belegt = Historie.Belegt(n);
+        C[n]->setText(PfadAus(Historie.GetDisplay(n)).replace(u'&', QStringLiteral("&&")));
         C[n]->setVisible(belegt);
         eines = eines || belegt;
     }

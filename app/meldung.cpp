@@ -2,23 +2,18 @@
 #include "meldung.h"
 
 #include "fenster.h"
+#include "testantworten.h"
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QList>
 #include <QScreen>
 
 namespace lexidor {
 namespace {
 
-QList<QMessageBox::StandardButton>& Antworten() {
-    static QList<QMessageBox::StandardButton> antworten;
+Testantworten<QMessageBox::StandardButton>& Antworten() {
+    static Testantworten<QMessageBox::StandardButton> antworten;
     return antworten;
-}
-
-bool& ImTest() {
-    static bool an = false;
-    return an;
 }
 
 // A message box that makes room for its caption, not only for its text, and stands in the
@@ -55,25 +50,21 @@ QStringList& Meldung::Gezeigt() {
 }
 
 void Meldung::NaechsteAntwort(QMessageBox::StandardButton antwort) {
-    Antworten().append(antwort);
+    Antworten().Anhaengen(antwort);
 }
 
 void Meldung::Testbetrieb(bool an) {
-    ImTest() = an;
+    Antworten().ImTest = an;
 }
 
 void Meldung::Zuruecksetzen() {
-    Antworten().clear();
+    Antworten().Leeren();
     Gezeigt().clear();
 }
 
 void Meldung::Information(QWidget* parent, const QString& text) {
     Gezeigt().append(text);
-    if (!Antworten().isEmpty()) {
-        Antworten().removeFirst();
-        return;
-    }
-    if (ImTest()) {
+    if (Antworten().Naechste() || Antworten().ImTest) {
         return;
     }
     Meldungsfenster box(QMessageBox::NoIcon, Anwendungstitel(), text, QMessageBox::Ok, parent);
@@ -84,10 +75,10 @@ QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel
                                            const QString& text,
                                            QMessageBox::StandardButtons knoepfe) {
     Gezeigt().append(text);
-    if (!Antworten().isEmpty()) {
-        return Antworten().takeFirst();
+    if (const auto antwort = Antworten().Naechste()) {
+        return *antwort;
     }
-    if (ImTest()) {
+    if (Antworten().ImTest) {
         return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
     Meldungsfenster box(QMessageBox::Question, titel, text, knoepfe, parent);

@@ -198,6 +198,22 @@ std::optional<int> TAbfrage::Prozent() const {
     return static_cast<int>(static_cast<long long>(Richtige) * 100 / gesamt);
 }
 
+TAbfragebild Abfragebild(TZustand zustand) {
+    constexpr std::string_view richtig = "Richtig (R)";
+    constexpr std::string_view pruefen = "Eingabe autom. überprüfen (F10)";
+    switch (zustand) {
+    case TZustand::Offen:
+        break;
+    case TZustand::Aufgedeckt:
+        return {false, false, true, true, richtig, 100, pruefen, clBlack, clBlack, false, true};
+    case TZustand::Abgelehnt:
+        // Only R works: it overrules the verdict; F10 accepts it.
+        return {false, false,   true, false, "Doch richtig (R)", 209, "Weiter (F10)",
+                clRed, clGreen, true, true};
+    }
+    return {true, true, false, false, richtig, 100, pruefen, clBlack, clBlack, false, false};
+}
+
 bool AntwortRichtig(std::string_view antwort, std::string_view loesung) {
     return Vergleichsform(antwort) == Vergleichsform(loesung);
 }

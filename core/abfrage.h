@@ -71,6 +71,26 @@ public:
     std::optional<int> Prozent() const;
 };
 
+// What the query area shows in an answer state: whether the answer can be typed, which
+// buttons work, the captions and width of the buttons that change, the colours of the typed
+// answer and the solution, whether the verdict labels show, and whether the letters R and
+// F grade.
+struct TAbfragebild {
+    bool Eingabe;
+    bool Selbst; // F9
+    bool Richtig;
+    bool Falsch;
+    std::string_view RichtigText;
+    int RichtigBreite;
+    std::string_view PruefenText; // F10
+    TColor Antwortfarbe;
+    TColor Loesungsfarbe;
+    bool Urteil;
+    bool Tasten;
+    bool operator==(const TAbfragebild&) const = default;
+};
+TAbfragebild Abfragebild(TZustand zustand);
+
 // Letter case (in every script), the ends' blanks and line breaks do not count, nor does the
 // form of a character in NFC; everything else does.
 bool AntwortRichtig(std::string_view antwort, std::string_view loesung);

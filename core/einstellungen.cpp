@@ -71,10 +71,6 @@ constexpr std::array<Farbname, 52> kFarbnamen = {{
     {"clMenuBar", kSystem | 30},
 }};
 
-bool GleichOhneFall(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && Kleinschreibung(a) == Kleinschreibung(b);
-}
-
 std::optional<std::uint32_t> HexLesen(std::string_view s) {
     if (s.empty() || s.size() > 8) {
         return std::nullopt;

@@ -18,6 +18,7 @@ using TColor = std::int32_t;
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clNavy = 0x800000;
 inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clGreen = 0x008000;
 
 // Colour name for a value that has one, else "$" and eight upper-case hex digits.
 std::string FarbeNachText(TColor farbe);

@@ -20,6 +20,8 @@ public:
     void Add(std::string_view path);
     const std::string& Get(int i) const { return Lines[i]; }
     std::string GetDisplay(int i) const;
+    // Whether the slot holds a file; the menu hides an empty one.
+    bool Belegt(int i) const { return Lines[i] != kLeererPlatz; }
 
     int Count;
     std::vector<std::string> Lines;

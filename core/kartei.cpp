@@ -115,12 +115,6 @@ void TVokList::Clear() {
     belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
 }
 
-void TVokList::Exchange(int i, int j) {
-    if (i != j) {
-        std::swap(eintraege_[i], eintraege_[j]);
-    }
-}
-
 // Exchanges across a list of millions wait for memory at nearly every step. So each card
 // first goes to a bucket drawn evenly at random, and then each bucket, small enough for the
 // cache, is shuffled on its own (Rao and Sandelius): every order stays equally likely.

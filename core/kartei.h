@@ -36,7 +36,6 @@ public:
     void Delete(int i);
     int Count() const { return static_cast<int>(eintraege_.size()); }
     void Clear();
-    void Exchange(int i, int j);
     // Every order of the cards is equally likely; the texts stay where they are.
     void Shuffle(Zufall& zufall);
 
@@ -54,7 +53,8 @@ public:
         return {Anfang(e) + e.d + e.f, e.z};
     }
     // After a shuffle the texts of neighbouring cards lie far apart: a walk in list order
-    // asks for card i + a few ahead of time, so that waiting for memory overlaps the work.
+    // asks for card i + kVoraus ahead of time, so that waiting for memory overlaps the work.
+    static constexpr int kVoraus = 16;
     void Vorausladen(int i) const {
         if (i < Count()) {
             __builtin_prefetch(Anfang(eintraege_[i]));

@@ -12,9 +12,6 @@
 namespace lexidor {
 namespace {
 
-constexpr std::size_t kStueck = std::size_t{1} << 20;
-// How many cards ahead the writer asks for a card's text (see TVokList::Vorausladen).
-constexpr int kVoraus = 16;
 constexpr std::size_t kDatumHoechstens = 4096;
 constexpr std::string_view kKartenschluss = "true\r\n<<<<<>>>>>\r\n";
 
@@ -80,7 +77,7 @@ bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const
     for (int c = 1; c <= 6; ++c) {
         const TVokList& fach = kartei.Fach[c];
         for (int i = 0; i < fach.Count(); ++i) {
-            fach.Vorausladen(i + kVoraus);
+            fach.Vorausladen(i + TVokList::kVoraus);
             if (!out.Zeilen(
                     {fach.Deutsch(i), fach.Fremd(i), fach.Zusatz(i), "true", kKartenende})) {
                 return false;

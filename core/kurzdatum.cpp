@@ -1,6 +1,8 @@
 // Short dates: formatting with a regional pattern and lenient reading.
 #include "kurzdatum.h"
 
+#include "zeilen.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -175,16 +177,6 @@ std::optional<Datum> MitMusterLesen(std::string_view text, const Teile& teile) {
     return Datum{ymd};
 }
 
-std::string_view OhneRandLeer(std::string_view s) {
-    while (!s.empty() && IstLeer(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IstLeer(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 void ZahlAnhaengen(std::string& out, int wert, char fuellung, int breite) {
     char puffer[16];
     if (fuellung == 0) {
@@ -253,7 +245,7 @@ std::string KurzdatumFormatieren(Datum d, std::string_view muster) {
 }
 
 std::optional<Datum> KurzdatumLesen(std::string_view text, std::string_view muster) {
-    const std::string_view kern = OhneRandLeer(text);
+    const std::string_view kern = OhneRaender(text, IstLeer);
     for (const auto& teile : {Nutzbar(muster), *Zerlegen(kDeutsch), *Zerlegen(kIso)}) {
         if (auto d = MitMusterLesen(kern, teile)) {
             return d;

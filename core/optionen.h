@@ -27,6 +27,13 @@ inline constexpr std::array<Schieberbereich, 6> kIntervallBereiche = {
     {{0, 0}, {0, 0}, {1, 200}, {3, 200}, {6, 200}, {8, 200}}};
 inline constexpr Schieberbereich kTimerBereich = {0, 60};
 
+// "Auf Standardwerte zurücksetzen" would otherwise put a bar at the end of its range.
+constexpr bool IntervallPasst(int k, std::int32_t tage) {
+    return kIntervallBereiche[k].Min <= tage && tage <= kIntervallBereiche[k].Max;
+}
+static_assert(IntervallPasst(2, kStandardFach2) && IntervallPasst(3, kStandardFach3) &&
+              IntervallPasst(4, kStandardFach4) && IntervallPasst(5, kStandardFach5));
+
 // "30 Tage".
 std::string TageText(std::int32_t tage);
 // "Nach 7 Minuten", or "Deaktiviert" for 0.

@@ -7,26 +7,9 @@
 namespace lexidor {
 namespace {
 
+// Control characters count as blanks, as in the profile files of old.
 std::string_view Getrimmt(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool GleichOhneFall(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Klein(static_cast<unsigned char>(a[i])) != Klein(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return OhneRaender(s, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 // The name of a section header line, or nullopt for any other line.
@@ -48,6 +31,18 @@ bool IstKommentarOderLeer(std::string_view zeile) {
 }
 
 } // namespace
+
+bool GleichOhneFall(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Klein(static_cast<unsigned char>(a[i])) != Klein(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 Profildatei::Profildatei(std::string_view daten) {
     Zeilenleser leser(OhneBom(daten));

@@ -9,6 +9,10 @@
 
 namespace lexidor {
 
+// Equal when letter case is ignored by the rules of code page 1252, as sections, keys and
+// colour names are compared.
+bool GleichOhneFall(std::string_view a, std::string_view b);
+
 class Profildatei {
 public:
     Profildatei() = default;

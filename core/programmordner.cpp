@@ -1,6 +1,8 @@
 // The folder rule of an installed and a carried-along program.
 #include "programmordner.h"
 
+#include "kartei.h"
+
 namespace lexidor {
 
 namespace {
@@ -13,11 +15,6 @@ std::string_view Ordnerteil(std::string_view pfad) {
         return {};
     }
     return schnitt == 0 ? pfad.substr(0, 1) : pfad.substr(0, schnitt);
-}
-
-std::string_view Namensteil(std::string_view pfad) {
-    const auto schnitt = pfad.rfind('/');
-    return schnitt == std::string_view::npos ? pfad : pfad.substr(schnitt + 1);
 }
 
 std::string Verbinden(std::string_view ordner, std::string_view name) {
@@ -42,7 +39,7 @@ std::string Basisordner(std::string_view xdg, const Umgebung& umgebung, std::str
 
 std::string GeteilterOrdner(std::string_view programmpfad) {
     const std::string_view bin = Ordnerteil(programmpfad);
-    if (Namensteil(bin) != "bin") {
+    if (Dateiname(bin) != "bin") {
         return {};
     }
     return Verbinden(Ordnerteil(bin), "share/lexidor");

@@ -10,8 +10,6 @@
 
 namespace lexidor {
 namespace {
-// How many cards ahead the scan asks for a card's text (see TVokList::Vorausladen).
-constexpr int kVoraus = 16;
 // The bytes of a side scanned at once.
 constexpr std::size_t kFenster = 32;
 static_assert(kFenster + 1 <= TVokList::kNachlauf);
@@ -173,7 +171,7 @@ int TSuchmuster::ErsterTreffer(const TVokList& fach, int stufe, int ab) const {
         return ab;
     }
     for (int i = ab; i < fach.Count(); ++i) {
-        fach.Vorausladen(i + kVoraus);
+        fach.Vorausladen(i + TVokList::kVoraus);
         if (SeiteImFach(fach.Deutsch(i)) || SeiteImFach(fach.Fremd(i))) {
             return i;
         }

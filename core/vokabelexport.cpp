@@ -6,9 +6,6 @@
 namespace lexidor {
 namespace {
 
-// A piece fits the cache while it is converted, and costs the sink one write.
-constexpr std::size_t kStueck = std::size_t{1} << 20;
-
 bool MussQuotieren(std::string_view seite, char trenner) {
     const char zeichen[] = {trenner, '"'};
     return seite.find_first_of(std::string_view(zeichen, 2)) != std::string_view::npos ||

@@ -57,6 +57,21 @@ private:
     std::size_t pos_ = 0;
 };
 
+// s without the characters at either end for which leer holds.
+template <typename Leer> std::string_view OhneRaender(std::string_view s, Leer leer) {
+    while (!s.empty() && leer(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && leer(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The writers hand their bytes on in pieces of this size: a piece fits the cache while it
+// is converted, and costs the sink one write.
+inline constexpr std::size_t kStueck = std::size_t{1} << 20;
+
 // A UTF-8 editor may put a byte-order mark before the first line of the program's files,
 // some a second one before a mark they took for text.
 inline constexpr std::string_view kBom = "\xEF\xBB\xBF";

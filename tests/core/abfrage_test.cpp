@@ -49,13 +49,14 @@ protected:
 TEST_F(Abfrage, NothingToLearnShowsTheMessageAndGradesNothing) {
     EXPECT_FALSE(Naechste());
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::KeineKartei);
-    Starten({{6, {"gelernt"}}}, {3}); // 3 is due, but empty
+    Starten({{6, {"gelernt"}}}, {3, 5}); // 3 and 5 are due, but empty
     ASSERT_TRUE(Naechste());
     EXPECT_EQ(a.AktuellesFach, -1);
     EXPECT_EQ(a.Frage(), "Momentan gibt es nichts zu lernen!");
     EXPECT_EQ(a.Balkenstufe(), 0);
-    EXPECT_FALSE(kartei.Faellig[3]);
+    EXPECT_FALSE(kartei.Faellig[3] || kartei.Faellig[5]);
     EXPECT_EQ(kartei.Termin[3], PlusTage(kHeute, 10));
+    EXPECT_EQ(kartei.Termin[5], PlusTage(kHeute, 90));
     EXPECT_EQ(a.AutomatischPruefen(kartei, ""), TPruefung::Nichts);
     EXPECT_EQ(a.VokabelVerschieben(kartei, true, zufall), std::nullopt);
     EXPECT_EQ(a.Richtige, 0);
@@ -70,6 +71,16 @@ TEST_F(Abfrage, CompartmentsFourAndThreeAlternateWithCompartmentOne) {
     // Wechsel carries over: after the last card of 4 it is compartment 1's turn.
     EXPECT_EQ(faecher, (std::vector<int>{4, 1, 4, 1, 3, 1, 3, 1}));
     EXPECT_EQ(kartei.Termin[4], PlusTage(kHeute, 30));
+}
+
+// A single card in compartment 1 takes its turn; once it is gone, there is no turn to take.
+TEST_F(Abfrage, CompartmentOneTakesItsTurnWhileItHoldsACard) {
+    Starten({{1, {"e"}}, {3, {"d1", "d2", "d3"}}}, {3});
+    std::vector<int> faecher;
+    for (int i = 0; i < 4; ++i) {
+        faecher.push_back(Antworten());
+    }
+    EXPECT_EQ(faecher, (std::vector<int>{3, 1, 3, 3}));
 }
 
 TEST_F(Abfrage, CompartmentTwoIsAskedFrontFirstWithoutAlternation) {
@@ -149,6 +160,33 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Aufgedeckt);
     EXPECT_TRUE(a.KannBewerten(false));
     EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Nichts);
+<<<<<<< HEAD
+=======
+
+    ASSERT_TRUE(Naechste());
+    EXPECT_EQ(a.AutomatischPruefen(kartei, std::nullopt), TPruefung::Abgelehnt);
+
+    // A box closed after the reveal: grading finds nothing to move and counts nothing.
+    ASSERT_TRUE(Naechste());
+    a.Aufdecken(kartei);
+    kartei.Geoeffnet = false;
+    EXPECT_EQ(a.VokabelVerschieben(kartei, false, zufall), std::nullopt);
+    EXPECT_EQ(a.Falsche, 0);
+}
+
+TEST(Abfragebild, EachAnswerStateHasItsButtonsCaptionsAndColours) {
+    const std::string_view r = "Richtig (R)", f10 = "Eingabe autom. überprüfen (F10)";
+    // Typing, F9, R, F, R's caption and width, F10's caption, colours, verdict, R/F keys.
+    const std::pair<TZustand, TAbfragebild> faelle[] = {
+        {TZustand::Offen, {true, true, false, false, r, 100, f10, 0, 0, false, false}},
+        {TZustand::Aufgedeckt, {false, false, true, true, r, 100, f10, 0, 0, false, true}},
+        {TZustand::Abgelehnt,
+         {false, false, true, false, "Doch richtig (R)", 209, "Weiter (F10)", 0x0000FF, 0x008000,
+          true, true}}};
+    for (const auto& [zustand, bild] : faelle) {
+        EXPECT_EQ(Abfragebild(zustand), bild) << static_cast<int>(zustand);
+    }
+>>>>>>> i27
 }
 
 // Case in every script, and the NFC form: a card from a file in NFD matches the typed NFC.

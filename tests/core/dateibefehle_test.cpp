@@ -1,15 +1,18 @@
 // The file commands driven as the main window drives them: each step the window is told to
 // take is logged, and the user's answers, the names chosen in dialogs and the disk are
-// scripted.
+// scripted. The scenarios are rows of tests/data/dateibefehle.txt.
 #include "abfrage.h"
 #include "dateibefehle.h"
 #include "karteidatei.h"
 #include "skriptzufall.h"
+#include "testdatei.h"
 #include "zeilen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -35,16 +38,21 @@ std::string Datei(std::initializer_list<const char*> karten) {
     return KarteiSchreiben(k, kMuster);
 }
 
-class Dateibefehle : public ::testing::Test {
-protected:
-    Dateibefehle() {
+// The main window's stand-in: it logs each step it is told to take and answers from the
+// scripted answers, names and disk.
+struct Fenster {
+    Fenster() {
         bool start = false;
         EinstellungenLaden(Profildatei(), einstellungen, start); // intervals 3, 10, 30, 90
         kartei.Dateipfad = std::string(kKeineDatei);
         platte["a.vkd"] = Datei({"Haus"});
         platte["b.vkd"] = Datei({"Baum", "Blatt"});
+        const std::string ganz = Datei({"Haus", "Baum"});
+        platte["kaputt.vkd"] = ganz.substr(0, ganz.size() - 60); // its cards, not its end
+        platte["abgebrochen.vkd"] = ganz;
+        abbrechend = {"abgebrochen.vkd"};
     }
-    ~Dateibefehle() override {
+    ~Fenster() {
         EXPECT_TRUE(antworten.empty()) << "a question the command never asked";
         EXPECT_TRUE(namen.empty()) << "a dialog the command never showed";
     }
@@ -91,7 +99,7 @@ protected:
             break;
         case TDateiaktion::TitelSetzen:
             titel = s.Text;
-            protokoll.push_back("Titel " + s.Text);
+            protokoll.push_back(s.Text.empty() ? "Titel" : "Titel " + s.Text);
             break;
         case TDateiaktion::AbfrageLeeren:
             protokoll.push_back("Leeren");
@@ -106,7 +114,6 @@ protected:
             abfrage.NaechsteVokabel(kartei, kHeute, einstellungen, zufall);
             break;
         case TDateiaktion::HistorieEintragen:
-            historie.push_back(s.Pfad);
             protokoll.push_back("Historie " + s.Pfad);
             break;
         case TDateiaktion::Fertig:
@@ -161,7 +168,6 @@ protected:
     std::set<std::string> gesperrt;   // cannot be written
     std::string erklaerung;           // why a write failed, as the window hands it on
     std::set<std::string> abbrechend; // the disk fails after handing over all bytes
-    std::vector<std::string> historie;
     std::string titel = "Karvello Lexidor 1.1";
     Protokoll protokoll;
 };
@@ -180,119 +186,107 @@ TEST(Speicherziel, AppendsVkdUnlessTheNameEndsInItExactly) {
     }
 }
 
-TEST_F(Dateibefehle, NewBoxCountsAsUnsavedSoClosingItAsks) {
-    EXPECT_TRUE(Neu());
-    EXPECT_EQ(protokoll, (Protokoll{"Start", Mit("Neu"), "Naechste"}));
-    EXPECT_TRUE(kartei.Geoeffnet);
-    EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_EQ(kartei.Dateipfad, "?none?");
-    EXPECT_EQ(kartei.Termin[5], PlusTage(kHeute, 90));
-    EXPECT_EQ(abfrage.Frage(), "Momentan gibt es nichts zu lernen!");
+class Dateibefehle : public ::testing::Test, protected Fenster {};
 
-    antworten = {TAntwort::Nein};
-    EXPECT_TRUE(Los(befehle.Schliessen()));
-    EXPECT_EQ(protokoll, (Protokoll{"Frage", kOhne, "Leeren"}));
-    EXPECT_FALSE(kartei.Geoeffnet);
-    // Closing keeps the name and the flag; only the cards go.
-    EXPECT_EQ(kartei.Anzeigename, "Neu");
-    EXPECT_FALSE(kartei.Gesichert);
-
-    EXPECT_TRUE(Los(befehle.Schliessen()));
-    EXPECT_TRUE(protokoll.empty());
-}
-
-TEST_F(Dateibefehle, CancelAtTheQuestionLeavesTheBoxAsItWas) {
-    Offen();
-    kartei.Fach[1].Add({"Baum", "tree", "", true});
-    kartei.Gesichert = false;
-    const std::string vorher = titel;
-    for (auto befehl : {+[](TDateibefehle& b) { return b.Neu(kHeute, {}); },
-                        +[](TDateibefehle& b) { return b.Oeffnen(); },
-                        +[](TDateibefehle& b) { return b.Zuletzt("b.vkd"); },
-                        +[](TDateibefehle& b) { return b.Schliessen(); }}) {
-        antworten = {TAntwort::Abbrechen};
-        EXPECT_FALSE(Los(befehl(befehle)));
-        EXPECT_EQ(protokoll, Protokoll{"Frage"});
-        EXPECT_TRUE(kartei.Geoeffnet);
-        EXPECT_EQ(kartei.Fach[1].Count(), 2);
-        EXPECT_EQ(kartei.Dateipfad, "a.vkd");
-        EXPECT_EQ(titel, vorher);
+std::vector<std::string> Teilen(std::string_view text, std::string_view trenner) {
+    std::vector<std::string> teile;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t ende = std::min(text.find(trenner, pos), text.size());
+        teile.emplace_back(text.substr(pos, ende - pos));
+        pos = ende + trenner.size();
     }
-    EXPECT_EQ(platte["a.vkd"], Datei({"Haus"}));
+    return teile;
 }
 
-TEST_F(Dateibefehle, NoDropsTheChangesAndASavedBoxIsNotAsked) {
-    Offen();
-    kartei.Gesichert = false;
-    antworten = {TAntwort::Nein};
-    namen = {"b.vkd"};
-    EXPECT_TRUE(Los(befehle.Oeffnen()));
-    EXPECT_EQ(protokoll, (Protokoll{"Frage", kOhne, "Leeren", "Oeffnen-Dialog", "Lesen b.vkd",
-                                    "Start", Mit("b.vkd"), "Naechste", "Historie b.vkd"}));
-    EXPECT_EQ(platte["a.vkd"], Datei({"Haus"}));
+// One row of the scenario file: the box made ready, the command run, and what came of it.
+void Szenario(const std::vector<std::string>& feld) {
+    Fenster w;
+    const auto befehl = Teilen(feld[0], " ");
+    if (befehl[0] == "neu") {
+        w.Neu();
+        w.kartei.Fach[1].Add({"Haus", "house", "", true});
+    } else if (befehl[0] == "benannt") {
+        w.kartei.Dateipfad = "a.vkd";
+    } else if (befehl[0] != "zu") {
+        w.Offen();
+    }
+    if (befehl[0] == "geaendert") {
+        w.kartei.Fach[1].Add({"Baum", "tree", "", true});
+        w.kartei.Gesichert = false;
+    }
+    const std::string titelVorher = w.titel;
+    for (const char a : feld[1]) {
+        w.antworten.push_back(a == 'J'   ? TAntwort::Ja
+                              : a == 'N' ? TAntwort::Nein
+                                         : TAntwort::Abbrechen);
+    }
+    for (const auto& n : Teilen(feld[2], " ")) {
+        w.namen.push_back(n == "-" ? std::nullopt : std::optional(n));
+    }
+    for (const auto& g : Teilen(feld[3], " ")) {
+        w.gesperrt.insert(g);
+    }
+    TDateibefehle& b = w.befehle;
+    const std::map<std::string, std::function<TDateischritt()>> befehle = {
+        {"Neu", [&] { return b.Neu(kHeute, w.einstellungen.Intervall()); }},
+        {"Oeffnen", [&] { return b.Oeffnen(); }},
+        {"Zuletzt", [&] { return b.Zuletzt(befehl.back()); }},
+        {"Laden", [&] { return b.Laden(); }},
+        {"Speichern", [&] { return b.Speichern(); }},
+        {"SpeichernUnter", [&] { return b.SpeichernUnter(); }},
+        {"Schliessen", [&] { return b.Schliessen(); }},
+        {"Beenden", [&] { return b.Beenden(); }},
+        {"AutoSpeichern", [&] { return b.AutoSpeichern(true); }},
+        {"OhneAutoSpeichern", [&] { return b.AutoSpeichern(false); }},
+        {"Hinzugefuegt", [&] { return b.Hinzugefuegt(false); }},
+        {"HinzugefuegtAuto", [&] { return b.Hinzugefuegt(true); }}};
+    const bool weiter = w.Los(befehle.at(befehl[1])());
 
-    // Just read, so saved: no question, and New closes the box before making its own.
-    EXPECT_TRUE(Neu());
-    EXPECT_EQ(protokoll, (Protokoll{kOhne, "Leeren", "Start", Mit("Neu"), "Naechste"}));
-    EXPECT_EQ(kartei.Fach[1].Count(), 0);
+    Protokoll erwartet;
+    for (const auto& s : Teilen(feld[4], ", ")) {
+        erwartet.push_back(s == "@" ? kOhne : s.starts_with('@') ? Mit(s.substr(1)) : s);
+    }
+    EXPECT_EQ(w.protokoll, erwartet);
+    const auto danach = Teilen(feld[5], " ");
+    EXPECT_EQ(weiter, danach[0] == "weiter");
+    EXPECT_EQ(w.kartei.Geoeffnet, danach[1] == "offen");
+    EXPECT_EQ(w.kartei.Gesichert, danach[2] == "gesichert");
+    EXPECT_EQ(w.kartei.Dateipfad, danach[3]);
+    // A box saved by the command is what its file holds, a closed one holds no cards, the
+    // title changes only in a step, and a.vkd only when written.
+    const auto geschrieben = [&w](const std::string& pfad) {
+        return std::ranges::find(w.protokoll, "Schreiben " + pfad) != w.protokoll.end();
+    };
+    if (w.kartei.Gesichert && geschrieben(w.kartei.Dateipfad)) {
+        EXPECT_EQ(w.platte[w.kartei.Dateipfad], KarteiSchreiben(w.kartei, kMuster));
+    }
+    if (!w.kartei.Geoeffnet) {
+        EXPECT_EQ(w.kartei.Gesamtzahl(), 0);
+    }
+    if (std::ranges::none_of(w.protokoll, [](const auto& z) { return z.starts_with("Titel"); })) {
+        EXPECT_EQ(w.titel, titelVorher);
+    }
+    if (!geschrieben("a.vkd")) {
+        EXPECT_EQ(w.platte["a.vkd"], Datei({"Haus"}));
+    }
 }
 
-TEST_F(Dateibefehle, YesSavesFirstAndGoesOnOnlyWhenTheSaveHappened) {
-    Offen();
-    kartei.Gesichert = false;
-    antworten = {TAntwort::Ja};
-    EXPECT_TRUE(Los(befehle.Zuletzt("b.vkd")));
-    EXPECT_EQ(protokoll, (Protokoll{"Frage", "Schreiben a.vkd", kOhne, "Leeren", "Lesen b.vkd",
-                                    "Start", Mit("b.vkd"), "Naechste", "Historie b.vkd"}));
-
-    // Writing fails: the message, and the box stays.
-    kartei.Gesichert = false;
-    gesperrt = {"b.vkd"};
-    antworten = {TAntwort::Ja};
-    EXPECT_FALSE(Los(befehle.Schliessen()));
-    EXPECT_EQ(protokoll,
-              (Protokoll{"Frage", "Schreiben b.vkd", "Meldung Fehler beim speichern der Datei"}));
-    EXPECT_TRUE(kartei.Geoeffnet);
-
-    // A new box whose save dialog is cancelled: the question was the only one asked.
-    antworten = {TAntwort::Nein};
-    Neu();
-    kartei.Fach[1].Add({"Haus", "house", "", true});
-    antworten = {TAntwort::Ja};
-    namen = {std::nullopt};
-    EXPECT_FALSE(Los(befehle.Oeffnen()));
-    EXPECT_EQ(protokoll, (Protokoll{"Frage", "Speichern-Dialog"}));
-    EXPECT_EQ(kartei.Fach[1].Count(), 1);
-    EXPECT_EQ(titel, "Karvello Lexidor 1.1   -   Neu");
-}
-
-TEST_F(Dateibefehle, SavingANewBoxNamesItAndTheNextSaveNeedsNoDialog) {
-    Neu();
-    kartei.Fach[1].Add({"Haus", "house", "", true});
-    platte["/k/vokabeln.vkd"] = "alt";
-    // Typed without the extension, so the dialog's replace question never saw this file.
-    namen = {"/k/vokabeln"};
-    EXPECT_TRUE(Los(befehle.Speichern()));
-    EXPECT_EQ(protokoll,
-              (Protokoll{"Speichern-Dialog", "Schreiben /k/vokabeln.vkd", Mit("vokabeln.vkd")}));
-    EXPECT_EQ(kartei.Dateipfad, "/k/vokabeln.vkd");
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_EQ(platte["/k/vokabeln.vkd"], KarteiSchreiben(kartei, kMuster));
-
-    kartei.Fach[1].Add({"Baum", "tree", "", true});
-    kartei.Gesichert = false;
-    EXPECT_TRUE(Los(befehle.Speichern()));
-    EXPECT_EQ(protokoll, Protokoll{"Schreiben /k/vokabeln.vkd"});
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_EQ(platte["/k/vokabeln.vkd"], KarteiSchreiben(kartei, kMuster));
-
-    namen = {"gross.VKD"};
-    EXPECT_TRUE(Los(befehle.SpeichernUnter()));
-    EXPECT_EQ(protokoll,
-              (Protokoll{"Speichern-Dialog", "Schreiben gross.VKD.vkd", Mit("gross.VKD.vkd")}));
-    EXPECT_EQ(kartei.Dateipfad, "gross.VKD.vkd");
-    // Saving never enters the recent files.
-    EXPECT_TRUE(historie.empty());
+TEST(DateibefehleSzenarien, EveryRowOfTheFileComesOutAsWritten) {
+    int zeilen = 0;
+    for (const auto& zeile : Teilen(Testdatei("dateibefehle.txt"), "\n")) {
+        if (zeile.empty() || zeile.starts_with('#')) {
+            continue;
+        }
+        SCOPED_TRACE(zeile);
+        std::vector<std::string> feld;
+        for (const auto& f : Teilen(zeile, "|")) {
+            feld.emplace_back(OhneRaender(f, [](char c) { return c == ' '; }));
+        }
+        ASSERT_EQ(feld.size(), 6u);
+        Szenario(feld);
+        ++zeilen;
+    }
+    EXPECT_EQ(zeilen, 37);
 }
 
 // The note comes with the first save that needs UTF-8, not with later ones, nor for a box
@@ -316,126 +310,23 @@ TEST_F(Dateibefehle, TheFirstUtf8SaveOfABoxSaysSoOnce) {
     EXPECT_EQ(protokoll, (Protokoll{"Schreiben a.vkd", hinweis}));
 }
 
-TEST_F(Dateibefehle, FailedSavesKeepTheBoxOpenAndUnsaved) {
-    gesperrt = {"a.vkd", "fest.vkd"};
+// A failed save's message says why below its own line.
+TEST_F(Dateibefehle, AFailedSaveExplainsItselfBelowItsLine) {
     Offen();
-    EXPECT_TRUE(Los(befehle.Speichern()));
-    EXPECT_EQ(protokoll, (Protokoll{"Schreiben a.vkd", "Meldung Fehler beim speichern der Datei"}));
-    EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_EQ(kartei.Dateipfad, "a.vkd");
-    EXPECT_EQ(titel, "Karvello Lexidor 1.1   -   a.vkd");
-
-    namen = {"fest"};
-    EXPECT_TRUE(Los(befehle.SpeichernUnter()));
-    EXPECT_EQ(protokoll, (Protokoll{"Speichern-Dialog", "Schreiben fest.vkd",
-                                    "Meldung Fehler beim Speichern der Datei", "Titel "}));
-    EXPECT_TRUE(titel.empty());
-    EXPECT_EQ(kartei.Dateipfad, "?none?");
-    EXPECT_TRUE(kartei.Geoeffnet);
-
-    // The next save asks for a name again; this time it fails as a box without a file, and
-    // the message says why below its own line.
-    namen = {"fest.vkd"};
+    gesperrt = {"a.vkd"};
     erklaerung = "Kein Platz.";
     EXPECT_TRUE(Los(befehle.Speichern()));
-    EXPECT_EQ(protokoll, (Protokoll{"Speichern-Dialog", "Schreiben fest.vkd",
-                                    "Meldung Fehler beim speichern der Datei\n\nKein Platz."}));
-    EXPECT_EQ(kartei.Dateipfad, "?none?");
-    EXPECT_FALSE(kartei.Gesichert);
-}
-
-TEST_F(Dateibefehle, CancelledSaveDialogAndAClosedBoxChangeNothing) {
-    Offen();
-    namen = {std::nullopt};
-    EXPECT_TRUE(Los(befehle.SpeichernUnter()));
-    EXPECT_EQ(protokoll, Protokoll{"Speichern-Dialog"});
-    EXPECT_EQ(kartei.Dateipfad, "a.vkd");
-    EXPECT_TRUE(kartei.Gesichert);
-
-    Los(befehle.Schliessen());
-    for (auto befehl : {+[](TDateibefehle& b) { return b.Speichern(); },
-                        +[](TDateibefehle& b) { return b.SpeichernUnter(); },
-                        +[](TDateibefehle& b) { return b.AutoSpeichern(true); }}) {
-        EXPECT_TRUE(Los(befehl(befehle)));
-        EXPECT_TRUE(protokoll.empty());
-    }
-}
-
-TEST_F(Dateibefehle, CancelledOpenDialogLeavesNoBoxOpen) {
-    Offen();
-    namen = {std::nullopt};
-    EXPECT_TRUE(Los(befehle.Oeffnen()));
-    EXPECT_EQ(protokoll, (Protokoll{kOhne, "Leeren", "Oeffnen-Dialog"}));
-    EXPECT_FALSE(kartei.Geoeffnet);
-    EXPECT_EQ(titel, "Karvello Lexidor 1.1");
-}
-
-TEST_F(Dateibefehle, UnreadableFileLeavesNoBoxAndTheRecentFilesAsTheyWere) {
-    Offen("b.vkd");
-    const std::string ganz = Datei({"Haus", "Baum"});
-    platte["kaputt.vkd"] = ganz.substr(0, ganz.size() - 60); // its cards, not its last markers
-    platte["abgebrochen.vkd"] = ganz;
-    abbrechend = {"abgebrochen.vkd"};
-    for (const std::string pfad : {"fehlt.vkd", "kaputt.vkd", "abgebrochen.vkd"}) {
-        EXPECT_TRUE(Los(befehle.Zuletzt(pfad)));
-        EXPECT_EQ(protokoll, (Protokoll{kOhne, "Leeren", "Lesen " + pfad,
-                                        "Meldung Datei ist fehlerhaft oder nicht vorhanden!", kOhne,
-                                        "Leeren"}));
-        EXPECT_FALSE(kartei.Geoeffnet);
-        EXPECT_EQ(kartei.Dateipfad, "?none?");
-        EXPECT_EQ(kartei.Gesamtzahl(), 0);
-        EXPECT_EQ(historie, std::vector<std::string>{"b.vkd"});
-    }
-    // The file named at start is read without a question and without closing first.
-    kartei.Dateipfad = "a.vkd";
-    EXPECT_TRUE(Los(befehle.Laden()));
     EXPECT_EQ(protokoll,
-              (Protokoll{"Lesen a.vkd", "Start", Mit("a.vkd"), "Naechste", "Historie a.vkd"}));
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_EQ(abfrage.AktuelleVokabel.Deutsch, "Haus");
+              (Protokoll{"Schreiben a.vkd", "Meldung Fehler beim speichern der Datei\n\nKein Platz."}));
+    EXPECT_FALSE(kartei.Gesichert);
 }
 
-TEST_F(Dateibefehle, AutosaveNeedsTheSettingAndAFile) {
-    Neu();
-    kartei.Gesichert = true;
-    // A box without a file: no dialog, and the add dialog still marks it changed.
-    EXPECT_TRUE(Los(befehle.Hinzugefuegt(true)));
-    EXPECT_TRUE(protokoll.empty());
-    EXPECT_FALSE(kartei.Gesichert);
-
+TEST_F(Dateibefehle, ANewBoxTakesTheIntervalsAndClosingKeepsItsName) {
+    EXPECT_TRUE(Neu());
+    EXPECT_EQ(kartei.Termin[5], PlusTage(kHeute, 90));
     antworten = {TAntwort::Nein};
-    Offen();
-    EXPECT_TRUE(Los(befehle.Hinzugefuegt(false)));
-    EXPECT_TRUE(protokoll.empty());
-    EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_TRUE(Los(befehle.AutoSpeichern(true)));
-    EXPECT_EQ(protokoll, Protokoll{"Schreiben a.vkd"});
-    EXPECT_TRUE(kartei.Gesichert);
-    EXPECT_TRUE(Los(befehle.Hinzugefuegt(true)));
-    EXPECT_EQ(protokoll, Protokoll{"Schreiben a.vkd"});
-    EXPECT_TRUE(kartei.Gesichert);
-}
-
-TEST_F(Dateibefehle, ExitAsksYesOrNoAndStaysOnlyWhenTheWantedSaveFailed) {
-    EXPECT_TRUE(Los(befehle.Beenden()));
-    EXPECT_TRUE(protokoll.empty());
-
-    Offen();
-    kartei.Gesichert = false;
-    // Closing the box without a choice is no Cancel here: the program ends.
-    for (auto antwort : {TAntwort::Nein, TAntwort::Abbrechen}) {
-        antworten = {antwort};
-        EXPECT_TRUE(Los(befehle.Beenden()));
-        EXPECT_EQ(protokoll, Protokoll{"Frage Ja/Nein"});
-    }
-    antworten = {TAntwort::Ja};
-    EXPECT_TRUE(Los(befehle.Beenden()));
-    EXPECT_EQ(protokoll, (Protokoll{"Frage Ja/Nein", "Schreiben a.vkd"}));
-
-    kartei.Gesichert = false;
-    gesperrt = {"a.vkd"};
-    antworten = {TAntwort::Ja};
-    EXPECT_FALSE(Los(befehle.Beenden()));
+    EXPECT_TRUE(Los(befehle.Schliessen()));
+    EXPECT_EQ(kartei.Anzeigename, "Neu");
 }
 
 TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
@@ -444,9 +335,17 @@ TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
     ASSERT_EQ(s.Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Geschrieben(true).Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Beantwortet(TAntwort::Nein).Aktion, TDateiaktion::SpeichernDialog);
-    const TDateischritt abgewiesen = befehle.Oeffnen();
-    EXPECT_EQ(abgewiesen.Aktion, TDateiaktion::Fertig);
-    EXPECT_FALSE(abgewiesen.Weiter);
+    const std::function<TDateischritt()> andere[] = {
+        [&] { return befehle.Neu(kHeute, {}); },     [&] { return befehle.Oeffnen(); },
+        [&] { return befehle.Zuletzt("b.vkd"); },    [&] { return befehle.Laden(); },
+        [&] { return befehle.Speichern(); },         [&] { return befehle.SpeichernUnter(); },
+        [&] { return befehle.Schliessen(); },        [&] { return befehle.Beenden(); },
+        [&] { return befehle.AutoSpeichern(true); }, [&] { return befehle.Hinzugefuegt(true); }};
+    for (const auto& befehl : andere) {
+        const TDateischritt abgewiesen = befehl();
+        EXPECT_EQ(abgewiesen.Aktion, TDateiaktion::Fertig);
+        EXPECT_FALSE(abgewiesen.Weiter);
+    }
 
     s = befehle.Gewaehlt("x");
     ASSERT_EQ(s.Aktion, TDateiaktion::Schreiben);

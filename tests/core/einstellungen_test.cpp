@@ -35,9 +35,18 @@ TEST(Einstellungen, WithoutFileTheDefaultsAreWrittenAsFourteenLines) {
 }
 
 TEST(Einstellungen, IntegersReadHexDecimalOrFallBackToTheDefault) {
-    const std::pair<const char*, int> faelle[] = {
-        {"abc", 3}, {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31},   {"-5", -5},        {"", 3},
-        {"0x", 3},  {"$", 3},     {"1F", 3},    {"7 Tage", 3}, {"99999999999", 3}};
+    const std::pair<const char*, int> faelle[] = {{"0x9F", 159},
+                                                  {"0X1f", 31},
+                                                  {"$1F", 31},
+                                                  {"$1G", 3},
+                                                  {"-5", -5},
+                                                  {"", 3},
+                                                  {"0x", 3},
+                                                  {"$", 3},
+                                                  {"1F", 3},
+                                                  {"7 Tage", 3},
+                                                  {"1000000000", 1000000000},
+                                                  {"99999999999", 3}};
     for (const auto& [text, wert] : faelle) {
         EXPECT_EQ(Laden(std::string("[Intervalle]\nFach2=") + text).e.Fach2, wert) << text;
     }

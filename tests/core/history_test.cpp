@@ -14,6 +14,8 @@ TEST(THistory, UnreadableOrShortFileStillGivesFourSlots) {
     EXPECT_EQ(h.Lines, Zeilen(4, "none"));
     h.Load("/a.vkd\n/b.vkd\r");
     EXPECT_EQ(h.Lines, (Zeilen{"/a.vkd", "/b.vkd", "none", "none"}));
+    EXPECT_TRUE(h.Belegt(1));
+    EXPECT_FALSE(h.Belegt(2));
     h.Load("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
     EXPECT_EQ(h.Save(), "1\r\n2\r\n3\r\n4\r\n");
     h.Load(std::nullopt);

@@ -217,6 +217,16 @@ TEST(KarteiSchreiben, HandsTheFileOnInPiecesAndStopsWhenTheSinkDoes) {
     EXPECT_FALSE(
         KarteiSchreiben(k, kMuster, [&gerufen](std::string_view) { return ++gerufen < 2; }));
     EXPECT_EQ(gerufen, 2);
+
+    // Whichever line the refused piece ends before, a card's or a compartment's end marker,
+    // the write fails.
+    for (std::size_t laenge = kStueck - 160; laenge < kStueck - 40; ++laenge) {
+        TKartei einzeln;
+        einzeln.Termin.fill(kHeute);
+        einzeln.Fach[1].Add({std::string(laenge, 'x'), "", "", true});
+        EXPECT_FALSE(KarteiSchreiben(einzeln, kMuster, [](std::string_view) { return false; }))
+            << laenge;
+    }
 }
 
 TEST(KarteiLesen, FailsOnEveryBrokenFile) {

@@ -1,23 +1,18 @@
 #!/bin/bash
-# Assistive tools under Xvfb with a session bus and an AT-SPI bus of their own: first the
-# accessibility events of a query, recorded inside the window tests' process ($2), then the
-# real program read over AT-SPI as a screen reader reads it (zugang_atspi.py).
+# Assistive tools under Xvfb with a session bus and an AT-SPI bus of their own: the real
+# program read over AT-SPI as a screen reader reads it (zugang_atspi.py).
 set -euo pipefail
 
 # The session bus lives as long as this script; the AT-SPI bus and its registry go with it.
 if [ -z "${LEXIDOR_SITZUNGSBUS:-}" ]; then
     LEXIDOR_SITZUNGSBUS=1 exec dbus-run-session -- "$0" "$@"
 fi
-ereignisse=$2
 hier=$(cd "$(dirname "$0")" && pwd)
 source "$hier/xsitzung.sh"
 # Starts the AT-SPI bus (D-Bus activation) and waits for its address.
 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.a11y.Bus.GetAddress >/dev/null || fehler "kein AT-SPI-Bus"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-
-(cd "$ordner" && "$ereignisse") >"$ordner/ereignisse.log" 2>&1 ||
-    fehler "die Ereignisse an den Bildschirmleser: $(cat "$ordner/ereignisse.log")"
 
 crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}" "Haus" "house" "" "true" \
     "<<<<<>>>>>" "${marker[@]:1}" >"$ordner/box.vkd"

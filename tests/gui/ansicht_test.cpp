@@ -1,11 +1,9 @@
 // What the user sees of the windows: sides of an edited card kept as they were, the caret in
-// view after a replacement, readable fixed colours under a light and a dark palette, and
-// texts and buttons that fit their places.
+// view after a replacement, readable fixed colours under a light and a dark palette, and the
+// grading row in line with the fields above it.
 #include "bearbeiten.h"
-#include "fenster.h"
 #include "hauptfenster_hilfen.h"
 #include "hinzufuegen.h"
-#include "zeichenwahl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -180,27 +178,6 @@ TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {
     Taste(Qt::Key_F10);
     Taste(Qt::Key_F9);
     EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
-}
-
-TEST_F(AnsichtTest, TextsAndCaptionsFitTheirWindows) {
-    TKartei kartei;
-    kartei.Geoeffnet = true;
-    TEinstellungen einstellungen;
-    const Ersatztexte ersatz = ErsatztexteLeer();
-    TForm5 hinzufuegen(kartei, einstellungen, ersatz, nullptr);
-    Zeigen(&hinzufuegen);
-    hinzufuegen.Button1Click(); // both fields empty: the refusal
-    auto* status = Kind<QLabel>(&hinzufuegen, "Panel1");
-    EXPECT_GE(status->contentsRect().width(),
-              status->fontMetrics().horizontalAdvance(status->text()));
-
-    TForm9 picker(nullptr);
-    picker.setWindowTitle(QStringLiteral("Die Taste 1 wird ersetzt durch..."));
-    ModalBedienen([](QWidget* modal) {
-        EXPECT_GE(modal->width(), Titelbreite(modal->windowTitle()));
-        modal->close();
-    });
-    picker.Zeigen(QStringLiteral("(Nichts)"));
 }
 
 } // namespace
