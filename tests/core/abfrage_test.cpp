@@ -160,8 +160,6 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::Aufgedeckt);
     EXPECT_TRUE(a.KannBewerten(false));
     EXPECT_EQ(a.AutomatischPruefen(kartei, "to gowent"), TPruefung::Nichts);
-<<<<<<< HEAD
-=======
 
     ASSERT_TRUE(Naechste());
     EXPECT_EQ(a.AutomatischPruefen(kartei, std::nullopt), TPruefung::Abgelehnt);
@@ -186,7 +184,6 @@ TEST(Abfragebild, EachAnswerStateHasItsButtonsCaptionsAndColours) {
     for (const auto& [zustand, bild] : faelle) {
         EXPECT_EQ(Abfragebild(zustand), bild) << static_cast<int>(zustand);
     }
->>>>>>> i27
 }
 
 // Case in every script, and the NFC form: a card from a file in NFD matches the typed NFC.
