@@ -1,6 +1,6 @@
 // Single-instance guard: a lock file and a local socket in the user's private runtime folder,
 // named after the user and the program directory. The lock decides who runs; the socket
-// carries a second start's wish to see the first.
+// carries a second start's wish to see the first, and the path of its card box.
 #include "einzelinstanz.h"
 
 #include "plattform.h"
@@ -13,6 +13,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,7 +64,7 @@ Einzelinstanz::Einzelinstanz(QObject* parent) : QObject(parent) {
                 QCryptographicHash::hash(schluessel, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool Einzelinstanz::Beanspruchen() {
+bool Einzelinstanz::Beanspruchen(const QString& kartei) {
     if (pfad_.isEmpty()) {
         return true;
     }
@@ -75,7 +76,7 @@ bool Einzelinstanz::Beanspruchen() {
         if (sperre_->error() != QLockFile::LockFailedError) {
             return true;
         }
-        ErstenVorholen();
+        ErstenVorholen(QFile::encodeName(kartei));
         return false;
     }
     // Whatever lies at the socket's place was left by a run that has ended.
@@ -88,36 +89,66 @@ bool Einzelinstanz::Beanspruchen() {
 
 void Einzelinstanz::NachVorn() {
     while (QLocalSocket* s = server_.nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+        // The message is whole once the second start has hung up; it is collected as it comes.
+        auto nachricht = std::make_shared<QByteArray>();
+        connect(s, &QLocalSocket::readyRead, s,
+                [s, nachricht] { nachricht->append(s->readAll()); });
+        connect(s, &QLocalSocket::disconnected, this, [this, s, nachricht] {
+            nachricht->append(s->readAll());
+            s->deleteLater();
+            Angekommen(*nachricht);
+        });
+    }
+}
+
+void Einzelinstanz::Angekommen(const QByteArray& nachricht) {
+    if (!nachricht.isEmpty()) {
+        wartend_.append(QFile::decodeName(nachricht));
     }
     QWidget* ziel = fenster_ ? fenster_.data() : QApplication::activeModalWidget();
-    if (!ziel) {
+    if (ziel) {
+        ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        ziel->show();
+        ziel->raise();
+        ziel->activateWindow();
+    }
+    // Outside the socket's signal: opening may ask a question and wait for the answer.
+    QTimer::singleShot(0, this, &Einzelinstanz::Abarbeiten);
+}
+
+// One box after the other: a box handed over while the question about another is open waits
+// for that one's end instead of being refused.
+void Einzelinstanz::Abarbeiten() {
+    if (!oeffnen_ || oeffnet_) {
         return;
     }
-    ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    ziel->show();
-    ziel->raise();
-    ziel->activateWindow();
+    oeffnet_ = true;
+    while (!wartend_.isEmpty()) {
+        oeffnen_(wartend_.takeFirst());
+    }
+    oeffnet_ = false;
 }
 
-void Einzelinstanz::FensterSetzen(QWidget* fenster) {
+void Einzelinstanz::FensterSetzen(QWidget* fenster, std::function<void(const QString&)> oeffnen) {
     fenster_ = fenster;
+    oeffnen_ = std::move(oeffnen);
+    QTimer::singleShot(0, this, &Einzelinstanz::Abarbeiten);
 }
 
-void Einzelinstanz::ErstenVorholen() {
+void Einzelinstanz::ErstenVorholen(const QByteArray& nachricht) {
     const QDeadlineTimer frist(kWartezeitMs);
-    while (!Weitergeben() && !frist.hasExpired()) {
+    while (!Weitergeben(nachricht) && !frist.hasExpired()) {
         QThread::msleep(20);
     }
 }
 
-bool Einzelinstanz::Weitergeben() const {
+bool Einzelinstanz::Weitergeben(const QByteArray& nachricht) const {
     QLocalSocket socket;
     socket.connectToServer(pfad_);
     if (!socket.waitForConnected(500)) {
         return false;
     }
-    socket.write("vor");
+    socket.write(nachricht);
     socket.waitForBytesWritten(500);
     socket.disconnectFromServer();
     return true;

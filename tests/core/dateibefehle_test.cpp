@@ -397,12 +397,13 @@ TEST_F(Dateibefehle, ExitAsksYesOrNoAndStaysOnlyWhenTheWantedSaveFailed) {
 
     Offen();
     kartei.Gesichert = false;
-    // Closing the box without a choice is no Cancel here: the program ends.
-    for (auto antwort : {TAntwort::Nein, TAntwort::Abbrechen}) {
+    // The box shows no Cancel, but closing it without a choice (Escape) keeps the program.
+    for (auto [antwort, endet] : {std::pair{TAntwort::Nein, true}, {TAntwort::Abbrechen, false}}) {
         antworten = {antwort};
-        EXPECT_TRUE(Los(befehle.Beenden()));
+        EXPECT_EQ(Los(befehle.Beenden()), endet);
         EXPECT_EQ(protokoll, Protokoll{"Frage Ja/Nein"});
     }
+    kartei.Gesichert = false;
     antworten = {TAntwort::Ja};
     EXPECT_TRUE(Los(befehle.Beenden()));
     EXPECT_EQ(protokoll, (Protokoll{"Frage Ja/Nein", "Schreiben a.vkd"}));
@@ -435,6 +436,25 @@ TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
     EXPECT_TRUE(Los(befehle.Geschrieben(true)));
     EXPECT_EQ(protokoll, Protokoll{Mit("x.vkd")});
     EXPECT_EQ(befehle.Erledigt().Aktion, TDateiaktion::Fertig);
+}
+
+// The copy stands for its box unsaved: its file is not touched until the user saves.
+TEST_F(Dateibefehle, ARecoveryCopyOpensAsTheUnsavedBoxItWasMadeOf) {
+    platte["kopie.vkd"] = Datei({"Tisch", "Stuhl"});
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("kopie.vkd", "ordner/a.vkd")));
+    EXPECT_EQ(protokoll,
+              (Protokoll{kOhne, "Leeren", "Lesen kopie.vkd", "Start", "Naechste", Mit("a.vkd")}));
+    EXPECT_EQ(kartei.Fach[1].Count(), 2);
+    EXPECT_EQ(kartei.Dateipfad, "ordner/a.vkd");
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_TRUE(historie.empty());
+
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("kopie.vkd", std::string(kKeineDatei))));
+    EXPECT_EQ(titel, Mit("Neu"));
+    antworten = {TAntwort::Nein};
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("fehlt.vkd", "a.vkd")));
+    EXPECT_EQ(protokoll.at(3), "Meldung " + std::string(kLadefehler));
+    EXPECT_FALSE(kartei.Geoeffnet);
 }
 
 } // namespace
