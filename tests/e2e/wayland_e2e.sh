@@ -4,44 +4,21 @@
 # it, since a Wayland client cannot keep a window below its others.
 set -euo pipefail
 
-programm=$1
-ordner=$(mktemp -d)
-weston_pid=
-programm_pid=
-aufraeumen() {
-    # Not SIGTERM: the program would write its files into the folder being removed.
-    [ -n "$programm_pid" ] && kill -KILL "$programm_pid" 2>/dev/null || true
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
-    rm -rf "$ordner"
-}
-trap aufraeumen EXIT
-fehler() { echo "FEHLER: $*" >&2; exit 1; }
-warten_bis() {
-    local frist=$((SECONDS + 20))
-    until "$@"; do
-        [ "$SECONDS" -lt "$frist" ] || return 1
-        sleep 0.1
-    done
-}
-crlf() { printf '%s\r\n' "$@"; }
+source "$(dirname "$0")/xsitzung.sh"
 
-export XDG_RUNTIME_DIR="$ordner/laufzeit" XDG_DATA_HOME="$ordner/daten" LC_ALL=C
-export ASAN_OPTIONS=detect_leaks=0
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Only Wayland: without an X display the program cannot go to XWayland.
 unset DISPLAY QT_QPA_PLATFORM
-# --debug lets weston-screenshooter take pictures; pixman draws into memory.
+# --debug lets weston-screenshooter take pictures; pixman draws into memory. The compositor
+# stands where the window manager would, and goes with it at the end.
 weston --backend=headless-backend.so --use-pixman --socket=lexidor-test --debug \
     --idle-time=0 --width=1024 --height=768 >"$ordner/weston.log" 2>&1 &
-weston_pid=$!
+wm_pid=$!
 export WAYLAND_DISPLAY=lexidor-test
 warten_bis test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fehler "weston startet nicht"
 
-cp "$programm" "$ordner/lexidor"
 for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
 crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >"$ordner/lexidor.ini"
-cd "$ordner"
-./lexidor 2>"$ordner/stderr" &
-programm_pid=$!
+starten
 
 # Share of the screen in one colour, in per cent, from a screenshot.
 anteil() {
@@ -53,7 +30,7 @@ anteil() {
 # Qt's window colour (Fusion, light) shows once the main window is drawn.
 fenster_da() { [ "$(anteil EFEFEF)" -ge 10 ]; }
 warten_bis fenster_da || fehler "kein Hauptfenster zu sehen: $(cat stderr)"
-kill -0 "$programm_pid" || fehler "das Programm ist fort: $(cat stderr)"
+laeuft || fehler "das Programm ist fort: $(cat stderr)"
 # What must not happen has no moment to wait for: a few pictures over a second.
 for _ in $(seq 5); do
     [ "$(anteil FF0000)" -lt 5 ] || fehler "der Hintergrund verdeckt das Hauptfenster"
