@@ -9,8 +9,8 @@ TEST_BUILD := build-test
 SAMPLE := $(BUILD)/Beispiel.vkd
 PREFIX := /usr/local
 # Debian's hardening flags, all of them, as the package gets them: the program users start is
-# built no weaker than the one a distribution ships.
-buildflag = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+# built no weaker than the one a distribution ships (its debug information it does without).
+buildflag = $(filter-out -g,$(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1)))
 HAERTUNG := -DCMAKE_CXX_FLAGS="$(call buildflag,CPPFLAGS) $(call buildflag,CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(call buildflag,LDFLAGS)"
 
