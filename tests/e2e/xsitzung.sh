@@ -16,7 +16,7 @@ wm_pid=
 programm_pid=
 aufraeumen() {
     # Not SIGTERM: the program would write its files into the folder being removed.
-    [ -n "$programm_pid" ] && kill -KILL "$programm_pid" 2>/dev/null || true
+    [ -n "$programm_pid" ] && { kill -KILL "$programm_pid" && wait "$programm_pid"; } 2>/dev/null || true
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$ordner"
