@@ -1,5 +1,5 @@
 # The front doors: `make run` starts the optimised Lexidor on the sample card box, `make test`
-# runs every test, `make deb` packs the optimised program for Debian, `make install` installs
+# runs every test, `make deb` builds the Debian package with debhelper, `make install` installs
 # it. `make bench` and `make fuzz` measure and shake the core library.
 #
 # build/       the optimised program users start (Release, no sanitizers, no tests)
@@ -8,6 +8,11 @@ BUILD := build
 TEST_BUILD := build-test
 SAMPLE := $(BUILD)/Beispiel.vkd
 PREFIX := /usr/local
+# Debian's hardening flags, all of them, as the package gets them: the program users start is
+# built no weaker than the one a distribution ships (its debug information it does without).
+buildflag = $(filter-out -g,$(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1)))
+HAERTUNG := -DCMAKE_CXX_FLAGS="$(call buildflag,CPPFLAGS) $(call buildflag,CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(call buildflag,LDFLAGS)"
 
 .PHONY: deps build test run deb install bench fuzz clean
 
@@ -15,7 +20,8 @@ deps:
 	bash scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_SANITIZE=OFF -DLEXIDOR_TESTS=OFF
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_SANITIZE=OFF -DLEXIDOR_TESTS=OFF \
+	  $(HAERTUNG)
 	cmake --build $(BUILD) -j$$(nproc)
 
 # The end-to-end tests run once more against the optimised program in $(BUILD).
@@ -32,8 +38,15 @@ run: build
 	@test -f $(BUILD)/sonderzeichen.ini || cp data/sonderzeichen.ini $(BUILD)/sonderzeichen.ini
 	$(BUILD)/lexidor $(SAMPLE)
 
-deb: build
-	cd $(BUILD) && cpack -G DEB
+# The package is built the Debian way from a copy of the source, so that dpkg-buildpackage's
+# work files and its results (it writes them beside the source folder) stay in $(BUILD).
+DEB_QUELLE := $(BUILD)/deb/lexidor-$(shell dpkg-parsechangelog -S Version | sed 's/-[^-]*$$//')
+
+deb: deps
+	rm -rf $(BUILD)/deb && mkdir -p $(DEB_QUELLE)
+	tar -c --exclude-vcs --exclude='./build*' --exclude='./obj-*' . | tar -x -C $(DEB_QUELLE)
+	cd $(DEB_QUELLE) && dpkg-buildpackage -b -us -uc -jauto
+	cp $(BUILD)/deb/lexidor_*.deb $(BUILD)/
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)

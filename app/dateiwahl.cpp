@@ -4,6 +4,8 @@
 #include "testantworten.h"
 
 #include <QFileDialog>
+#include <QList>
+#include <QRegularExpression>
 
 namespace lexidor {
 namespace {
@@ -25,21 +27,43 @@ struct Art {
     bool endungNachTyp = false;
 };
 
+QString Endung(const QString& filter) {
+    return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
+}
+
 // The file type of the name chosen last is chosen again, and a name typed without an ending
-// gets the one of the chosen type.
-void EndungFolgtDemTyp(QFileDialog& dialog, const QString& letzter) {
-    const auto endung = [](const QString& filter) {
-        return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
-    };
-    for (const QString& filter : dialog.nameFilters()) {
-        if (!letzter.isEmpty() && letzter.endsWith(u'.' + endung(filter), Qt::CaseInsensitive)) {
-            dialog.selectNameFilter(filter);
+// gets the one of the chosen type. The dialog's filters are those of art in their order.
+void EndungFolgtDemTyp(QFileDialog& dialog, const QStringList& filter, const QString& letzter) {
+    for (qsizetype i = 0; i < filter.size(); ++i) {
+        if (!letzter.isEmpty() && letzter.endsWith(u'.' + Endung(filter[i]), Qt::CaseInsensitive)) {
+            dialog.selectNameFilter(dialog.nameFilters().at(i));
         }
     }
-    dialog.setDefaultSuffix(endung(dialog.selectedNameFilter()));
-    QObject::connect(
-        &dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog, endung](const QString& filter) { dialog.setDefaultSuffix(endung(filter)); });
+    const auto folgen = [&dialog, filter](const QString& gewaehlt) {
+        dialog.setDefaultSuffix(Endung(filter.value(dialog.nameFilters().indexOf(gewaehlt))));
+    };
+    folgen(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, folgen);
+}
+
+// GTK's and the desktop portal's file dialogs match a pattern letter case and all, so "*.vkd"
+// would hide "MEINE.VKD": each letter of an ending becomes a class of both its cases. The
+// dialog then shows the type's name without its patterns.
+QString JedeSchreibung(const QString& filter) {
+    static const QRegularExpression endung(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    QString ergebnis = filter;
+    QList<QRegularExpressionMatch> treffer;
+    for (auto it = endung.globalMatch(filter); it.hasNext();) {
+        treffer.prepend(it.next());
+    }
+    for (const auto& t : treffer) {
+        QString muster = QStringLiteral("*.");
+        for (const QChar c : t.captured(1)) {
+            muster += c.isLetter() ? u'[' + c.toLower() + c.toUpper() + u']' : QString(c);
+        }
+        ergebnis.replace(t.capturedStart(), t.capturedLength(), muster);
+    }
+    return ergebnis;
 }
 
 std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art) {
@@ -57,12 +81,17 @@ std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art
     dialog.setAcceptMode(art.modus);
     // A name that does not exist is accepted in both; opening it then reports the error.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(art.filter);
+    QStringList filter;
+    for (const QString& f : art.filter) {
+        filter.append(JedeSchreibung(f));
+    }
+    dialog.setNameFilters(filter);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!art.titel.isEmpty()) {
         dialog.setWindowTitle(art.titel);
     }
     if (art.endungNachTyp) {
-        EndungFolgtDemTyp(dialog, letzter);
+        EndungFolgtDemTyp(dialog, art.filter, letzter);
     }
     if (!letzter.isEmpty()) {
         dialog.selectFile(letzter);
@@ -71,7 +100,7 @@ std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art
         return std::nullopt;
     }
     letzter = dialog.selectedFiles().constFirst();
-    return Antwort{letzter, static_cast<int>(art.filter.indexOf(dialog.selectedNameFilter()))};
+    return Antwort{letzter, static_cast<int>(filter.indexOf(dialog.selectedNameFilter()))};
 }
 
 std::optional<QString> Name(const std::optional<Antwort>& antwort) {

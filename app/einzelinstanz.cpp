@@ -1,6 +1,6 @@
 // Single-instance guard: a lock file and a local socket in the user's private runtime folder,
 // named after the user and the program directory. The lock decides who runs; the socket
-// carries a second start's wish to see the first.
+// carries a second start's wish to see the first, and the path of its card box.
 #include "einzelinstanz.h"
 
 #include "einzelsperre.h"
@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,7 +67,7 @@ Einzelinstanz::Einzelinstanz(QObject* parent) : QObject(parent) {
                 QCryptographicHash::hash(schluessel, QCryptographicHash::Sha1).toHex().left(16));
 }
 
-bool Einzelinstanz::Beanspruchen() {
+bool Einzelinstanz::Beanspruchen(const QString& kartei) {
     if (pfad_.isEmpty()) {
         return true;
     }
@@ -82,7 +83,7 @@ bool Einzelinstanz::Beanspruchen() {
             Uebernehmen(inhaber);
             return true;
         }
-        if (!ErstenVorholen()) {
+        if (!ErstenVorholen(QFile::encodeName(kartei))) {
             // Never end without a word: the holder runs here but does not answer.
             Meldung::Information(nullptr, QString::fromStdString(KeineAntwortMeldung(
                                               Inhaber().value_or(Sperrinhaber{}))));
@@ -103,25 +104,55 @@ void Einzelinstanz::Lauschen() {
 
 void Einzelinstanz::NachVorn() {
     while (QLocalSocket* s = server_.nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+        // The message is whole once the second start has hung up; it is collected as it comes.
+        auto nachricht = std::make_shared<QByteArray>();
+        connect(s, &QLocalSocket::readyRead, s,
+                [s, nachricht] { nachricht->append(s->readAll()); });
+        connect(s, &QLocalSocket::disconnected, this, [this, s, nachricht] {
+            nachricht->append(s->readAll());
+            s->deleteLater();
+            Angekommen(*nachricht);
+        });
+    }
+}
+
+void Einzelinstanz::Angekommen(const QByteArray& nachricht) {
+    if (!nachricht.isEmpty()) {
+        wartend_.append(QFile::decodeName(nachricht));
     }
     QWidget* ziel = fenster_ ? fenster_.data() : QApplication::activeModalWidget();
-    if (!ziel) {
+    if (ziel) {
+        ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        ziel->show();
+        ziel->raise();
+        ziel->activateWindow();
+    }
+    // Outside the socket's signal: opening may ask a question and wait for the answer.
+    QTimer::singleShot(0, this, &Einzelinstanz::Abarbeiten);
+}
+
+// One box after the other: a box handed over while the question about another is open waits
+// for that one's end instead of being refused.
+void Einzelinstanz::Abarbeiten() {
+    if (!oeffnen_ || oeffnet_) {
         return;
     }
-    ziel->setWindowState((ziel->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    ziel->show();
-    ziel->raise();
-    ziel->activateWindow();
+    oeffnet_ = true;
+    while (!wartend_.isEmpty()) {
+        oeffnen_(wartend_.takeFirst());
+    }
+    oeffnet_ = false;
 }
 
-void Einzelinstanz::FensterSetzen(QWidget* fenster) {
+void Einzelinstanz::FensterSetzen(QWidget* fenster, std::function<void(const QString&)> oeffnen) {
     fenster_ = fenster;
+    oeffnen_ = std::move(oeffnen);
+    QTimer::singleShot(0, this, &Einzelinstanz::Abarbeiten);
 }
 
-bool Einzelinstanz::ErstenVorholen() {
+bool Einzelinstanz::ErstenVorholen(const QByteArray& nachricht) {
     const QDeadlineTimer frist(kWartezeitMs);
-    while (!Weitergeben()) {
+    while (!Weitergeben(nachricht)) {
         if (frist.hasExpired()) {
             return false;
         }
@@ -154,13 +185,13 @@ void Einzelinstanz::Uebernehmen(const std::optional<Sperrinhaber>& inhaber) {
     Meldung::Information(nullptr, QString::fromStdString(UebernahmeHinweis(inhaber)));
 }
 
-bool Einzelinstanz::Weitergeben() const {
+bool Einzelinstanz::Weitergeben(const QByteArray& nachricht) const {
     QLocalSocket socket;
     socket.connectToServer(pfad_);
     if (!socket.waitForConnected(500)) {
         return false;
     }
-    socket.write("vor");
+    socket.write(nachricht);
     socket.waitForBytesWritten(500);
     socket.disconnectFromServer();
     return true;

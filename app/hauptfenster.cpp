@@ -35,6 +35,7 @@ TForm1::TForm1(const QStringList& argumente, QWidget* parent)
     Zentrieren(this, screen()->availableGeometry());
     Timer3Timer();
     ZugangEinrichten();
+    WiederherstellungAnbieten();
 }
 
 TForm1::~TForm1() = default;
@@ -78,21 +79,26 @@ bool TForm1::FormClose() {
     if (!Ausfuehren(Dateibefehle.Beenden())) {
         return false;
     }
-    Profildatei profil(
-        DateiLesen(ProgrammDatei(QStringLiteral("lexidor.ini"))).value_or(std::string()));
-    EinstellungenSpeichern(profil, Einstellungen, Form10->isVisible());
-    ProgrammverzeichnisAnlegen();
-    ProgrammdateiSchreiben(QStringLiteral("lexidor.ini"), profil.Daten());
-    ProgrammdateiSchreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(Ersatztexte));
-    ProgrammdateiSchreiben(QStringLiteral("history.ini"), Historie.Save());
+    ProgrammdateienSchreiben(true);
     Timer1->stop();
     Timer3->stop();
     return true;
 }
 
-void TForm1::ProgrammdateiSchreiben(const QString& name, const std::string& bytes) {
+void TForm1::ProgrammdateienSchreiben(bool melden) {
+    Profildatei profil(
+        DateiLesen(ProgrammDatei(QStringLiteral("lexidor.ini"))).value_or(std::string()));
+    EinstellungenSpeichern(profil, Einstellungen, Form10->isVisible());
+    ProgrammverzeichnisAnlegen();
+    ProgrammdateiSchreiben(QStringLiteral("lexidor.ini"), profil.Daten(), melden);
+    ProgrammdateiSchreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(Ersatztexte),
+                           melden);
+    ProgrammdateiSchreiben(QStringLiteral("history.ini"), Historie.Save(), melden);
+}
+
+void TForm1::ProgrammdateiSchreiben(const QString& name, const std::string& bytes, bool melden) {
     const Schreibergebnis ergebnis = DateiSchreiben(ProgrammDatei(name), bytes);
-    if (!ergebnis) {
+    if (!ergebnis && melden) {
         const QString zeile = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.")
                                   .arg(ProgrammDatei(name));
         Meldung::Information(this, QString::fromStdString(MitErklaerung(

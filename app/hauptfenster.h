@@ -103,6 +103,15 @@ public:
     void Homepage1Click();
     void ber1Click();
 
+    // The session's end (hauptfenster_sitzung.cpp). A signal: the program's files are written,
+    // unsaved cards kept, and the program ends without a question.
+    void SitzungBeenden();
+    // The session manager asks before logout; false cancels the logout. fragen: it lets the
+    // program ask the user, as a close would.
+    bool SitzungBeantworten(bool fragen);
+    // A card box a second start handed over: opened as "Öffnen..." would, asking first.
+    void KarteiUebernehmen(const QString& pfad);
+
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
@@ -118,7 +127,11 @@ private:
     // Start and exit.
     void FormCreate(const QStringList& argumente);
     bool FormClose();
-    void ProgrammdateiSchreiben(const QString& name, const std::string& bytes);
+    // melden: a file that cannot be written is reported; not when nobody could answer.
+    void ProgrammdateienSchreiben(bool melden);
+    void ProgrammdateiSchreiben(const QString& name, const std::string& bytes, bool melden);
+    void UngesichertAufbewahren();
+    void WiederherstellungAnbieten();
 
     // Building the window.
     void FensterAufbauen();
@@ -155,6 +168,8 @@ private:
     void UhrWeiter();
 
     lexidor::TDateibefehle Dateibefehle;
+    // The user answered "Nein" at the session's end: its changes are not kept after all.
+    bool verworfen_ = false;
 
     // Keyboard and screen-reader access (hauptfenster_zugang.cpp).
     void ZugangEinrichten();

@@ -199,7 +199,10 @@ void TForm1::Hintergrundanaus1Click() {
         Form10->hide();
         return;
     }
-    Form10->Zeigen(Einstellungen.Hintergrundfarbe);
+    if (!Form10->Zeigen(Einstellungen.Hintergrundfarbe)) {
+        Meldung::Information(this, QString::fromUtf8(kKeinHintergrund));
+        return;
+    }
     raise();
     activateWindow();
 }

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QList>
+#include <QPushButton>
 #include <QScreen>
 
 namespace lexidor {
@@ -82,10 +84,16 @@ QMessageBox::StandardButton Meldung::Frage(QWidget* parent, const QString& titel
         return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     }
     Meldungsfenster box(QMessageBox::Question, titel, text, knoepfe, parent);
+    // Qt makes "Nein" the answer to Escape and the close box of a box without "Abbrechen": a
+    // hidden one takes them instead, so leaving a question never says no.
+    if (knoepfe.testFlag(QMessageBox::No) && !knoepfe.testFlag(QMessageBox::Cancel)) {
+        QPushButton* verlassen = box.addButton(QMessageBox::Cancel);
+        verlassen->hide();
+        box.setEscapeButton(verlassen);
+    }
     const int ergebnis = box.exec();
-    // A box closed without a choice answers as Cancel where there is one, else as No.
     if (ergebnis == QMessageBox::Escape || ergebnis == 0) {
-        return knoepfe.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+        return QMessageBox::Cancel;
     }
     return static_cast<QMessageBox::StandardButton>(ergebnis);
 }

@@ -15,6 +15,8 @@ QString Anwendungstitel();
 class Meldung final {
 public:
     static void Information(QWidget* parent, const QString& text);
+    // Leaving a question without a choice (Escape, its close box) answers Cancel, also where
+    // the box shows only Yes and No.
     static QMessageBox::StandardButton Frage(QWidget* parent, const QString& titel,
                                              const QString& text,
                                              QMessageBox::StandardButtons knoepfe);

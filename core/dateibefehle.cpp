@@ -5,6 +5,7 @@
 
 #include "karteidatei.h"
 #include "schreibfehler.h"
+#include "sitzungsende.h"
 
 #include <iterator>
 #include <utility>
@@ -96,6 +97,15 @@ TDateischritt TDateibefehle::Zuletzt(std::string pfad) {
     return Beginnen({Aufgabe::Pruefen, Aufgabe::Schliessen, Aufgabe::ZuletztLaden});
 }
 
+TDateischritt TDateibefehle::Wiederherstellen(std::string kopie, std::string original) {
+    if (Laeuft()) {
+        return Ende(false);
+    }
+    zuletzt_ = std::move(kopie);
+    original_ = std::move(original);
+    return Beginnen({Aufgabe::Pruefen, Aufgabe::Schliessen, Aufgabe::KopieLaden});
+}
+
 TDateischritt TDateibefehle::Laden() {
     return Beginnen({Aufgabe::Laden});
 }
@@ -146,7 +156,7 @@ TDateischritt TDateibefehle::Beantwortet(TAntwort antwort) {
     if (antwort == TAntwort::Ja) {
         // Going on after a save that did not happen would drop what the user wanted kept.
         Einplanen({Aufgabe::Speichern, Aufgabe::NurWennGesichert});
-    } else if (antwort == TAntwort::Abbrechen && mitAbbrechen_) {
+    } else if (antwort == TAntwort::Abbrechen) {
         return Abbrechen();
     }
     return Fortfahren();
@@ -175,11 +185,17 @@ TDateischritt TDateibefehle::Gelesen(const Quelle& quelle, Datum heute, Zufall& 
     }
     KarteiLeser leser(kartei_, datumsmuster_, heute);
     const bool gelesen = quelle([&leser](std::string_view stueck) { return leser.Weiter(stueck); });
+    const bool kopie = std::exchange(wiederherstellung_, false);
     if (!gelesen || !leser.Ende(zufall)) {
         kartei_.Geoeffnet = false;
         kartei_.Dateipfad = kKeineDatei;
         // Closing discards whatever part of the file was read.
         Einplanen({Meldung(kLadefehler), Aufgabe::Schliessen});
+        return Fortfahren();
+    }
+    if (kopie) {
+        Einplanen({Nur(TDateiaktion::AbfrageStarten), Aufgabe::Wiederhergestellt,
+                   Nur(TDateiaktion::NaechsteVokabel)});
         return Fortfahren();
     }
     // The query start counts the box as changed; only after it is the box saved.
@@ -246,10 +262,9 @@ std::optional<TDateischritt> TDateibefehle::Ausfuehren(Aufgabe aufgabe) {
         if (!kartei_.Geoeffnet || kartei_.Gesichert) {
             return std::nullopt;
         }
-        // At exit there is no Cancel: the program ends either way.
-        mitAbbrechen_ = aufgabe == Aufgabe::Pruefen;
+        // At exit the box shows no Cancel, though closing it without a choice still cancels.
         TDateischritt frage = Nur(TDateiaktion::Fragen);
-        frage.MitAbbrechen = mitAbbrechen_;
+        frage.MitAbbrechen = aufgabe == Aufgabe::Pruefen;
         return Warten(Erwartet::Antwort, std::move(frage));
     }
     case Aufgabe::NurWennGesichert:
@@ -271,6 +286,16 @@ std::optional<TDateischritt> TDateibefehle::Ausfuehren(Aufgabe aufgabe) {
     case Aufgabe::ZuletztLaden:
         kartei_.Dateipfad = std::move(zuletzt_);
         return Ausfuehren(Aufgabe::Laden);
+    case Aufgabe::KopieLaden:
+        wiederherstellung_ = true;
+        kartei_.Dateipfad = std::move(zuletzt_);
+        return Ausfuehren(Aufgabe::Laden);
+    case Aufgabe::Wiederhergestellt:
+        kartei_.Dateipfad = std::move(original_);
+        kartei_.Anzeigename = AnzeigenameVon(kartei_.Dateipfad);
+        kartei_.Gesichert = false;
+        Einplanen({Titel(Fenstertitel(kartei_.Anzeigename))});
+        return std::nullopt;
     case Aufgabe::Laden:
         return Warten(Erwartet::Datei, MitPfad(TDateiaktion::Lesen, kartei_.Dateipfad));
     case Aufgabe::AlsGesichert:

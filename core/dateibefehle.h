@@ -52,7 +52,8 @@ enum class TDateiaktion {
     HistorieEintragen, // enter Pfad into the recent files and rebuild their menu -> Erledigt
 };
 
-// Closing the question box without a choice counts as Abbrechen.
+// Closing the question box without a choice counts as Abbrechen, also at exit, where the box
+// offers only Ja and Nein: a slip of the Escape key never drops the changes.
 enum class TAntwort { Ja, Nein, Abbrechen };
 
 // A card box at the limit is some 200 MB: its file is taken apart as it comes from the disk
@@ -89,6 +90,10 @@ public:
     // Weiter false at the end: the user wanted the changes saved and they were not, so the
     // window stays open.
     TDateischritt Beenden();
+    // The recovery copy a killed session left: read from kopie, it then stands for the box at
+    // original (kKeineDatei for one that never had a file), unsaved, so nothing is written
+    // over that box until the user saves.
+    TDateischritt Wiederherstellen(std::string kopie, std::string original);
 
     // Outcomes. One that does not fit the step asked for changes nothing and gets that
     // step again.
@@ -112,6 +117,8 @@ private:
         Anlegen,
         OeffnenWaehlen,
         ZuletztLaden,
+        KopieLaden,
+        Wiederhergestellt,
         Laden,
         AlsGesichert,
         Speichern,
@@ -138,10 +145,11 @@ private:
     std::vector<Eintrag> offen_; // the last entry comes next
     Erwartet erwartet_ = Erwartet::Nichts;
     TDateischritt aktuell_;
-    bool mitAbbrechen_ = true;
     Sicherung sicherung_ = Sicherung::MitDatei;
     std::string ziel_;
     std::string zuletzt_;
+    std::string original_;
+    bool wiederherstellung_ = false;
     Datum heute_{};
     Intervalle intervalle_{};
 };

@@ -25,13 +25,24 @@ void TForm10::FarbeSetzen(TColor farbe) {
     Farbe(this, QPalette::Window, Bildschirmfarbe(farbe));
 }
 
-void TForm10::Zeigen(TColor farbe) {
+// A Wayland compositor stacks windows as it likes: a screen-sized window shown after the main
+// window would lie on top of it and hide it. Where an X display exists the program runs on
+// it (XWayland, see main), so this holds only on a Wayland session without one.
+bool TForm10::Moeglich() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool TForm10::Zeigen(TColor farbe) {
+    if (!Moeglich()) {
+        return false;
+    }
     AlsHintergrundAnmelden();
     show();
     raise();
     setEnabled(false);
     setGeometry(QRect(QPoint(0, 0), screen()->size()));
     FarbeSetzen(farbe);
+    return true;
 }
 
 // A window manager raises a clicked window and lists it in the task bar. Told that this is

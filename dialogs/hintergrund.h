@@ -5,6 +5,10 @@
 
 #include <QWidget>
 
+inline constexpr char kKeinHintergrund[] =
+    "Auf einer Wayland-Sitzung ohne X-Server kann Lexidor den Hintergrund nicht hinter sein "
+    "Fenster legen; er bleibt deshalb aus.";
+
 // Top-level with no parent, so that the window manager does not keep it above the main
 // window; it never keeps the program running on its own.
 class TForm10 final : public QWidget {
@@ -16,8 +20,10 @@ public:
 
     void FarbeSetzen(lexidor::TColor farbe);
     // Shows it over the whole screen at (0, 0), disabled, in farbe; the caller then gives
-    // the main window the focus to bring it in front.
-    void Zeigen(lexidor::TColor farbe);
+    // the main window the focus to bring it in front. False, and nothing shown, where the
+    // window system lets no program keep a window below its others.
+    bool Zeigen(lexidor::TColor farbe);
+    static bool Moeglich();
 
 private:
     void AlsHintergrundAnmelden();

@@ -316,8 +316,8 @@ TEST_F(Dateibefehle, AFailedSaveExplainsItselfBelowItsLine) {
     gesperrt = {"a.vkd"};
     erklaerung = "Kein Platz.";
     EXPECT_TRUE(Los(befehle.Speichern()));
-    EXPECT_EQ(protokoll,
-              (Protokoll{"Schreiben a.vkd", "Meldung Fehler beim speichern der Datei\n\nKein Platz."}));
+    EXPECT_EQ(protokoll, (Protokoll{"Schreiben a.vkd",
+                                    "Meldung Fehler beim speichern der Datei\n\nKein Platz."}));
     EXPECT_FALSE(kartei.Gesichert);
 }
 
@@ -359,6 +359,28 @@ TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
     EXPECT_TRUE(Los(befehle.Geschrieben(true)));
     EXPECT_EQ(protokoll, Protokoll{Mit("x.vkd")});
     EXPECT_EQ(befehle.Erledigt().Aktion, TDateiaktion::Fertig);
+}
+
+// The copy stands for its box unsaved: its file is not touched until the user saves.
+TEST_F(Dateibefehle, ARecoveryCopyOpensAsTheUnsavedBoxItWasMadeOf) {
+    platte["kopie.vkd"] = Datei({"Tisch", "Stuhl"});
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("kopie.vkd", "ordner/a.vkd")));
+    EXPECT_EQ(protokoll,
+              (Protokoll{kOhne, "Leeren", "Lesen kopie.vkd", "Start", Mit("a.vkd"), "Naechste"}));
+    EXPECT_EQ(kartei.Fach[1].Count(), 2);
+    EXPECT_EQ(kartei.Dateipfad, "ordner/a.vkd");
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_TRUE(historie.empty());
+
+    // As any open command, it first asks about the unsaved box it replaces.
+    antworten = {TAntwort::Nein};
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("kopie.vkd", std::string(kKeineDatei))));
+    EXPECT_EQ(protokoll.front(), "Frage");
+    EXPECT_EQ(kartei.Anzeigename, "Neu");
+    antworten = {TAntwort::Nein};
+    EXPECT_TRUE(Los(befehle.Wiederherstellen("fehlt.vkd", "a.vkd")));
+    EXPECT_EQ(protokoll.at(4), "Meldung " + std::string(kLadefehler));
+    EXPECT_FALSE(kartei.Geoeffnet);
 }
 
 } // namespace

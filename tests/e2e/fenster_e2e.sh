@@ -88,8 +88,9 @@ starten() {
     programm_pid=$!
     aktiv_warten "$1"
 }
+# Killed outright, as before the program answered SIGTERM: the next state starts afresh.
 beenden() {
-    kill "$programm_pid" 2>/dev/null || true
+    kill -KILL "$programm_pid" 2>/dev/null || true
     wait "$programm_pid" 2>/dev/null || true
     programm_pid=
 }

@@ -8,12 +8,15 @@ export LC_ALL=C ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
 ordner=$(mktemp -d)
 # The private runtime folder a desktop session gives; the single-instance guard lives there.
 export XDG_RUNTIME_DIR="$ordner/laufzeit"
+# The data folder that a recovery copy goes to.
+export XDG_DATA_HOME="$ordner/daten"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 xvfb_pid=
 wm_pid=
 programm_pid=
 aufraeumen() {
-    [ -n "$programm_pid" ] && kill "$programm_pid" 2>/dev/null || true
+    # Not SIGTERM: the program would write its files into the folder being removed.
+    [ -n "$programm_pid" ] && { kill -KILL "$programm_pid" && wait "$programm_pid"; } 2>/dev/null || true
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$ordner"

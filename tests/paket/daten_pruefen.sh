@@ -30,7 +30,7 @@ for seite in man1/lexidor.1.gz de/man1/lexidor.1.gz; do
     warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/$seite" 2>&1 >/dev/null)
     [ -z "$warnungen" ] || fehler "$seite: $warnungen"
 done
-for datei in README.md LICENSE BILDQUELLEN; do
+for datei in README.md LICENSE copyright; do
     [ -s "$share/doc/lexidor/$datei" ] || fehler "doc/lexidor/$datei fehlt"
 done
 

@@ -1,0 +1,82 @@
+// Leaving the question about unsaved changes without a choice (Escape, its close box) never
+// drops the changes: neither at closing the window nor at the session manager's question.
+// The open dialog finds card boxes whatever the case of their ending.
+#include "hauptfenster_hilfen.h"
+
+#include <QAbstractButton>
+#include <QDeadlineTimer>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMessageBox>
+
+namespace lexidor::test {
+namespace {
+
+TEST_F(HauptfensterTest, LeavingTheUnsavedQuestionKeepsTheWindowAndTheChanges) {
+    const std::function<void(QWidget*)> verlassen[] = {
+        [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](QWidget* box) { box->close(); },
+    };
+    const std::function<bool(TForm1&)> enden[] = {
+        [](TForm1& f) { return f.close(); },
+        [](TForm1& f) { return f.SitzungBeantworten(true); },
+    };
+    Starten();
+    const QString box = Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}});
+    Oeffnen(box);
+    const std::string vorher = Lesen(QStringLiteral("a.vkd"));
+    // The real box, not the test hook: Qt decides what Escape and the close box press.
+    Meldung::Testbetrieb(false);
+    for (const auto& v : verlassen) {
+        for (const auto& ende : enden) {
+            form->Kartei.Gesichert = false;
+            QStringList knoepfe;
+            ModalBedienen([&](QWidget* modal) {
+                for (auto* knopf : modal->findChildren<QAbstractButton*>()) {
+                    if (knopf->isVisible()) {
+                        knoepfe.append(knopf->text());
+                    }
+                }
+                v(modal);
+            });
+            EXPECT_FALSE(ende(*form));
+            EXPECT_EQ(knoepfe, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+            EXPECT_TRUE(form->isVisible());
+            EXPECT_FALSE(form->Kartei.Gesichert);
+        }
+    }
+    Meldung::Testbetrieb(true);
+    EXPECT_EQ(Lesen(QStringLiteral("a.vkd")), vorher);
+}
+
+// Qt's own file dialog (the one shown where no desktop supplies one) with the card-box type:
+// a box is listed whatever the case of its ending, other files are not.
+TEST_F(HauptfensterTest, TheCardBoxTypeListsVkdInAnyCase) {
+    for (const char* name : {"MEINE.VKD", "klein.vkd", "Gemischt.Vkd", "andere.txt"}) {
+        Schreiben(QString::fromLatin1(name), "");
+    }
+    Dateiwahl::Testbetrieb(false);
+    QStringList gezeigt;
+    ModalBedienen([&](QWidget* modal) {
+        auto* dialog = static_cast<QFileDialog*>(modal);
+        auto* modell = dialog->findChild<QFileSystemModel*>();
+        const QModelIndex ordner = modell->index(verzeichnis.path());
+        const QDeadlineTimer frist(10000);
+        while (modell->rowCount(ordner) < 3 && !frist.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        for (int i = 0; i < modell->rowCount(ordner); ++i) {
+            gezeigt.append(modell->index(i, 0, ordner).data().toString());
+        }
+        dialog->reject();
+    });
+    QString letzter = Pfad(QStringLiteral("klein.vkd"));
+    EXPECT_FALSE(Dateiwahl::Oeffnen(nullptr, letzter));
+    Dateiwahl::Testbetrieb(true);
+    gezeigt.sort();
+    EXPECT_EQ(gezeigt, (QStringList{QStringLiteral("Gemischt.Vkd"), QStringLiteral("MEINE.VKD"),
+                                    QStringLiteral("klein.vkd")}));
+}
+
+} // namespace
+} // namespace lexidor::test
