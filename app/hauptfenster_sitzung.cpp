@@ -46,7 +46,7 @@ void TForm1::UngesichertAufbewahren() {
     case Sitzungssicherung::Nichts:
         break;
     case Sitzungssicherung::Kartei:
-        Kartei.Gesichert = DateiStueckweiseSchreiben(PfadAus(Kartei.Dateipfad), ausgeben);
+        Kartei.Gesichert = DateiStueckweiseSchreiben(PfadAus(Kartei.Dateipfad), ausgeben).ok;
         if (Kartei.Gesichert) {
             break;
         }

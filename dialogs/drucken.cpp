@@ -45,7 +45,7 @@ QFont Schrift() {
 }
 
 QString Seitentext(std::string_view seite) {
-    return AusCp1252(UmbruecheDekodieren(seite))
+    return AusUtf8(UmbruecheDekodieren(seite))
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(u'\r', u'\n');
 }
