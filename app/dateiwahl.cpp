@@ -31,6 +31,19 @@ QString Endung(const QString& filter) {
     return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
 }
 
+// Which of the dialog's filters is meant: with their patterns hidden, the dialog may name a
+// filter by its type's name alone.
+int Typ(const QFileDialog& dialog, const QString& gewaehlt) {
+    const auto name = [](const QString& f) { return f.section(QStringLiteral(" ("), 0, 0); };
+    const QStringList filter = dialog.nameFilters();
+    for (qsizetype i = 0; i < filter.size(); ++i) {
+        if (name(filter[i]) == name(gewaehlt)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 // The file type of the name chosen last is chosen again, and a name typed without an ending
 // gets the one of the chosen type. The dialog's filters are those of art in their order.
 void EndungFolgtDemTyp(QFileDialog& dialog, const QStringList& filter, const QString& letzter) {
@@ -40,7 +53,7 @@ void EndungFolgtDemTyp(QFileDialog& dialog, const QStringList& filter, const QSt
         }
     }
     const auto folgen = [&dialog, filter](const QString& gewaehlt) {
-        dialog.setDefaultSuffix(Endung(filter.value(dialog.nameFilters().indexOf(gewaehlt))));
+        dialog.setDefaultSuffix(Endung(filter.value(Typ(dialog, gewaehlt))));
     };
     folgen(dialog.selectedNameFilter());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, folgen);
@@ -100,7 +113,7 @@ std::optional<Antwort> Waehlen(QWidget* parent, QString& letzter, const Art& art
         return std::nullopt;
     }
     letzter = dialog.selectedFiles().constFirst();
-    return Antwort{letzter, static_cast<int>(filter.indexOf(dialog.selectedNameFilter()))};
+    return Antwort{letzter, Typ(dialog, dialog.selectedNameFilter())};
 }
 
 std::optional<QString> Name(const std::optional<Antwort>& antwort) {
