@@ -102,6 +102,14 @@ void Einzelinstanz::Lauschen() {
     connect(&server_, &QLocalServer::newConnection, this, &Einzelinstanz::NachVorn);
 }
 
+// A second start still connected at the end hangs up while the server goes; by then the
+// members its message would reach are gone, so it must reach nothing.
+Einzelinstanz::~Einzelinstanz() {
+    for (QLocalSocket* s : server_.findChildren<QLocalSocket*>()) {
+        s->disconnect(this);
+    }
+}
+
 void Einzelinstanz::NachVorn() {
     while (QLocalSocket* s = server_.nextPendingConnection()) {
         // The message is whole once the second start has hung up; it is collected as it comes.

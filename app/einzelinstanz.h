@@ -22,6 +22,7 @@ class Einzelinstanz final : public QObject {
 
 public:
     explicit Einzelinstanz(QObject* parent = nullptr);
+    ~Einzelinstanz() override;
 
     // Claims the place before anything else happens. False when another instance holds it;
     // that one has been told to come to the front and handed kartei (an absolute path, empty

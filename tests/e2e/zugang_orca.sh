@@ -32,7 +32,13 @@ protokoll="$ordner/orca.log"
 # interpreter, this one does not keep a second session of this test from starting.
 /usr/bin/python3 /usr/bin/orca --debug-file "$protokoll" >"$ordner/orca.out" 2>&1 &
 orca_pid=$!
-trap 'kill "$orca_pid" 2>/dev/null || true; aufraeumen' EXIT
+# Orca takes a moment to end; the next session's Orca would refuse to start beside it.
+orca_beenden() {
+    kill "$orca_pid" 2>/dev/null || return 0
+    warten_bis eval '! kill -0 "$orca_pid" 2>/dev/null' || kill -KILL "$orca_pid" 2>/dev/null
+    wait "$orca_pid" 2>/dev/null || true
+}
+trap 'orca_beenden; aufraeumen' EXIT
 
 # The line of the record from which the next thing heard is looked for.
 marke=0
