@@ -94,6 +94,9 @@ std::unordered_map<std::string_view, std::size_t> Entitaeten(std::string_view t)
             continue; // an external entity, which the parser never loads
         }
         const std::size_t wertEnde = t.find(t[wert], wert + 1);
+        if (wertEnde == std::string_view::npos) {
+            break; // a value never closed declares nothing, nor does anything after it
+        }
         const std::string_view w = t.substr(wert + 1, wertEnde - wert - 1);
         pos = wertEnde; // a value may hold "<!ENTITY" too
         std::size_t n = w.size();

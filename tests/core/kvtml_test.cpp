@@ -58,6 +58,8 @@ TEST(KvtmlGrenze, EntitiesThatMultiplyAndTablesBeyondTheCardLimitAreRefused) {
     EXPECT_EQ(EntitaetenZuwachs(bombe), 350'000 * 3000 + kEntitaetHoechstens);
     EXPECT_TRUE(KvtmlGrenze({.text = EntitaetenZuwachs(bombe)}, bombe.size()));
     EXPECT_EQ(EntitaetenZuwachs(Testdatei("import/tiere.kvtml")), 0u);
+    // A value never closed ends the declarations (the search once began again from the start).
+    EXPECT_EQ(EntitaetenZuwachs("<!DOCTYPE kvtml [<!ENTITY e \"&e;&e;<!ENTITY f"), 0u);
     EXPECT_FALSE(KvtmlGrenze({.text = 5'000'000}, 1'000'000));
     EXPECT_TRUE(KvtmlGrenze({.text = 6'000'000}, 1'000'000));
     EXPECT_FALSE(KvtmlGrenze({.sprachen = 3, .eintraege = kKartenlimit}, 1));
