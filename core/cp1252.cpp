@@ -60,7 +60,7 @@ constexpr auto kKlein = KleinTabelle();
 // The UTF-8 form of every byte: converting a whole file is then one look-up per byte. Every
 // character of the code page lies below U+10000 and takes at most three bytes.
 struct Utf8Form {
-    std::array<char, 3> bytes{};
+    std::array<char, 4> bytes{}; // the fourth only fills the word written at once
     std::size_t laenge = 0;
 };
 
@@ -90,27 +90,20 @@ constexpr auto kUtf8 = Utf8Tabelle();
 } // namespace
 
 std::string Cp1252NachUtf8(std::string_view cp1252) {
-    std::string out;
-    Cp1252NachUtf8Anhaengen(out, cp1252);
+    std::string out(Cp1252Utf8Platz(cp1252.size()), '\0');
+    out.resize(static_cast<std::size_t>(Cp1252NachUtf8Schreiben(cp1252, out.data()) - out.data()));
     return out;
 }
 
-void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252) {
-    std::size_t laenge = 0;
+// Every byte's form is written as one word, whatever its length: card text mixes ASCII and
+// umlauts so irregularly that a branch per byte would be mispredicted at most umlauts.
+char* Cp1252NachUtf8Schreiben(std::string_view cp1252, char* ziel) {
     for (const char c : cp1252) {
-        laenge += kUtf8[static_cast<unsigned char>(c)].laenge;
-    }
-    const std::size_t anfang = utf8.size();
-    utf8.resize(anfang + laenge);
-    char* p = utf8.data() + anfang;
-    for (const char c : cp1252) {
-        if (static_cast<unsigned char>(c) < 0x80) {
-            *p++ = c;
-            continue;
-        }
         const Utf8Form& f = kUtf8[static_cast<unsigned char>(c)];
-        p = std::copy_n(f.bytes.data(), f.laenge, p);
+        std::memcpy(ziel, f.bytes.data(), f.bytes.size());
+        ziel += f.laenge;
     }
+    return ziel;
 }
 
 void Utf8Anhaengen(std::string& out, char32_t cp) {
@@ -200,6 +193,10 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     }
     k.text.resize(static_cast<std::size_t>(p - k.text.data()));
     return k;
+}
+
+bool ZeichenInCp1252(char32_t cp) {
+    return ByteFuer(cp).has_value();
 }
 
 bool PasstCp1252(std::string_view utf8) {

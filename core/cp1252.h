@@ -13,7 +13,12 @@ namespace lexidor {
 // Every byte decodes; the five bytes without a character in 1252 become the C1 controls
 // of the same number, so that decoding and encoding again keeps every file intact.
 std::string Cp1252NachUtf8(std::string_view cp1252);
-void Cp1252NachUtf8Anhaengen(std::string& utf8, std::string_view cp1252);
+// The same written to ziel, which needs room for Cp1252Utf8Platz bytes; returns the end of the
+// text. The three bytes after that end may be overwritten.
+constexpr std::size_t Cp1252Utf8Platz(std::size_t cp1252Bytes) {
+    return 3 * cp1252Bytes + 3;
+}
+char* Cp1252NachUtf8Schreiben(std::string_view cp1252, char* ziel);
 
 struct Cp1252Kodierung {
     std::string text;                        // the encoded bytes, complete only when ok()
@@ -24,8 +29,10 @@ struct Cp1252Kodierung {
 // Invalid UTF-8 counts as a character that cannot be held (reported as U+FFFD).
 Cp1252Kodierung Utf8NachCp1252(std::string_view utf8);
 
-// Whether every character of the UTF-8 text has a byte in code page 1252.
+// Whether every character of the UTF-8 text, or the one code point, has a byte in code
+// page 1252.
 bool PasstCp1252(std::string_view utf8);
+bool ZeichenInCp1252(char32_t cp);
 
 // Writes UTF-8 text that fits code page 1252 (PasstCp1252) as its bytes, never more than
 // utf8.size() of them; returns the end of what it wrote.

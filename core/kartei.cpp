@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <numeric>
 
 namespace lexidor {
@@ -86,9 +87,31 @@ void TVokList::Add(const TVokabel& v) {
 
 void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
                          std::optional<bool> nurCp1252) {
+    // Not value_or: its argument, three scans of the texts, would be paid for every card read.
     const bool passt =
-        nurCp1252.value_or(PasstCp1252(deutsch) && PasstCp1252(fremd) && PasstCp1252(zusatz));
+        nurCp1252 ? *nurCp1252 : PasstCp1252(deutsch) && PasstCp1252(fremd) && PasstCp1252(zusatz);
     eintraege_.push_back(Ablegen(deutsch, fremd, zusatz, passt));
+}
+
+// Straight into the block: a box of millions of cards is converted without a copy between.
+// The room for the longest UTF-8 the texts can become is taken first, the rest given back.
+void TVokList::AnhaengenCp1252(std::string_view deutsch, std::string_view fremd,
+                               std::string_view zusatz) {
+    const std::size_t platz = Cp1252Utf8Platz(deutsch.size() + fremd.size() + zusatz.size());
+    char* const anfang = Platz(platz);
+    char* const f = Cp1252NachUtf8Schreiben(deutsch, anfang);
+    char* const z = Cp1252NachUtf8Schreiben(fremd, f);
+    char* const ende = Cp1252NachUtf8Schreiben(zusatz, z);
+    std::memset(ende, 0, 3); // what the conversion wrote past the end is free room again
+    const auto frei = static_cast<std::size_t>(anfang + platz - ende);
+    belegt_ -= frei;
+    frei_ += frei;
+    text_ -= frei;
+    eintraege_.push_back(Eintrag{static_cast<std::uint32_t>(bloecke_.size() - 1), 0u,
+                                 static_cast<std::uint32_t>(anfang - bloecke_.back().get()),
+                                 static_cast<std::uint32_t>(f - anfang),
+                                 static_cast<std::uint32_t>(z - f),
+                                 static_cast<std::uint32_t>(ende - z)});
 }
 
 TVokabel TVokList::Get(int i) const {

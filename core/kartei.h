@@ -70,6 +70,8 @@ public:
     // nurCp1252 tells whether the texts fit code page 1252, when the caller knows it.
     void Anhaengen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
                    std::optional<bool> nurCp1252 = std::nullopt);
+    // The same with texts in code page 1252, as a file holds them.
+    void AnhaengenCp1252(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
     std::size_t Speicherbedarf() const;
     // Whether every card fits code page 1252, so the file can be written in it.
     bool NurCp1252() const { return utf8Karten_ == 0; }

@@ -6,6 +6,7 @@
 #include "zeilen.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -160,6 +161,12 @@ std::size_t KarteiLeser::Zeilen(std::string_view stueck, std::size_t pos, bool& 
             schritt_ = Schritt::Deutsch;
             continue;
         }
+        if (schritt_ == Schritt::Deutsch && !mitRest) {
+            if (const auto weiter = GanzeKarte(stueck, pos)) {
+                pos = *weiter;
+                continue;
+            }
+        }
         const std::size_t ende = ZeilenendeSuchen(stueck, pos);
         if (ende == stueck.size()) {
             break;
@@ -228,10 +235,7 @@ void KarteiLeser::Zeile(std::string_view zeile) {
         return;
     case Schritt::Zusatz:
         Text(zeile, zusatz_);
-        kartei_.Fach[fach_].Anhaengen(deutsch_, fremd_, zusatz_,
-                                      kodierung_ == Kodierung::Cp1252 ? std::optional(true)
-                                                                      : std::nullopt);
-        schritt_ = Schritt::Flag;
+        Karte(deutsch_, fremd_, zusatz_, std::nullopt);
         return;
     // The flag and end-of-card lines are not looked at; missing ones mean that the next card
     // or marker lies beyond the end, which the end of the file then shows.
@@ -260,17 +264,56 @@ void KarteiLeser::TerminLesen(std::string_view zeile) {
     }
 }
 
-// A line of the file as card text: UTF-8 in NFC. Text of code page 1252 is in NFC already,
-// having no combining marks.
+// A line of the file as it stands there, made NFC if it is UTF-8; the card takes code page
+// 1252 as it is and converts it when it stores its text.
 void KarteiLeser::Text(std::string_view zeile, std::string& text) const {
-    if (kodierung_ == Kodierung::Cp1252) {
-        text.clear();
-        Cp1252NachUtf8Anhaengen(text, zeile);
-    } else if (IstNfc(zeile)) {
-        text.assign(zeile);
-    } else {
+    if (kodierung_ == Kodierung::Utf8 && !IstNfc(zeile)) {
         text = Nfc(zeile);
+        return;
     }
+    text.assign(zeile);
+}
+
+void KarteiLeser::Karte(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+                        std::optional<bool> nurCp1252) {
+    TVokList& fach = kartei_.Fach[fach_];
+    if (kodierung_ == Kodierung::Cp1252) {
+        fach.AnhaengenCp1252(deutsch, fremd, zusatz);
+    } else {
+        fach.Anhaengen(deutsch, fremd, zusatz, nurCp1252);
+    }
+    schritt_ = Schritt::Flag;
+}
+
+// A card whose three text lines all end within the piece, taken straight from it without a
+// copy between; anything else (a marker, a line the piece does not end, UTF-8 that is broken
+// or not NFC) is left to the line-by-line way. Returns where the flag line starts.
+std::optional<std::size_t> KarteiLeser::GanzeKarte(std::string_view stueck, std::size_t pos) {
+    std::array<std::string_view, 3> texte;
+    for (std::string_view& text : texte) {
+        const std::size_t ende = ZeilenendeSuchen(stueck, pos);
+        if (ende + 1 >= stueck.size()) {
+            return std::nullopt;
+        }
+        text = stueck.substr(pos, ende - pos);
+        pos = ende + (stueck[ende] == '\r' && stueck[ende + 1] == '\n' ? 2 : 1);
+    }
+    if (texte[0].starts_with("----")) {
+        return std::nullopt;
+    }
+    std::optional<bool> cp1252;
+    if (kodierung_ == Kodierung::Utf8) {
+        cp1252 = true;
+        for (const std::string_view text : texte) {
+            const Utf8Befund befund = Utf8Pruefen(text);
+            if (!befund.nfc) { // or broken
+                return std::nullopt;
+            }
+            *cp1252 = *cp1252 && befund.cp1252;
+        }
+    }
+    Karte(texte[0], texte[1], texte[2], cp1252);
+    return pos;
 }
 
 bool KarteiLesen(TKartei& kartei, std::optional<std::string_view> datei,

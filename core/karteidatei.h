@@ -57,7 +57,10 @@ private:
     bool KodierungErkennen(std::string_view stueck);
     std::size_t Zeilen(std::string_view stueck, std::size_t pos, bool& mitRest);
     void Zeile(std::string_view zeile);
+    std::optional<std::size_t> GanzeKarte(std::string_view stueck, std::size_t pos);
     void Text(std::string_view zeile, std::string& text) const;
+    void Karte(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
+               std::optional<bool> nurCp1252);
     void TerminLesen(std::string_view zeile);
 
     TKartei& kartei_;
@@ -68,7 +71,7 @@ private:
     int fach_ = 1;
     Kodierung kodierung_ = Kodierung::Offen;
     std::string anfang_;                   // the first bytes, until they tell the encoding
-    std::string deutsch_, fremd_, zusatz_; // UTF-8 of the card being read
+    std::string deutsch_, fremd_, zusatz_; // the card being read, in the file's encoding
     std::string rest_;                     // the start of a line that a later piece ends
     bool crZuletzt_ = false;               // the last piece ended in a CR whose LF may come next
 };

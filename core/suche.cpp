@@ -6,18 +6,24 @@
 #include "unicodetext.h"
 
 #include <algorithm>
+#include <array>
 #include <experimental/simd>
 
 namespace lexidor {
 namespace {
 // The bytes of a side scanned at once.
 constexpr std::size_t kFenster = 32;
-static_assert(kFenster + 1 <= TVokList::kNachlauf);
+// A hit's first places checked at once: the bytes of a character of up to four, and the
+// first byte of the next.
+constexpr std::size_t kStellenHoechstens = 5;
+static_assert(kFenster + kStellenHoechstens - 1 <= TVokList::kNachlauf);
 namespace stdx = std::experimental;
 using Fenster = stdx::fixed_size_simd<unsigned char, kFenster>;
 const Fenster kStellen([](auto i) { return static_cast<unsigned char>(i); });
 
-Fenster::mask_type Eines(const Fenster& bytes, const std::vector<unsigned char>& menge) {
+// Inlined: a call per window and place would cost as much as the comparisons.
+[[gnu::always_inline]] inline Fenster::mask_type Eines(const Fenster& bytes,
+                                                       const std::vector<unsigned char>& menge) {
     Fenster::mask_type m = bytes == menge.front();
     for (std::size_t k = 1; k < menge.size(); ++k) {
         m |= bytes == menge[k];
@@ -53,38 +59,40 @@ TSuchmuster::TSuchmuster(std::string_view suchtext) {
     FormenSammeln();
 }
 
-// Every case form of the first character gives the first byte a hit can start with and the
-// byte after it: its own second byte, or the first byte of a form of the second character.
+// The bytes a hit can hold at its first places, from every case form of the first two
+// characters. Where all forms of the first character are equal in length ("Ä" and "ä", "Ж"
+// and "ж"), each of its bytes and then the second character's first byte narrow the places
+// to check; else ("k" and the Kelvin sign) its first byte and the byte after it.
 void TSuchmuster::FormenSammeln() {
-    std::vector<std::string> zweiteFormen;
-    if (muster_.size() > 1) {
-        for (const char32_t cp : Schreibweisen(muster_[1])) {
-            zweiteFormen.push_back(AlsUtf8(cp));
-        }
-    }
-    bool ohneZweites = false; // a one-letter pattern of one byte: any byte may follow
+    std::array<std::vector<std::string>, 2> formen; // of the first and the second character
     for (std::size_t k = 0; k < muster_.size(); ++k) {
         std::size_t kuerzeste = 4;
         for (const char32_t cp : Schreibweisen(muster_[k])) {
             const std::string form = AlsUtf8(cp);
             kuerzeste = std::min(kuerzeste, form.size());
-            if (k > 0) {
-                continue;
-            }
-            Aufnehmen(erste_, form[0]);
-            if (form.size() > 1) {
-                Aufnehmen(zweite_, form[1]);
-            }
-            ohneZweites |= form.size() == 1 && muster_.size() == 1;
-            for (const std::string& z :
-                 form.size() > 1 ? std::vector<std::string>() : zweiteFormen) {
-                Aufnehmen(zweite_, z[0]);
+            if (k < formen.size()) {
+                formen[k].push_back(form);
             }
         }
         mindestens_ += kuerzeste;
     }
-    if (ohneZweites) {
-        zweite_.clear();
+    const std::vector<std::string>& erste = formen[0];
+    const std::size_t laenge = erste.front().size();
+    const bool gleichLang = std::all_of(erste.begin(), erste.end(),
+                                        [laenge](const auto& f) { return f.size() == laenge; });
+    const bool zweites = muster_.size() > 1;
+    const std::size_t nach = gleichLang ? laenge : 1; // where the second character may start
+    stellen_.resize(nach + (zweites ? 1 : 0));
+    for (const std::string& form : erste) {
+        for (std::size_t j = 0; j < nach; ++j) {
+            Aufnehmen(stellen_[j], form[j]);
+        }
+        if (!gleichLang && zweites && form.size() > 1) {
+            Aufnehmen(stellen_[1], form[1]);
+        }
+    }
+    for (const std::string& form : formen[1]) {
+        Aufnehmen(stellen_[nach], form[0]);
     }
 }
 
@@ -115,10 +123,10 @@ bool TSuchmuster::SeiteImFach(std::string_view seite) const {
         const Fenster bytes(daten + ab, stdx::element_aligned);
         const Fenster danach(daten + ab + 1, stdx::element_aligned);
         auto anfaenge =
-            Eines(bytes, erste_) &
+            Eines(bytes, stellen_[0]) &
             (kStellen <= static_cast<unsigned char>(std::min(letzte - ab, kFenster - 1)));
-        if (!zweite_.empty()) {
-            anfaenge &= Eines(danach, zweite_);
+        for (std::size_t k = 1; k < stellen_.size(); ++k) {
+            anfaenge &= Eines(Fenster(daten + ab + k, stdx::element_aligned), stellen_[k]);
         }
         const auto enden =
             (bytes == static_cast<unsigned char>(kKodiertCR[0])) &
@@ -148,7 +156,8 @@ bool TSuchmuster::Seite(std::string_view seite) const {
             return false;
         }
         const auto byte = static_cast<unsigned char>(seite[i]);
-        if (std::find(erste_.begin(), erste_.end(), byte) != erste_.end() && PasstAb(seite, i)) {
+        if (std::find(stellen_[0].begin(), stellen_[0].end(), byte) != stellen_[0].end() &&
+            PasstAb(seite, i)) {
             return true;
         }
     }

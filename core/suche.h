@@ -29,8 +29,8 @@ private:
 
     std::u32string muster_;      // case folded
     std::size_t mindestens_ = 0; // the fewest bytes a hit can take: "K" may be the Kelvin sign
-    // The bytes a hit can start with, and those that can come second, in any case.
-    std::vector<unsigned char> erste_, zweite_;
+    // The bytes that can stand at each of a hit's first places, in any case.
+    std::vector<std::vector<unsigned char>> stellen_;
     bool nie_ = false; // the pattern cannot stand in a first line
 };
 

@@ -10,6 +10,10 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/uniset.h>
+#include <unicode/unorm2.h>
+
+#include <cstdint>
+#include <cstring>
 
 namespace lexidor {
 namespace {
@@ -20,14 +24,32 @@ const icu::Normalizer2& NfcNormalisierer() {
     return *n;
 }
 
-// Code points below U+0300 are in NFC in any order: the combining marks start there.
-bool UnterKombinierenden(std::string_view utf8) {
-    for (const char c : utf8) {
-        if (static_cast<unsigned char>(c) >= 0xCC) {
-            return false;
+// For each code point of the Basic Multilingual Plane: whether it keeps any text in NFC,
+// wherever it stands (NFC quick check "yes" and combining class 0), and whether code page
+// 1252 holds it. A table built once lets a file's millions of lines be checked in the walk
+// that validates them, where asking ICU for each line would cost as much again.
+enum Merkmal : std::uint8_t { kNfcStabil = 1, kInCp1252 = 2 };
+
+const std::vector<std::uint8_t>& Merkmale() {
+    static const std::vector<std::uint8_t> tabelle = [] {
+        std::vector<std::uint8_t> t(0x10000);
+        for (UChar32 c = 0; c < 0x10000; ++c) {
+            const bool stabil = u_getIntPropertyValue(c, UCHAR_NFC_QUICK_CHECK) == UNORM_YES &&
+                                u_getCombiningClass(c) == 0;
+            t[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(
+                (stabil ? kNfcStabil : 0) |
+                (ZeichenInCp1252(static_cast<char32_t>(c)) ? kInCp1252 : 0));
         }
-    }
-    return true;
+        return t;
+    }();
+    return tabelle;
+}
+
+bool IcuNfc(std::string_view utf8) {
+    UErrorCode fehler = U_ZERO_ERROR;
+    const bool ja = NfcNormalisierer().isNormalizedUTF8(
+        icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), fehler);
+    return U_SUCCESS(fehler) && ja;
 }
 
 } // namespace
@@ -61,14 +83,38 @@ std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
-bool IstNfc(std::string_view utf8) {
-    if (UnterKombinierenden(utf8)) {
-        return true;
+// Card text comes in runs of ASCII and of two-byte characters (umlauts, Cyrillic, Greek):
+// each run is walked by a loop of its own, whose branch the processor then predicts until the
+// run ends; any other sequence goes to Utf8Lesen.
+Utf8Befund Utf8Pruefen(std::string_view utf8) {
+    const std::uint8_t* const merkmale = Merkmale().data();
+    const auto* const anfang = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* const ende = anfang + utf8.size();
+    unsigned gemeinsam = kNfcStabil | kInCp1252;
+    const unsigned char* p = anfang;
+    while (p < ende) {
+        while (p < ende && *p < 0x80) {
+            ++p;
+        }
+        while (ende - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF && (p[1] & 0xC0) == 0x80) {
+            gemeinsam &= merkmale[((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu)];
+            p += 2;
+        }
+        if (p < ende && *p >= 0x80) {
+            auto pos = static_cast<std::size_t>(p - anfang);
+            const auto cp = Utf8Lesen(utf8, pos);
+            if (!cp) {
+                return {false, false, false};
+            }
+            gemeinsam &= *cp < 0x10000 ? merkmale[*cp] : 0u;
+            p = anfang + pos;
+        }
     }
-    UErrorCode fehler = U_ZERO_ERROR;
-    const bool ja = NfcNormalisierer().isNormalizedUTF8(
-        icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())), fehler);
-    return U_SUCCESS(fehler) && ja;
+    return {true, (gemeinsam & kNfcStabil) != 0 || IcuNfc(utf8), (gemeinsam & kInCp1252) != 0};
+}
+
+bool IstNfc(std::string_view utf8) {
+    return Utf8Pruefen(utf8).nfc;
 }
 
 std::string Nfc(std::string_view utf8) {

@@ -16,7 +16,17 @@ std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos);
 // from a file are then the same bytes. A malformed byte, which no widget hands over and no
 // card-box file may hold, becomes U+FFFD, so that every card stays well-formed UTF-8.
 std::string Nfc(std::string_view utf8);
+// False also for malformed UTF-8.
 bool IstNfc(std::string_view utf8);
+
+// What one walk over a text tells: whether it is well-formed UTF-8, in NFC, and within what
+// code page 1252 can hold (the latter two false when it is malformed).
+struct Utf8Befund {
+    bool gueltig = true;
+    bool nfc = true;
+    bool cp1252 = true;
+};
+Utf8Befund Utf8Pruefen(std::string_view utf8);
 
 // Simple case folding: "Ä" and "ä", "Σ", "σ" and "ς", "Д" and "д" fold alike, while "ß"
 // stays one letter, as it always was within code page 1252. The Turkish "İ" folds to "i".

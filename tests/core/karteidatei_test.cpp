@@ -334,6 +334,18 @@ TEST(KarteiSchreiben, ABoxThatGainsAndLosesACyrillicCardReturnsToCodePage1252) {
     EXPECT_EQ(KarteiSchreiben(wieder, kMuster), alt);
 }
 
+// A UTF-8 file whose cards all fit code page 1252 ("Œ" and "€" among them) is written in it
+// again, as if the Cyrillic card that made it UTF-8 had gone.
+TEST(KarteiLesen, Utf8FileWhoseCardsFitCodePage1252IsWrittenInIt) {
+    TKartei k = Beispiel();
+    k.Fach[6].Add({"Herz", "cœur – „€“", "Œuvre¾¼ÿ", true});
+    const std::string cp1252 = KarteiSchreiben(k, kMuster);
+    TKartei wieder;
+    ASSERT_TRUE(Lesen(std::string(kBom) + Cp1252NachUtf8(cp1252), wieder));
+    EXPECT_TRUE(wieder.Utf8Datei);
+    EXPECT_EQ(KarteiSchreiben(wieder, kMuster), cp1252);
+}
+
 // A file from another program may hold decomposed characters: they come in as NFC.
 TEST(KarteiLesen, DecomposedTextComesInAsNfc) {
     std::string datei = KarteiSchreiben(Russisch(), kMuster);
