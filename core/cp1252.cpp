@@ -35,6 +35,17 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
     return std::nullopt;
 }
 
+// "ä", "ß" and the rest of Latin-1's upper half (C2 A0..BF, C3 80..BF) stand for themselves:
+// the byte they are in code page 1252, found without decoding.
+std::optional<char> Latin1Oben(std::string_view utf8, std::size_t pos) {
+    const auto b0 = static_cast<unsigned char>(utf8[pos]);
+    const auto b1 = pos + 1 < utf8.size() ? static_cast<unsigned char>(utf8[pos + 1]) : 0;
+    if ((b0 == 0xC3 && b1 >= 0x80 && b1 <= 0xBF) || (b0 == 0xC2 && b1 >= 0xA0 && b1 <= 0xBF)) {
+        return static_cast<char>(((b0 & 0x03) << 6) | (b1 & 0x3F));
+    }
+    return std::nullopt;
+}
+
 constexpr std::array<unsigned char, 256> KleinTabelle() {
     std::array<unsigned char, 256> t{};
     for (int i = 0; i < 256; ++i) {
@@ -170,15 +181,13 @@ Cp1252Kodierung Utf8NachCp1252(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto b0 = static_cast<unsigned char>(utf8[pos]);
-        const auto b1 = pos + 1 < utf8.size() ? static_cast<unsigned char>(utf8[pos + 1]) : 0;
         if (b0 < 0x80) {
             *p++ = static_cast<char>(b0);
             ++pos;
             continue;
         }
-        // "ä", "ß" and the rest of Latin-1's upper half stand for themselves.
-        if ((b0 == 0xC3 && b1 >= 0x80 && b1 <= 0xBF) || (b0 == 0xC2 && b1 >= 0xA0 && b1 <= 0xBF)) {
-            *p++ = static_cast<char>(((b0 & 0x03) << 6) | (b1 & 0x3F));
+        if (const auto byte = Latin1Oben(utf8, pos)) {
+            *p++ = *byte;
             pos += 2;
             continue;
         }
@@ -220,6 +229,11 @@ char* Cp1252Schreiben(std::string_view utf8, char* ziel) {
     while (pos < utf8.size()) {
         if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
             *ziel++ = utf8[pos++];
+            continue;
+        }
+        if (const auto byte = Latin1Oben(utf8, pos)) {
+            *ziel++ = *byte;
+            pos += 2;
             continue;
         }
         const auto cp = Utf8Lesen(utf8, pos);
