@@ -108,7 +108,94 @@ std::unordered_map<std::string_view, std::size_t> Entitaeten(std::string_view t)
     return laenge;
 }
 
+// The lessons' rows. A KVTML 1 entry whose number names no lesson of the file is in a lesson
+// "Lektion N" of its own.
+std::vector<Importlektion> Lektionen(const KvtmlDokument& d) {
+    std::vector<KvtmlLektion> lektionen = d.lektionen;
+    std::unordered_map<std::string_view, std::size_t> nummer;
+    for (std::size_t i = 0; i < d.lektionen.size(); ++i) {
+        if (!d.lektionen[i].nummer.empty()) {
+            nummer.emplace(d.lektionen[i].nummer, i);
+        }
+    }
+    std::unordered_map<std::string_view, int> zeileVon;
+    std::vector<std::vector<int>> zeilen(lektionen.size());
+    for (std::size_t z = 0; z < d.eintraege.size(); ++z) {
+        const KvtmlEintrag& e = d.eintraege[z];
+        if (!e.id.empty()) {
+            zeileVon.emplace(e.id, static_cast<int>(z));
+        }
+        if (e.lektion.empty()) {
+            continue;
+        }
+        const auto [l, neu] = nummer.emplace(e.lektion, lektionen.size());
+        if (neu) {
+            lektionen.push_back({"Lektion " + e.lektion, {}, e.lektion, -1});
+            zeilen.emplace_back();
+        }
+        zeilen[l->second].push_back(static_cast<int>(z));
+    }
+    std::vector<Importlektion> ergebnis;
+    std::vector<std::string> namen;
+    for (std::size_t i = 0; i < lektionen.size(); ++i) {
+        const KvtmlLektion& l = lektionen[i];
+        std::string name = l.name.empty() ? "Lektion " + std::to_string(i + 1) : l.name;
+        const auto oben = static_cast<std::size_t>(l.oben);
+        namen.push_back(oben < i ? namen[oben] + " / " + name : name);
+        for (const std::string& id : l.eintraege) {
+            const auto z = zeileVon.find(id);
+            if (z != zeileVon.end()) {
+                zeilen[i].push_back(z->second);
+            }
+        }
+        std::sort(zeilen[i].begin(), zeilen[i].end());
+        Importlektion lektion{namen.back(), {}, 0};
+        for (const int z : zeilen[i]) {
+            if (lektion.zeilen.empty() || lektion.zeilen.back().bis <= z) {
+                lektion.Hinzufuegen(z);
+            }
+        }
+        if (!lektion.zeilen.empty()) {
+            ergebnis.push_back(std::move(lektion));
+        }
+    }
+    return ergebnis;
+}
+
 } // namespace
+
+std::optional<Beigabe> KvtmlBeigabe(std::string_view element) {
+    static constexpr std::pair<std::string_view, Beigabe> kElemente[] = {
+        {"comment", Beigabe::Kommentar},
+        {"pronunciation", Beigabe::Aussprache},
+        {"example", Beigabe::Beispiel},
+        {"paraphrase", Beigabe::Umschreibung},
+        {"conjugation", Beigabe::Konjugation},
+        {"comparison", Beigabe::Steigerung},
+        {"multiplechoice", Beigabe::Auswahl},
+        {"image", Beigabe::Bild},
+        {"sound", Beigabe::Ton},
+    };
+    for (const auto& [name, beigabe] : kElemente) {
+        if (name == element) {
+            return beigabe;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Beigabe> Kvtml1Beigabe(std::string_view attribut) {
+    if (attribut == "r") {
+        return Beigabe::Kommentar;
+    }
+    if (attribut == "p") {
+        return Beigabe::Aussprache;
+    }
+    if (attribut == "x") {
+        return Beigabe::Beispiel;
+    }
+    return std::nullopt;
+}
 
 std::size_t EntitaetenZuwachs(std::string_view xml) {
     const std::size_t doctype = xml.substr(0, Vorspann(xml)).find("<!DOCTYPE");
@@ -233,6 +320,9 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
             if (u) {
                 tabelle.Anhaengen(
                     EinheitlicheUmbrueche(u->text)); // a CR that slipped past the parser
+                for (const Beigabe b : u->beigaben) {
+                    tabelle.beigaben.push_back({tabelle.Zeilen() - 1, static_cast<int>(k), b});
+                }
             }
             if (k < 2 && u && u->grad) {
                 grad = std::max(grad.value_or(0), *u->grad);
@@ -241,6 +331,7 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
         tabelle.FeldBeginnen();
         tabelle.Anhaengen(static_cast<char>('0' + KvtmlFach(grad)));
     }
+    tabelle.lektionen = Lektionen(dokument);
     return tabelle;
 }
 
