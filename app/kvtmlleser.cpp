@@ -174,6 +174,8 @@ void Lektion(Leser& l, KvtmlDokument& d, int oben, int tiefe) {
     }
     const auto i = d.lektionen.size();
     d.lektionen.push_back({{}, {}, {}, oben});
+    l.umfang.text += sizeof(KvtmlLektion); // an empty one is small in the file, not here
+    l.Zaehlen();
     while (l.xml.readNextStartElement()) {
         if (l.xml.name() == QLatin1StringView("name")) {
             d.lektionen[i].name = Text(l);

@@ -108,58 +108,84 @@ std::unordered_map<std::string_view, std::size_t> Entitaeten(std::string_view t)
     return laenge;
 }
 
-// The lessons' rows. A KVTML 1 entry whose number names no lesson of the file is in a lesson
-// "Lektion N" of its own.
-std::vector<Importlektion> Lektionen(const KvtmlDokument& d) {
-    std::vector<KvtmlLektion> lektionen = d.lektionen;
+// A lesson's name as the dialog lists it: a part of another one after that one's name. However
+// deep and long the names of a file, each stays short.
+constexpr std::size_t kLektionsname = 200;
+
+std::string Lektionsname(std::string name, const std::string* oben) {
+    if (oben) {
+        name = *oben + " / " + name;
+    }
+    if (name.size() <= kLektionsname) {
+        return name;
+    }
+    std::size_t ende = kLektionsname;
+    while (ende > 0 && (static_cast<unsigned char>(name[ende]) & 0xC0) == 0x80) {
+        --ende; // not within a character
+    }
+    return name.substr(0, ende) + "…";
+}
+
+// The rows of each lesson of the file, by the ids it lists (KVTML 2) and by each entry's
+// lesson number (KVTML 1); a number that no lesson of the file has adds a lesson "Lektion N".
+struct Lektionsrohbau {
+    std::vector<std::string> namen;
+    std::vector<std::vector<int>> zeilen;
+};
+
+Lektionsrohbau Rohbau(const KvtmlDokument& d) {
+    Lektionsrohbau r;
     std::unordered_map<std::string_view, std::size_t> nummer;
     for (std::size_t i = 0; i < d.lektionen.size(); ++i) {
-        if (!d.lektionen[i].nummer.empty()) {
-            nummer.emplace(d.lektionen[i].nummer, i);
-        }
+        const KvtmlLektion& l = d.lektionen[i];
+        const auto oben = static_cast<std::size_t>(l.oben);
+        r.namen.push_back(Lektionsname(l.name.empty() ? "Lektion " + std::to_string(i + 1) : l.name,
+                                       oben < i ? &r.namen[oben] : nullptr));
+        nummer.emplace(l.nummer.empty() ? std::string_view() : l.nummer, i);
     }
+    r.zeilen.resize(r.namen.size());
     std::unordered_map<std::string_view, int> zeileVon;
-    std::vector<std::vector<int>> zeilen(lektionen.size());
     for (std::size_t z = 0; z < d.eintraege.size(); ++z) {
         const KvtmlEintrag& e = d.eintraege[z];
-        if (!e.id.empty()) {
-            zeileVon.emplace(e.id, static_cast<int>(z));
-        }
+        zeileVon.emplace(e.id.empty() ? std::string_view() : e.id, static_cast<int>(z));
         if (e.lektion.empty()) {
             continue;
         }
-        const auto [l, neu] = nummer.emplace(e.lektion, lektionen.size());
+        const auto [l, neu] = nummer.emplace(e.lektion, r.namen.size());
         if (neu) {
-            lektionen.push_back({"Lektion " + e.lektion, {}, e.lektion, -1});
-            zeilen.emplace_back();
+            r.namen.push_back(Lektionsname("Lektion " + e.lektion, nullptr));
+            r.zeilen.emplace_back();
         }
-        zeilen[l->second].push_back(static_cast<int>(z));
+        r.zeilen[l->second].push_back(static_cast<int>(z));
     }
-    std::vector<Importlektion> ergebnis;
-    std::vector<std::string> namen;
-    for (std::size_t i = 0; i < lektionen.size(); ++i) {
-        const KvtmlLektion& l = lektionen[i];
-        std::string name = l.name.empty() ? "Lektion " + std::to_string(i + 1) : l.name;
-        const auto oben = static_cast<std::size_t>(l.oben);
-        namen.push_back(oben < i ? namen[oben] + " / " + name : name);
-        for (const std::string& id : l.eintraege) {
-            const auto z = zeileVon.find(id);
+    for (std::size_t i = 0; i < d.lektionen.size(); ++i) {
+        for (const std::string& id : d.lektionen[i].eintraege) {
+            const auto z = id.empty() ? zeileVon.end() : zeileVon.find(id);
             if (z != zeileVon.end()) {
-                zeilen[i].push_back(z->second);
+                r.zeilen[i].push_back(z->second);
             }
         }
-        std::sort(zeilen[i].begin(), zeilen[i].end());
-        Importlektion lektion{namen.back(), {}, 0};
-        for (const int z : zeilen[i]) {
+    }
+    return r;
+}
+
+// The lessons that hold a row, each row once.
+std::vector<Importlektion> Lektionen(const KvtmlDokument& d) {
+    Lektionsrohbau r = Rohbau(d);
+    std::vector<Importlektion> lektionen;
+    for (std::size_t i = 0; i < r.namen.size(); ++i) {
+        std::sort(r.zeilen[i].begin(), r.zeilen[i].end());
+        Importlektion lektion{std::move(r.namen[i]), {}, 0};
+        for (const int z : r.zeilen[i]) {
             if (lektion.zeilen.empty() || lektion.zeilen.back().bis <= z) {
                 lektion.Hinzufuegen(z);
             }
         }
         if (!lektion.zeilen.empty()) {
-            ergebnis.push_back(std::move(lektion));
+            lektionen.push_back(std::move(lektion));
         }
     }
-    return ergebnis;
+    return lektionen;
 }
 
 } // namespace

@@ -183,11 +183,13 @@ TEST(Kvtml, TheChosenLessonsComeInOnceEachAndWhatIsLeftOutIsNamed) {
         EXPECT_EQ(ImportVorschau(t, wahl, 1)[0].abgelehnt.has_value(),
                   !f.gewaehlt.empty() && !f.gewaehlt[0]);
     }
-    // KVTML 1: an entry whose lesson number the file never names.
+    // KVTML 1: a lesson number the file never names; a name however long stays short.
     const KvtmlDokument eins{{{"0", "", "de"}, {"1", "", "en"}},
-                             {{2, {{"0", "Haus", {}}, {"1", "house", {}}}, "", "3"}},
-                             {{"Tiere", {}, "1"}}};
-    EXPECT_EQ(Lektionsnamen(KvtmlTabelle(eins)), std::vector<std::string>{"Lektion 3 (1)"});
+                             {{2, {{"0", "Haus", {}}, {"1", "house", {}}}, "", "3"},
+                              {3, {{"0", "Hund", {}}, {"1", "dog", {}}}, "", "1"}},
+                             {{std::string(300, 'x'), {}, "1"}}};
+    EXPECT_EQ(Lektionsnamen(KvtmlTabelle(eins)),
+              (std::vector<std::string>{std::string(200, 'x') + "… (1)", "Lektion 3 (1)"}));
 }
 
 } // namespace
