@@ -243,6 +243,8 @@ void Lektionen1(Leser& l, KvtmlDokument& d) {
             continue;
         }
         std::string nummer = Attribut(l.xml, QLatin1StringView("no"));
+        l.umfang.text += sizeof(KvtmlLektion) + nummer.size();
+        l.Zaehlen();
         d.lektionen.push_back({Text(l), {}, std::move(nummer), -1});
     }
 }

@@ -14,7 +14,6 @@ namespace lexidor {
 struct Zeilenbereich {
     int von = 0;
     int bis = 0;
-    bool operator==(const Zeilenbereich&) const = default;
 };
 
 // A lesson: its name and its rows, ascending and apart; a row may be in several lessons.
@@ -54,7 +53,6 @@ struct Zellbeigabe {
 struct Nichtuebernommen {
     std::array<int, kBeigaben> beigaben{};
     std::vector<std::string> sprachen;
-    bool operator==(const Nichtuebernommen&) const = default;
 };
 
 class Importtabelle;

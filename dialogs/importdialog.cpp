@@ -243,16 +243,16 @@ void TImportdialog::Zeigen() {
 // without lessons.
 void TImportdialog::LektionenZeigen() {
     const QSignalBlocker blocker(ListWidget1);
-    lektionen_ = ImportLektionen(tabelle_);
+    const std::vector<Importlektion> lektionen = ImportLektionen(tabelle_);
     ListWidget1->clear();
-    for (const Importlektion& l : lektionen_) {
+    for (const Importlektion& l : lektionen) {
         auto* zeile = new QListWidgetItem(
             QStringLiteral("%1 (%2)").arg(Utf8(l.name)).arg(l.eintraege), ListWidget1);
         zeile->setFlags(zeile->flags() | Qt::ItemIsUserCheckable);
         zeile->setCheckState(Qt::Checked);
     }
-    ListWidget1->setVisible(!lektionen_.empty());
-    Label3->setVisible(!lektionen_.empty());
+    ListWidget1->setVisible(!lektionen.empty());
+    Label3->setVisible(!lektionen.empty());
 }
 
 void TImportdialog::VorschauZeigen() {

@@ -47,7 +47,6 @@ private:
     std::string_view datei_;
     QString dateiname_;
     lexidor::Importwahl wahl_;
-    std::vector<lexidor::Importlektion> lektionen_;
 
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;     // German
