@@ -100,7 +100,7 @@ void Beigabe(Leser& l, KvtmlUebersetzung& u) {
     const auto beigabe = KvtmlBeigabe(l.xml.name().toString().toStdString());
     const std::string text = Text(l);
     if (beigabe && text.find_first_not_of(" \t\r\n") != std::string::npos) {
-        u.beigaben.push_back(*beigabe);
+        u.beigaben |= Bit(*beigabe);
     }
 }
 
@@ -224,11 +224,11 @@ KvtmlUebersetzung Seite1(Leser& l, KvtmlDokument& d, std::size_t spalte) {
     const std::string locale = Attribut(l.xml, QLatin1StringView("l"));
     std::string& bisher = d.sprachen[spalte].locale;
     bisher = bisher.empty() ? locale : bisher;
-    KvtmlUebersetzung u{std::to_string(spalte), {}, std::nullopt, {}};
+    KvtmlUebersetzung u{std::to_string(spalte), {}, std::nullopt, 0};
     for (const QXmlStreamAttribute& a : l.xml.attributes()) {
         const auto beigabe = Kvtml1Beigabe(a.name().toString().toStdString());
         if (beigabe && !a.value().trimmed().isEmpty()) {
-            u.beigaben.push_back(*beigabe);
+            u.beigaben |= Bit(*beigabe);
         }
     }
     u.text = Text(l);

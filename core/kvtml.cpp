@@ -346,8 +346,11 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
             if (u) {
                 tabelle.Anhaengen(
                     EinheitlicheUmbrueche(u->text)); // a CR that slipped past the parser
-                for (const Beigabe b : u->beigaben) {
-                    tabelle.beigaben.push_back({tabelle.Zeilen() - 1, static_cast<int>(k), b});
+                for (std::size_t b = 0; b < kBeigaben; ++b) {
+                    if (u->beigaben & Bit(static_cast<Beigabe>(b))) {
+                        tabelle.beigaben.push_back(
+                            {tabelle.Zeilen() - 1, static_cast<int>(k), static_cast<Beigabe>(b)});
+                    }
                 }
             }
             if (k < 2 && u && u->grad) {

@@ -4,6 +4,7 @@
 
 #include "importtabelle.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +21,12 @@ struct KvtmlSprache {
 
 // One <translation> of an entry.
 struct KvtmlUebersetzung {
-    std::string id;                     // the identifier it belongs to
-    std::string text;                   // <text>, UTF-8
-    std::optional<int> grad;            // the highest <currentgrade> it holds, if any
-    std::vector<Beigabe> beigaben = {}; // what it holds besides, such as a comment or an example
+    std::string id;          // the identifier it belongs to
+    std::string text;        // <text>, UTF-8
+    std::optional<int> grad; // the highest <currentgrade> it holds, if any
+    // What it holds besides, such as a comment or an example: a bit for each kind of Beigabe,
+    // since a vector for each translation of a big file would cost more than its text.
+    std::uint16_t beigaben = 0;
 };
 
 // One <entry>.
@@ -52,6 +55,12 @@ struct KvtmlDokument {
 // holds that a card cannot; nullopt for everything else.
 std::optional<Beigabe> KvtmlBeigabe(std::string_view element);
 std::optional<Beigabe> Kvtml1Beigabe(std::string_view attribut);
+
+// Its bit in KvtmlUebersetzung::beigaben: the closing message counts the translations that
+// hold such a thing, however many conjugations or examples each has.
+constexpr std::uint16_t Bit(Beigabe b) {
+    return static_cast<std::uint16_t>(1u << static_cast<unsigned>(b));
+}
 
 // The name of the root element of XML in UTF-8 or UTF-16, with or without a byte-order mark:
 // the first element after the declaration, comments, processing instructions and a document

@@ -20,13 +20,15 @@ KvtmlDokument Tiere() {
 
 // What the shell's XML reader hands over for tests/data/import/lektionen.kvtml.
 KvtmlDokument Lektionen() {
-    const std::vector<Beigabe> kommentar{Beigabe::Kommentar};
+    const std::uint16_t kommentar = Bit(Beigabe::Kommentar);
     return {
         {{"0", "Deutsch", "de"}, {"1", "English", "en"}, {"2", "Französisch", "fr"}},
         {{14, {{"0", "Hund", {}, kommentar}, {"1", "dog", {}}, {"2", "chien", {}, kommentar}}, "0"},
-         {19, {{"0", "Katze", {}}, {"1", "cat", {}, {Beigabe::Beispiel}}, {"2", "chat", {}}}, "1"},
+         {19,
+          {{"0", "Katze", {}}, {"1", "cat", {}, Bit(Beigabe::Beispiel)}, {"2", "chat", {}}},
+          "1"},
          {24,
-          {{"0", "Haus", {}}, {"1", "house", {}, {Beigabe::Aussprache}}, {"2", "maison", {}}},
+          {{"0", "Haus", {}}, {"1", "house", {}, Bit(Beigabe::Aussprache)}, {"2", "maison", {}}},
           "2"},
          {29, {{"0", "Tisch", {}}, {"1", "table", {}}}, "3"},
          {33, {{"0", "Baum", {}}, {"1", "tree", {}}}, "4"}},
