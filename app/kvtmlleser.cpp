@@ -94,6 +94,16 @@ std::optional<int> Grad(Leser& l, std::optional<int> bisher) {
     return bisher;
 }
 
+// A comment, an example and the like that holds any text, so that the closing message can
+// name it as not taken.
+void Beigabe(Leser& l, KvtmlUebersetzung& u) {
+    const auto beigabe = KvtmlBeigabe(l.xml.name().toString().toStdString());
+    const std::string text = Text(l);
+    if (beigabe && text.find_first_not_of(" \t\r\n") != std::string::npos) {
+        u.beigaben |= Bit(*beigabe);
+    }
+}
+
 // Only the translation's own text and grade: conjugations, comparisons and the like hold
 // texts and grades of their own, which are not the word's.
 KvtmlUebersetzung Uebersetzung(Leser& l) {
@@ -105,7 +115,7 @@ KvtmlUebersetzung Uebersetzung(Leser& l) {
         } else if (l.xml.name() == QLatin1StringView("grade")) {
             u.grad = Grad(l, u.grad);
         } else {
-            Ueberspringen(l);
+            Beigabe(l, u);
         }
     }
     return u;
@@ -114,6 +124,7 @@ KvtmlUebersetzung Uebersetzung(Leser& l) {
 KvtmlEintrag Eintrag(Leser& l) {
     KvtmlEintrag e;
     e.zeile = static_cast<int>(l.xml.lineNumber());
+    e.id = Attribut(l.xml, QLatin1StringView("id"));
     l.Eintrag();
     while (l.xml.readNextStartElement()) {
         if (l.xml.name() == QLatin1StringView("translation")) {
@@ -154,12 +165,48 @@ void Liste(Leser& l, QLatin1StringView kind, std::vector<T>& ziel, Lesen lesen) 
     }
 }
 
+// A <container> of <lessons>: its name, the ids of its entries and the lessons within it, as
+// deep as the elements may be.
+void Lektion(Leser& l, KvtmlDokument& d, int oben, int tiefe) {
+    if (tiefe > kKvtmlTiefe) {
+        l.xml.raiseError(QString::fromStdString(KvtmlZuTief()));
+        return;
+    }
+    const auto i = d.lektionen.size();
+    d.lektionen.push_back({{}, {}, {}, oben});
+    l.umfang.text += sizeof(KvtmlLektion); // an empty one is small in the file, not here
+    l.Zaehlen();
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() == QLatin1StringView("name")) {
+            d.lektionen[i].name = Text(l);
+        } else if (l.xml.name() == QLatin1StringView("entry")) {
+            std::string id = Attribut(l.xml, QLatin1StringView("id"));
+            l.umfang.text += id.size() + sizeof id;
+            l.Zaehlen();
+            d.lektionen[i].eintraege.push_back(std::move(id));
+            Ueberspringen(l);
+        } else if (l.xml.name() == QLatin1StringView("container")) {
+            Lektion(l, d, static_cast<int>(i), tiefe + 1);
+        } else {
+            Ueberspringen(l);
+        }
+    }
+}
+
 void Inhalt(Leser& l, KvtmlDokument& d) {
     while (l.xml.readNextStartElement()) {
         if (l.xml.name() == QLatin1StringView("identifiers")) {
             Liste(l, QLatin1StringView("identifier"), d.sprachen, Sprache);
         } else if (l.xml.name() == QLatin1StringView("entries")) {
             Liste(l, QLatin1StringView("entry"), d.eintraege, Eintrag);
+        } else if (l.xml.name() == QLatin1StringView("lessons")) {
+            while (l.xml.readNextStartElement()) {
+                if (l.xml.name() == QLatin1StringView("container")) {
+                    Lektion(l, d, -1, 1);
+                } else {
+                    Ueberspringen(l);
+                }
+            }
         } else {
             Ueberspringen(l);
         }
@@ -177,17 +224,44 @@ KvtmlUebersetzung Seite1(Leser& l, KvtmlDokument& d, std::size_t spalte) {
     const std::string locale = Attribut(l.xml, QLatin1StringView("l"));
     std::string& bisher = d.sprachen[spalte].locale;
     bisher = bisher.empty() ? locale : bisher;
-    return {std::to_string(spalte), Text(l), std::nullopt};
+    KvtmlUebersetzung u{std::to_string(spalte), {}, std::nullopt, 0};
+    for (const QXmlStreamAttribute& a : l.xml.attributes()) {
+        const auto beigabe = Kvtml1Beigabe(a.name().toString().toStdString());
+        if (beigabe && !a.value().trimmed().isEmpty()) {
+            u.beigaben |= Bit(*beigabe);
+        }
+    }
+    u.text = Text(l);
+    return u;
+}
+
+// <lesson> names each lesson by its number: <desc no="1">Tiere</desc>.
+void Lektionen1(Leser& l, KvtmlDokument& d) {
+    while (l.xml.readNextStartElement()) {
+        if (l.xml.name() != QLatin1StringView("desc")) {
+            Ueberspringen(l);
+            continue;
+        }
+        std::string nummer = Attribut(l.xml, QLatin1StringView("no"));
+        l.umfang.text += sizeof(KvtmlLektion) + nummer.size();
+        l.Zaehlen();
+        d.lektionen.push_back({Text(l), {}, std::move(nummer), -1});
+    }
 }
 
 void Inhalt1(Leser& l, KvtmlDokument& d) {
     while (l.xml.readNextStartElement() && !l.xml.hasError()) {
+        if (l.xml.name() == QLatin1StringView("lesson")) {
+            Lektionen1(l, d);
+            continue;
+        }
         if (l.xml.name() != QLatin1StringView("e")) {
             Ueberspringen(l);
             continue;
         }
         KvtmlEintrag e;
         e.zeile = static_cast<int>(l.xml.lineNumber());
+        e.lektion = Attribut(l.xml, QLatin1StringView("m"));
         l.Eintrag();
         std::size_t uebersetzungen = 0;
         while (l.xml.readNextStartElement()) {

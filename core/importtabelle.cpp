@@ -47,6 +47,8 @@ Importtabelle LeereKopie(const Importtabelle& t) {
     neu.htmlErkannt = t.htmlErkannt;
     neu.htmlUmgewandelt = t.htmlUmgewandelt;
     neu.ankiKarten = t.ankiKarten;
+    neu.lektionen = t.lektionen;
+    neu.beigaben = t.beigaben;
     return neu;
 }
 

@@ -2,6 +2,7 @@
 // before they become cards: UTF-8 cells, line breaks inside a cell as "\n".
 #pragma once
 
+#include "importlektion.h"
 #include "textkodierung.h"
 
 #include <cstdint>
@@ -49,7 +50,9 @@ public:
     bool htmlErkannt = false;              // the cells hold HTML
     bool htmlUmgewandelt = false;          // and it has been turned into plain text
     bool ankiKarten = false; // Anki's cards as text: the answers no longer repeat the question
-    std::optional<int> stufenspalte; // the column that holds each card's level
+    std::optional<int> stufenspalte;      // the column that holds each card's level
+    std::vector<Importlektion> lektionen; // the lessons a KVTML file names
+    std::vector<Zellbeigabe> beigaben;    // by row, what cells of a KVTML file hold besides
 
 private:
     struct Zeile {

@@ -108,7 +108,120 @@ std::unordered_map<std::string_view, std::size_t> Entitaeten(std::string_view t)
     return laenge;
 }
 
+// A lesson's name as the dialog lists it: a part of another one after that one's name. However
+// deep and long the names of a file, each stays short.
+constexpr std::size_t kLektionsname = 200;
+
+std::string Lektionsname(std::string name, const std::string* oben) {
+    if (oben) {
+        name = *oben + " / " + name;
+    }
+    if (name.size() <= kLektionsname) {
+        return name;
+    }
+    std::size_t ende = kLektionsname;
+    while (ende > 0 && (static_cast<unsigned char>(name[ende]) & 0xC0) == 0x80) {
+        --ende; // not within a character
+    }
+    return name.substr(0, ende) + "…";
+}
+
+// The rows of each lesson of the file, by the ids it lists (KVTML 2) and by each entry's
+// lesson number (KVTML 1); a number that no lesson of the file has adds a lesson "Lektion N".
+struct Lektionsrohbau {
+    std::vector<std::string> namen;
+    std::vector<std::vector<int>> zeilen;
+};
+
+Lektionsrohbau Rohbau(const KvtmlDokument& d) {
+    Lektionsrohbau r;
+    std::unordered_map<std::string_view, std::size_t> nummer;
+    for (std::size_t i = 0; i < d.lektionen.size(); ++i) {
+        const KvtmlLektion& l = d.lektionen[i];
+        const auto oben = static_cast<std::size_t>(l.oben);
+        r.namen.push_back(Lektionsname(l.name.empty() ? "Lektion " + std::to_string(i + 1) : l.name,
+                                       oben < i ? &r.namen[oben] : nullptr));
+        nummer.emplace(l.nummer.empty() ? std::string_view() : l.nummer, i);
+    }
+    r.zeilen.resize(r.namen.size());
+    std::unordered_map<std::string_view, int> zeileVon;
+    for (std::size_t z = 0; z < d.eintraege.size(); ++z) {
+        const KvtmlEintrag& e = d.eintraege[z];
+        zeileVon.emplace(e.id.empty() ? std::string_view() : e.id, static_cast<int>(z));
+        if (e.lektion.empty()) {
+            continue;
+        }
+        const auto [l, neu] = nummer.emplace(e.lektion, r.namen.size());
+        if (neu) {
+            r.namen.push_back(Lektionsname("Lektion " + e.lektion, nullptr));
+            r.zeilen.emplace_back();
+        }
+        r.zeilen[l->second].push_back(static_cast<int>(z));
+    }
+    for (std::size_t i = 0; i < d.lektionen.size(); ++i) {
+        for (const std::string& id : d.lektionen[i].eintraege) {
+            const auto z = id.empty() ? zeileVon.end() : zeileVon.find(id);
+            if (z != zeileVon.end()) {
+                r.zeilen[i].push_back(z->second);
+            }
+        }
+    }
+    return r;
+}
+
+// The lessons that hold a row, each row once.
+std::vector<Importlektion> Lektionen(const KvtmlDokument& d) {
+    Lektionsrohbau r = Rohbau(d);
+    std::vector<Importlektion> lektionen;
+    for (std::size_t i = 0; i < r.namen.size(); ++i) {
+        std::sort(r.zeilen[i].begin(), r.zeilen[i].end());
+        Importlektion lektion{std::move(r.namen[i]), {}, 0};
+        for (const int z : r.zeilen[i]) {
+            if (lektion.zeilen.empty() || lektion.zeilen.back().bis <= z) {
+                lektion.Hinzufuegen(z);
+            }
+        }
+        if (!lektion.zeilen.empty()) {
+            lektionen.push_back(std::move(lektion));
+        }
+    }
+    return lektionen;
+}
+
 } // namespace
+
+std::optional<Beigabe> KvtmlBeigabe(std::string_view element) {
+    static constexpr std::pair<std::string_view, Beigabe> kElemente[] = {
+        {"comment", Beigabe::Kommentar},
+        {"pronunciation", Beigabe::Aussprache},
+        {"example", Beigabe::Beispiel},
+        {"paraphrase", Beigabe::Umschreibung},
+        {"conjugation", Beigabe::Konjugation},
+        {"comparison", Beigabe::Steigerung},
+        {"multiplechoice", Beigabe::Auswahl},
+        {"image", Beigabe::Bild},
+        {"sound", Beigabe::Ton},
+    };
+    for (const auto& [name, beigabe] : kElemente) {
+        if (name == element) {
+            return beigabe;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Beigabe> Kvtml1Beigabe(std::string_view attribut) {
+    if (attribut == "r") {
+        return Beigabe::Kommentar;
+    }
+    if (attribut == "p") {
+        return Beigabe::Aussprache;
+    }
+    if (attribut == "x") {
+        return Beigabe::Beispiel;
+    }
+    return std::nullopt;
+}
 
 std::size_t EntitaetenZuwachs(std::string_view xml) {
     const std::size_t doctype = xml.substr(0, Vorspann(xml)).find("<!DOCTYPE");
@@ -233,6 +346,12 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
             if (u) {
                 tabelle.Anhaengen(
                     EinheitlicheUmbrueche(u->text)); // a CR that slipped past the parser
+                for (std::size_t b = 0; b < kBeigaben; ++b) {
+                    if (u->beigaben & Bit(static_cast<Beigabe>(b))) {
+                        tabelle.beigaben.push_back(
+                            {tabelle.Zeilen() - 1, static_cast<int>(k), static_cast<Beigabe>(b)});
+                    }
+                }
             }
             if (k < 2 && u && u->grad) {
                 grad = std::max(grad.value_or(0), *u->grad);
@@ -241,6 +360,7 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
         tabelle.FeldBeginnen();
         tabelle.Anhaengen(static_cast<char>('0' + KvtmlFach(grad)));
     }
+    tabelle.lektionen = Lektionen(dokument);
     return tabelle;
 }
 

@@ -4,6 +4,7 @@
 
 #include "importtabelle.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,18 +24,43 @@ struct KvtmlUebersetzung {
     std::string id;          // the identifier it belongs to
     std::string text;        // <text>, UTF-8
     std::optional<int> grad; // the highest <currentgrade> it holds, if any
+    // What it holds besides, such as a comment or an example: a bit for each kind of Beigabe,
+    // since a vector for each translation of a big file would cost more than its text.
+    std::uint16_t beigaben = 0;
 };
 
 // One <entry>.
 struct KvtmlEintrag {
     int zeile = 0; // line of the file where it starts
     std::vector<KvtmlUebersetzung> uebersetzungen;
+    std::string id = {};      // KVTML 2: how the lessons name it
+    std::string lektion = {}; // KVTML 1: the number of its lesson ("m")
+};
+
+// A lesson: a <container> of <lessons> (KVTML 2) or a <desc> of <lesson> (KVTML 1).
+struct KvtmlLektion {
+    std::string name;
+    std::vector<std::string> eintraege; // the ids of its entries (KVTML 2)
+    std::string nummer = {};            // its number (KVTML 1)
+    int oben = -1;                      // the lesson it is part of, if any
 };
 
 struct KvtmlDokument {
     std::vector<KvtmlSprache> sprachen;
     std::vector<KvtmlEintrag> eintraege;
+    std::vector<KvtmlLektion> lektionen = {};
 };
+
+// What a child element of a <translation> (KVTML 2) or an attribute of <o> and <t> (KVTML 1)
+// holds that a card cannot; nullopt for everything else.
+std::optional<Beigabe> KvtmlBeigabe(std::string_view element);
+std::optional<Beigabe> Kvtml1Beigabe(std::string_view attribut);
+
+// Its bit in KvtmlUebersetzung::beigaben: the closing message counts the translations that
+// hold such a thing, however many conjugations or examples each has.
+constexpr std::uint16_t Bit(Beigabe b) {
+    return static_cast<std::uint16_t>(1u << static_cast<unsigned>(b));
+}
 
 // The name of the root element of XML in UTF-8 or UTF-16, with or without a byte-order mark:
 // the first element after the declaration, comments, processing instructions and a document
@@ -93,7 +119,8 @@ int KvtmlFach(std::optional<int> grad);
 // round to the first, and last "Lernstufe" with the compartment of the higher grade of the
 // first two columns, since a learner who practised one direction has brought the card that
 // far. Line ends inside a text become "\n". Of several translations into one language, the
-// first counts.
+// first counts. The lessons hold the rows of their entries, a part of another one named
+// "Teil / Kapitel"; the cells' Beigaben come along for the closing message.
 Importtabelle KvtmlTabelle(const KvtmlDokument& dokument);
 
 } // namespace lexidor

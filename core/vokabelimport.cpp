@@ -6,8 +6,8 @@
 #include "kvtml.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
-#include "zeichenanzeige.h"
 #include "vokabelimport_vorschlag.h"
+#include "zeichenanzeige.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -39,6 +39,60 @@ std::optional<Abgelehnt> Eingabefehler(const Eingabeergebnis& e, int zeile) {
 
 std::string Anzahl(int n, std::string_view einzahl, std::string_view mehrzahl) {
     return std::to_string(n) + ' ' + std::string(n == 1 ? einzahl : mehrzahl);
+}
+
+// Counts, row by row as they become cards, what the two sides hold besides and the further
+// languages that have a text in them.
+class Auslassungen {
+public:
+    Auslassungen(const Importtabelle& tabelle, const Importwahl& wahl)
+        : tabelle_(tabelle), wahl_(wahl),
+          sprachen_(tabelle.format == Importformat::Kvtml ? AngeboteneSpalten(tabelle) : 0) {}
+
+    void Karte(int zeile) {
+        for (; beigabe_ < tabelle_.beigaben.size() && tabelle_.beigaben[beigabe_].zeile <= zeile;
+             ++beigabe_) {
+            const Zellbeigabe& b = tabelle_.beigaben[beigabe_];
+            if (b.zeile == zeile && Seite(b.spalte)) {
+                ++n_.beigaben[static_cast<std::size_t>(b.art)];
+            }
+        }
+        for (int s = 0; s < static_cast<int>(sprachen_.size()); ++s) {
+            if (!Seite(s) && s != tabelle_.stufenspalte && !tabelle_.Feld(zeile, s).empty()) {
+                sprachen_[static_cast<std::size_t>(s)] = true;
+            }
+        }
+    }
+
+    Nichtuebernommen Ergebnis() {
+        for (std::size_t s = 0; s < sprachen_.size(); ++s) {
+            if (sprachen_[s]) {
+                n_.sprachen.push_back(tabelle_.spaltennamen.at(s));
+            }
+        }
+        return n_;
+    }
+
+private:
+    bool Seite(int spalte) const { return spalte == wahl_.deutsch || spalte == wahl_.fremd; }
+
+    const Importtabelle& tabelle_;
+    const Importwahl& wahl_;
+    std::size_t beigabe_ = 0;
+    std::vector<bool> sprachen_;
+    Nichtuebernommen n_;
+};
+
+// Rows of the lessons left out: nothing about them is reported.
+std::vector<bool> Gewaehlt(const Importtabelle& tabelle, const Importwahl& wahl) {
+    if (wahl.lektionen.empty()) {
+        return {};
+    }
+    return GewaehlteZeilen(tabelle, ImportLektionen(tabelle), wahl.lektionen);
+}
+
+bool Abgewaehlt(const std::vector<bool>& gewaehlt, int zeile) {
+    return !gewaehlt.empty() && !gewaehlt[static_cast<std::size_t>(zeile)];
 }
 
 } // namespace
@@ -172,9 +226,13 @@ Zeilenkarte KarteAusZeile(const Importtabelle& tabelle, int zeile, const Importw
 std::vector<Vorschauzeile> ImportVorschau(const Importtabelle& tabelle, const Importwahl& wahl,
                                           int anzahl) {
     std::vector<Vorschauzeile> vorschau;
+    const std::vector<bool> gewaehlt = Gewaehlt(tabelle, wahl);
     for (int z = wahl.kopfzeileUeberspringen ? 1 : 0;
          z < tabelle.Zeilen() && static_cast<int>(vorschau.size()) < anzahl; ++z) {
         Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
+        if (Abgewaehlt(gewaehlt, z)) {
+            k.abgelehnt = Abgelehnt{tabelle.Zeilennummer(z), Ablehnung::Abgewaehlt, {}};
+        }
         Vorschauzeile v{tabelle.Zeilennummer(z), {}, k.fach, std::move(k.abgelehnt), false};
         for (int s = 0; s < AngeboteneSpalten(tabelle); ++s) {
             v.zellen.push_back(tabelle.Feld(z, s));
@@ -191,6 +249,8 @@ Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const 
     Importergebnis e;
     int gesamt = kartei.Gesamtzahl();
     const auto zeilen = static_cast<std::size_t>(tabelle.Zeilen());
+    const std::vector<bool> gewaehlt = Gewaehlt(tabelle, wahl);
+    Auslassungen auslassungen(tabelle, wahl);
     for (int z = wahl.kopfzeileUeberspringen ? 1 : 0; z < tabelle.Zeilen(); ++z) {
         if (gesamt >= kKartenlimit) {
             e.limitAbZeile = tabelle.Zeilennummer(z);
@@ -201,6 +261,9 @@ Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const 
             e.abgebrochenAbZeile = tabelle.Zeilennummer(z);
             break;
         }
+        if (Abgewaehlt(gewaehlt, z)) {
+            continue;
+        }
         Zeilenkarte k = KarteAusZeile(tabelle, z, wahl);
         if (k.abgelehnt) {
             ++e.uebersprungen;
@@ -210,9 +273,11 @@ Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const 
             continue;
         }
         kartei.Fach[k.fach].Anhaengen(k.karte.Deutsch, k.karte.Fremd, k.karte.Zusatz);
+        auslassungen.Karte(z);
         ++gesamt;
         ++e.uebernommen;
     }
+    e.nichtUebernommen = auslassungen.Ergebnis();
     if (e.uebernommen > 0) {
         kartei.Gesichert = false;
     }
@@ -235,6 +300,8 @@ std::string AblehnungGrund(const Abgelehnt& a) {
         return "Die Zeile ist eine Überschrift, keine Vokabel.";
     case Ablehnung::Kodierung:
         return "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.";
+    case Ablehnung::Abgewaehlt:
+        return "Die Zeile gehört zu keiner gewählten Lektion.";
     }
     return {};
 }
@@ -245,6 +312,9 @@ std::string AblehnungText(const Abgelehnt& a) {
 
 std::string ImportMeldung(const Importergebnis& e) {
     std::string text = Anzahl(e.uebernommen, "Vokabel wurde", "Vokabeln wurden") + " importiert.";
+    if (const std::string nicht = NichtuebernommenText(e.nichtUebernommen); !nicht.empty()) {
+        text += "\n\n" + nicht;
+    }
     if (e.limitAbZeile) {
         text += "\n\nDas Limit (" + std::to_string(kKartenlimit) + ") wurde erreicht; ab Zeile " +
                 std::to_string(*e.limitAbZeile) + " wurde nichts mehr importiert.";
@@ -263,6 +333,40 @@ std::string ImportMeldung(const Importergebnis& e) {
     const int weitere = e.uebersprungen - static_cast<int>(e.abgelehnt.size());
     if (weitere > 0) {
         text += "\n… und " + std::to_string(weitere) + " weitere.";
+    }
+    return text;
+}
+
+std::string NichtuebernommenText(const Nichtuebernommen& n) {
+    static constexpr std::pair<std::string_view, std::string_view> kNamen[kBeigaben] = {
+        {"Kommentar", "Kommentare"},
+        {"Aussprache", "Aussprachen"},
+        {"Beispiel", "Beispiele"},
+        {"Umschreibung", "Umschreibungen"},
+        {"Konjugation", "Konjugationen"},
+        {"Steigerung", "Steigerungen"},
+        {"Auswahlliste", "Auswahllisten"},
+        {"Bild", "Bilder"},
+        {"Ton", "Töne"},
+    };
+    std::vector<std::string> teile;
+    for (std::size_t i = 0; i < kBeigaben; ++i) {
+        if (n.beigaben[i] > 0) {
+            teile.push_back(Anzahl(n.beigaben[i], kNamen[i].first, kNamen[i].second));
+        }
+    }
+    if (!n.sprachen.empty()) {
+        std::string namen;
+        for (const std::string& s : n.sprachen) {
+            namen += (namen.empty() ? "" : ", ") + s;
+        }
+        teile.push_back(
+            Anzahl(static_cast<int>(n.sprachen.size()), "weitere Sprache", "weitere Sprachen") +
+            " (" + namen + ")");
+    }
+    std::string text;
+    for (const std::string& teil : teile) {
+        text += (text.empty() ? "Nicht übernommen: " : ", ") + teil;
     }
     return text;
 }

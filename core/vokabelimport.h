@@ -47,6 +47,7 @@ struct Importwahl {
     bool kopfzeileUeberspringen = false;
     std::optional<int> stufenspalte; // where the levels are kept, when they are
     Stufenskala skala = Stufenskala::EinsBisSechs;
+    std::vector<bool> lektionen; // chosen, as ImportLektionen lists them; empty for all
 };
 
 // The levels from that column, on the scale its cells show (1 to 6 where they show none).
@@ -63,6 +64,7 @@ enum class Ablehnung {
     Stufe,          // a level that is no number from 1 to 6, when levels are kept
     Kodierung,      // bytes that are no character of the file's encoding
     Ueberschrift,   // a row that heads a lesson
+    Abgewaehlt,     // a row in no lesson chosen, which the preview shows and the import leaves
 };
 
 struct Abgelehnt {
@@ -97,14 +99,15 @@ inline constexpr std::size_t kGemeldeteZeilen = 20;
 struct Importergebnis {
     int uebernommen = 0;
     int uebersprungen = 0;
-    std::vector<Abgelehnt> abgelehnt;      // the first kGemeldeteZeilen of them
-    std::optional<int> limitAbZeile;       // the line at which the card limit stopped the import
-    std::optional<int> abgebrochenAbZeile; // the line at which the user stopped it
+    std::vector<Abgelehnt> abgelehnt;       // the first kGemeldeteZeilen of them
+    std::optional<int> limitAbZeile;        // the line at which the card limit stopped the import
+    std::optional<int> abgebrochenAbZeile;  // the line at which the user stopped it
+    Nichtuebernommen nichtUebernommen = {}; // of the rows that became cards
 };
 
-// Appends every row that becomes a card to the end of its compartment, in file order, until
-// the box holds the card limit or fortschritt stops it. The box counts as changed when a card
-// came in.
+// Appends every row of the chosen lessons that becomes a card to the end of its compartment, in
+// file order, until the box holds the card limit or fortschritt stops it. The box counts as changed
+// when a card came in.
 Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const Importwahl& wahl,
                            const Fortschritt& fortschritt = {});
 
@@ -113,5 +116,9 @@ Importergebnis Importieren(TKartei& kartei, const Importtabelle& tabelle, const 
 std::string AblehnungGrund(const Abgelehnt& abgelehnt);
 std::string AblehnungText(const Abgelehnt& abgelehnt);
 std::string ImportMeldung(const Importergebnis& ergebnis);
+
+// "Nicht übernommen: 12 Kommentare, 4 Beispiele, 1 weitere Sprache (Französisch)"; empty
+// when nothing was left out.
+std::string NichtuebernommenText(const Nichtuebernommen& n);
 
 } // namespace lexidor

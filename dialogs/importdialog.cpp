@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -143,6 +144,13 @@ void TImportdialog::Aufbauen() {
     }
     // Only text files are split and may hold HTML; the other formats say what they hold.
     spalten->setRowVisible(ComboBox3, Textformat(tabelle_));
+    ListWidget1 = new QListWidget(this);
+    ListWidget1->setObjectName(QStringLiteral("ListWidget1"));
+    ListWidget1->setMaximumHeight(ListWidget1->fontMetrics().height() * 6);
+    connect(ListWidget1, &QListWidget::itemChanged, this, &TImportdialog::WahlAendern);
+    Label3 = new QLabel(QStringLiteral("&Lektionen:"), this);
+    Beschriften(Label3, ListWidget1);
+    spalten->addRow(Label3, ListWidget1);
 
     CheckBox1 = new QCheckBox(QStringLiteral("Die &erste Zeile enthält Spaltennamen"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -227,7 +235,24 @@ void TImportdialog::Zeigen() {
     RadioButton1->setChecked(!wahl_.stufenBehalten);
     RadioButton2->setChecked(wahl_.stufenBehalten);
     ComboBox4->setEnabled(wahl_.stufenBehalten);
+    LektionenZeigen();
     VorschauZeigen();
+}
+
+// The file's lessons, each with how many entries it holds, all chosen; none for a file
+// without lessons.
+void TImportdialog::LektionenZeigen() {
+    const QSignalBlocker blocker(ListWidget1);
+    const std::vector<Importlektion> lektionen = ImportLektionen(tabelle_);
+    ListWidget1->clear();
+    for (const Importlektion& l : lektionen) {
+        auto* zeile = new QListWidgetItem(
+            QStringLiteral("%1 (%2)").arg(Utf8(l.name)).arg(l.eintraege), ListWidget1);
+        zeile->setFlags(zeile->flags() | Qt::ItemIsUserCheckable);
+        zeile->setCheckState(Qt::Checked);
+    }
+    ListWidget1->setVisible(!lektionen.empty());
+    Label3->setVisible(!lektionen.empty());
 }
 
 void TImportdialog::VorschauZeigen() {
@@ -271,6 +296,10 @@ void TImportdialog::WahlAendern() {
     wahl_.fremd = ComboBox2->currentIndex();
     wahl_.kopfzeileUeberspringen = CheckBox1->isChecked();
     wahl_.stufenBehalten = RadioButton2->isChecked();
+    wahl_.lektionen.clear();
+    for (int i = 0; i < ListWidget1->count(); ++i) {
+        wahl_.lektionen.push_back(ListWidget1->item(i)->checkState() == Qt::Checked);
+    }
     StufenspalteWaehlen(wahl_, tabelle_, ComboBox4->currentIndex());
     ComboBox4->setEnabled(wahl_.stufenBehalten);
     VorschauZeigen();

@@ -1,6 +1,6 @@
 // The import dialog: the first rows of a file with every column, which columns become the
 // German and the foreign side, how a text file is split and read, and whether the file's
-// levels are kept.
+// levels are kept, and which of the file's lessons come in.
 #pragma once
 
 #include "importtabelle.h"
@@ -12,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
@@ -40,6 +41,7 @@ private:
     QComboBox* Spaltenwahl(const char* name);
     void Zeigen();
     void VorschauZeigen();
+    void LektionenZeigen();
 
     lexidor::Importtabelle tabelle_;
     std::string_view datei_;
@@ -47,10 +49,12 @@ private:
     lexidor::Importwahl wahl_;
 
     QLabel* Label1 = nullptr;
-    QComboBox* ComboBox1 = nullptr; // German
-    QComboBox* ComboBox2 = nullptr; // foreign
-    QComboBox* ComboBox3 = nullptr; // separator
-    QComboBox* ComboBox4 = nullptr; // the column of levels
+    QComboBox* ComboBox1 = nullptr;     // German
+    QComboBox* ComboBox2 = nullptr;     // foreign
+    QComboBox* ComboBox3 = nullptr;     // separator
+    QComboBox* ComboBox4 = nullptr;     // the column of levels
+    QListWidget* ListWidget1 = nullptr; // lessons
+    QLabel* Label3 = nullptr;
     QCheckBox* CheckBox1 = nullptr; // header row
     QCheckBox* CheckBox2 = nullptr; // HTML as plain text
     QRadioButton* RadioButton1 = nullptr;

@@ -15,8 +15,9 @@ struct Fall {
     int fremd;
     char trenner;
     bool kopfzeile;
-    std::vector<std::string> karten; // UTF-8, "German | foreign", in file order
-    std::vector<int> uebersprungen;  // lines of the rows that make no card
+    std::vector<std::string> karten;         // UTF-8, "German | foreign", in file order
+    std::vector<int> uebersprungen;          // lines of the rows that make no card
+    std::vector<std::string> lektionen = {}; // as the dialog offers them
 };
 
 std::vector<std::string> Karten(const Importtabelle& t, const Importwahl& wahl,
@@ -79,7 +80,8 @@ const Fall kFaelle[] = {
      ';',
      false,
      {"Haus | house", "Baum | tree", "Tür | door", "Straße | street"},
-     {1, 4}},
+     {1, 4},
+     {"Vocabularium 1 (2)", "Vocabularium 2 (2)"}},
     {"anki_karten.txt", 0, 1, '\t', false, {"Haus | house", "Baum | tree", "die Tür | door"}, {}},
     {"stufen_0_5.csv",
      0,
@@ -103,6 +105,7 @@ TEST_P(Vorschlag, TheDefaultsGiveTheRightCards) {
     std::vector<int> uebersprungen;
     EXPECT_EQ(Karten(t, wahl, uebersprungen), f.karten);
     EXPECT_EQ(uebersprungen, f.uebersprungen);
+    EXPECT_EQ(Lektionsnamen(t), f.lektionen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Beispieldateien, Vorschlag, testing::ValuesIn(kFaelle),

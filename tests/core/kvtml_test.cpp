@@ -18,6 +18,23 @@ KvtmlDokument Tiere() {
              {61, {{"0", "mice\n(plural)", {}}, {"1", "M\xC3\xA4use", {}}}}}};
 }
 
+// What the shell's XML reader hands over for tests/data/import/lektionen.kvtml.
+KvtmlDokument Lektionen() {
+    const std::uint16_t kommentar = Bit(Beigabe::Kommentar);
+    return {
+        {{"0", "Deutsch", "de"}, {"1", "English", "en"}, {"2", "Französisch", "fr"}},
+        {{14, {{"0", "Hund", {}, kommentar}, {"1", "dog", {}}, {"2", "chien", {}, kommentar}}, "0"},
+         {19,
+          {{"0", "Katze", {}}, {"1", "cat", {}, Bit(Beigabe::Beispiel)}, {"2", "chat", {}}},
+          "1"},
+         {24,
+          {{"0", "Haus", {}}, {"1", "house", {}, Bit(Beigabe::Aussprache)}, {"2", "maison", {}}},
+          "2"},
+         {29, {{"0", "Tisch", {}}, {"1", "table", {}}}, "3"},
+         {33, {{"0", "Baum", {}}, {"1", "tree", {}}}, "4"}},
+        {{"Tiere", {"0", "1"}}, {"Wohnen", {"1", "2"}}, {"Möbel", {"3", "9"}, "", 1}}};
+}
+
 std::string Utf16Le(std::string_view ascii, bool bom) {
     std::string out = bom ? "\xFF\xFE" : "";
     for (const char c : ascii) {
@@ -117,6 +134,64 @@ TEST(Kvtml, TheForeignSideIsTheNextLanguageWrappingRound) {
     EXPECT_EQ(t.Feld(0, 1), "x\ny");
     EXPECT_EQ(t.Feld(0, 3), "");
     EXPECT_EQ(t.Feld(0, 4), "4");
+}
+
+// The lessons chosen in the dialog: each entry once, those in no lesson on a line of their own,
+// and what the cards cannot hold named in the closing message.
+TEST(Kvtml, TheChosenLessonsComeInOnceEachAndWhatIsLeftOutIsNamed) {
+    const Importtabelle t = KvtmlTabelle(Lektionen());
+    EXPECT_EQ(Lektionsnamen(t),
+              (std::vector<std::string>{"Tiere (2)", "Wohnen (2)", "Wohnen / Möbel (1)",
+                                        "Ohne Lektion (1)"}));
+    struct Fall {
+        std::vector<bool> gewaehlt;
+        int fremd;
+        std::vector<std::string> karten;
+        std::string meldung;
+    };
+    const std::string importiert = " Vokabeln wurden importiert.\n\nNicht übernommen: ";
+    const Fall faelle[] = {
+        {{},
+         1,
+         {"Hund", "Katze", "Haus", "Tisch", "Baum"},
+         "5" + importiert +
+             "1 Kommentar, 1 Aussprache, 1 Beispiel, 1 weitere Sprache (Französisch)"},
+        {{false, true, true, true},
+         1,
+         {"Katze", "Haus", "Tisch", "Baum"},
+         "4" + importiert + "1 Aussprache, 1 Beispiel, 1 weitere Sprache (Französisch)"},
+        {{true, false, false, false},
+         1,
+         {"Hund", "Katze"},
+         "2" + importiert + "1 Kommentar, 1 Beispiel, 1 weitere Sprache (Französisch)"},
+        {{false, false, true, true}, 1, {"Tisch", "Baum"}, "2 Vokabeln wurden importiert."},
+        {{},
+         2,
+         {"Hund", "Katze", "Haus", "Tisch", "Baum"},
+         "5" + importiert + "2 Kommentare, 1 weitere Sprache (English)"},
+    };
+    for (const Fall& f : faelle) {
+        Importwahl wahl = StandardWahl(t);
+        wahl.fremd = f.fremd;
+        wahl.lektionen = f.gewaehlt;
+        TKartei kartei;
+        const std::string meldung = ImportMeldung(Importieren(kartei, t, wahl));
+        std::vector<std::string> karten;
+        for (int i = 0; i < kartei.Fach[1].Count(); ++i) {
+            karten.emplace_back(kartei.Fach[1].Deutsch(i));
+        }
+        EXPECT_EQ(karten, f.karten);
+        EXPECT_EQ(meldung, f.meldung);
+        EXPECT_EQ(ImportVorschau(t, wahl, 1)[0].abgelehnt.has_value(),
+                  !f.gewaehlt.empty() && !f.gewaehlt[0]);
+    }
+    // KVTML 1: a lesson number the file never names; a name however long stays short.
+    const KvtmlDokument eins{{{"0", "", "de"}, {"1", "", "en"}},
+                             {{2, {{"0", "Haus", {}}, {"1", "house", {}}}, "", "3"},
+                              {3, {{"0", "Hund", {}}, {"1", "dog", {}}}, "", "1"}},
+                             {{std::string(300, 'x'), {}, "1"}}};
+    EXPECT_EQ(Lektionsnamen(KvtmlTabelle(eins)),
+              (std::vector<std::string>{std::string(200, 'x') + "… (1)", "Lektion 3 (1)"}));
 }
 
 } // namespace

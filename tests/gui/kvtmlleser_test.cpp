@@ -2,11 +2,10 @@
 // The sample file goes through it in the import tests.
 #include "kvtmlleser.h"
 
+#include "../core/testdatei.h"
 #include "vokabelimport.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace lexidor {
 namespace {
@@ -56,26 +55,42 @@ std::string Wiederholt(std::string_view stueck, int n) {
     return text;
 }
 
-std::string Beispiel(const char* name) {
-    std::ifstream datei(std::string(LEXIDOR_TESTDATA "/import/") + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
-}
-
-// The older format of kvoctrain reads as Parley's does; German is found by its language code.
-TEST(KvtmlLesen, VersionOneGivesTheSameRows) {
-    QString fehler;
-    const auto d = KvtmlLesen(Beispiel("kvtml1.kvtml"), fehler);
-    ASSERT_TRUE(d) << fehler.toStdString();
-    const Importtabelle t = KvtmlTabelle(*d);
-    const Importwahl wahl = StandardWahl(t);
-    EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"de", "en", "Lernstufe"}));
-    std::vector<std::string> karten;
-    for (int z = 0; z < t.Zeilen(); ++z) {
-        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
-                         std::string(t.Feld(z, wahl.fremd)));
+// The older format of kvoctrain reads as Parley's does, German found by its language code.
+// The lessons and what a card cannot hold come along for the dialog and the closing message.
+TEST(KvtmlLesen, SampleFilesGiveTheirRowsLessonsAndWhatIsLeftOut) {
+    struct Fall {
+        const char* datei;
+        std::vector<std::string> karten;
+        std::vector<std::string> lektionen;
+        std::string meldung;
+    };
+    const Fall faelle[] = {
+        {"kvtml1.kvtml",
+         {"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"},
+         {"Haustiere (2)", "Ohne Lektion (1)"},
+         "3 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar"},
+        {"lektionen.kvtml",
+         {"Hund | dog", "Katze | cat", "Haus | house", "Tisch | table", "Baum | tree"},
+         {"Tiere (2)", "Wohnen (2)", "Wohnen / Möbel (1)", "Ohne Lektion (1)"},
+         "5 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar, 1 Aussprache, 1 "
+         "Beispiel, 1 weitere Sprache (Französisch)"},
+    };
+    for (const Fall& f : faelle) {
+        QString fehler;
+        const auto d = KvtmlLesen(Testdatei(std::string("import/") + f.datei), fehler);
+        ASSERT_TRUE(d) << fehler.toStdString();
+        const Importtabelle t = KvtmlTabelle(*d);
+        const Importwahl wahl = StandardWahl(t);
+        std::vector<std::string> karten;
+        for (int z = 0; z < t.Zeilen(); ++z) {
+            karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
+                             std::string(t.Feld(z, wahl.fremd)));
+        }
+        EXPECT_EQ(karten, f.karten);
+        EXPECT_EQ(Lektionsnamen(t), f.lektionen);
+        TKartei kartei;
+        EXPECT_EQ(ImportMeldung(Importieren(kartei, t, wahl)), f.meldung);
     }
-    EXPECT_EQ(karten,
-              (std::vector<std::string>{"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"}));
 }
 
 // Hostile files: each is refused with its German reason, never crashes or exhausts memory.
@@ -101,7 +116,7 @@ TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
                        Wiederholt("<entry/>", 200'000) + "</entries>"),
          QStringLiteral("Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
                         "höchstens 3200000 Vokabeln je aufnehmen könnte.")},
-        {Beispiel("einsprachig.kvtml"),
+        {Testdatei("import/einsprachig.kvtml"),
          QStringLiteral("Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
                         "braucht zwei Bedeutungen.")},
         {Kvtml("", "<entries><entry><translation id=\"0\"><text>Haus</text></translation>"

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,6 +158,25 @@ TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
     Kartei(QStringLiteral("tiere.vkd"), {{3, "Hund", "dog"}, {6, "Schmetterling", "butterfly"}});
     Importieren(Pfad(QStringLiteral("tiere.vkd")), StufenBehalten);
     EXPECT_EQ(Karten(), (QStringList{tiere[0], tiere[1], tiere[2], tiere[2], tiere[3], tiere[3]}));
+
+    // The lessons listed, the first unchecked by keys: the entry it shares with another stays.
+    LeereKartei();
+    QStringList lektionen;
+    Importieren(Beispiel("lektionen.kvtml"), [&](QWidget* dialog) {
+        auto* liste = Kind<QListWidget>(dialog, "ListWidget1");
+        for (int i = 0; i < liste->count(); ++i) {
+            lektionen << liste->item(i)->text();
+        }
+        liste->setCurrentRow(0);
+        QTest::keyClick(liste, Qt::Key_Space);
+    });
+    EXPECT_EQ(lektionen.join(u','), QStringLiteral("Tiere (2),Wohnen (2),Wohnen / Möbel (1),"
+                                                   "Ohne Lektion (1)"));
+    EXPECT_EQ(Karten().join(u','), QStringLiteral("1 Katze | cat,1 Haus | house,1 Tisch | table,"
+                                                  "1 Baum | tree"));
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral(
+                                      "4 Vokabeln wurden importiert.\n\nNicht übernommen: 1 "
+                                      "Aussprache, 1 Beispiel, 1 weitere Sprache (Französisch)")});
 }
 
 QStringList Spaltentitel(QWidget* dialog) {
