@@ -106,8 +106,7 @@ TEST(KarteAusZeile, ARowWithAStrayByteIsRefusedAndTheOthersKeepTheirUmlauts) {
     const Importergebnis e = Importiert(
         kartei, TextdateiLesen("B\xC3\xA4r;bear\nT\xFCr;door\nK\xC3\xA4se;cheese\n"), false);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{2, Ablehnung::Kodierung, ""}}));
-    EXPECT_EQ(Karten(kartei),
-              (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
+    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
     EXPECT_EQ(AblehnungGrund(e.abgelehnt[0]),
               "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.");
 }
