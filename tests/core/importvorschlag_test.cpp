@@ -14,25 +14,27 @@ TEST(Vorschlag, TheDefaultsGiveTheRightCards) {
     for (const auto& fall : Testfaelle("import/vorschlaege.txt")) {
         SCOPED_TRACE(fall[0]);
         const Importtabelle t = TextdateiLesen(Testdatei("import/" + fall[0]));
-        const Importwahl wahl = StandardWahl(t);
+        Importwahl wahl = StandardWahl(t);
         EXPECT_EQ(wahl.deutsch, std::stoi(fall[1]));
         EXPECT_EQ(wahl.fremd, std::stoi(fall[2]));
         EXPECT_EQ(std::string(1, t.trennzeichen), fall[3]);
         EXPECT_EQ(wahl.kopfzeileUeberspringen, fall[4] == "1");
-        std::string uebersprungen;
-        std::vector<std::string> karten;
-        for (int z = wahl.kopfzeileUeberspringen ? 1 : 0; z < t.Zeilen(); ++z) {
-            const Zeilenkarte k = KarteAusZeile(t, z, wahl);
-            if (k.abgelehnt) {
-                uebersprungen +=
-                    (uebersprungen.empty() ? "" : " ") + std::to_string(k.abgelehnt->zeile);
-                continue;
-            }
-            const std::string karte =
-                std::string(t.Feld(z, wahl.deutsch)) + " = " + std::string(t.Feld(z, wahl.fremd));
-            karten.push_back(karte.ends_with(' ') ? karte.substr(0, karte.size() - 1) : karte);
+        wahl.stufenBehalten = true;
+        TKartei kartei;
+        std::string abgelehnt;
+        for (const Abgelehnt& a : Importieren(kartei, t, wahl).abgelehnt) {
+            abgelehnt += (abgelehnt.empty() ? "" : " ") + std::to_string(a.zeile);
         }
-        EXPECT_EQ(uebersprungen, fall[5]);
+        EXPECT_EQ(abgelehnt, fall[5]);
+        std::vector<std::string> karten;
+        for (int f = 1; f <= 6; ++f) {
+            for (int i = 0; i < kartei.Fach[f].Count(); ++i) {
+                const std::string karte = std::to_string(f) + " " +
+                                          std::string(kartei.Fach[f].Deutsch(i)) + " = " +
+                                          std::string(kartei.Fach[f].Fremd(i));
+                karten.push_back(karte.ends_with(' ') ? karte.substr(0, karte.size() - 1) : karte);
+            }
+        }
         EXPECT_EQ(karten, std::vector<std::string>(fall.begin() + 6, fall.end()));
     }
 }
@@ -72,15 +74,9 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
 // Lesson numbers beyond 6 are no levels; a column from 0 to 5 is, each one compartment higher.
 TEST(Vorschlag, LevelsFromAnyColumnOnTheScaleItShows) {
     const Importtabelle t = TextdateiLesen(Testdatei("import/stufen_0_5.csv"));
-    Importwahl wahl = StandardWahl(t);
+    const Importwahl wahl = StandardWahl(t);
     EXPECT_EQ(wahl.stufenspalte, 3);
     EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
-    wahl.stufenBehalten = true;
-    std::vector<int> faecher;
-    for (int z = 1; z < t.Zeilen(); ++z) {
-        faecher.push_back(KarteAusZeile(t, z, wahl).fach);
-    }
-    EXPECT_EQ(faecher, (std::vector<int>{1, 6, 1, 3}));
     const auto sechs = [](const char* zellen) {
         return TrennwerteLesen(std::string("a;b;") + zellen);
     };

@@ -37,52 +37,6 @@ Importergebnis Importiert(TKartei& kartei, const Importtabelle& t, bool stufen) 
     return Importieren(kartei, t, wahl);
 }
 
-TEST(Beispieldateien, SpreadsheetCsvReadsAlikeInWindows1252AndUtf8) {
-    const Importtabelle ansi = TextdateiLesen(Testdatei("import/tabelle_1252.csv"));
-    const Importtabelle utf8 = TextdateiLesen(Testdatei("import/tabelle_utf8.csv"));
-    EXPECT_EQ(ansi.kodierung, Textkodierung::Windows1252);
-    EXPECT_EQ(utf8.kodierung, Textkodierung::Utf8MitBom);
-    for (const Importtabelle* t : {&ansi, &utf8}) {
-        EXPECT_EQ(t->trennzeichen, ';');
-        EXPECT_TRUE(t->kopfzeile);
-        EXPECT_EQ(t->stufenspalte, 2);
-        TKartei kartei;
-        const Importergebnis e = Importiert(kartei, *t, true);
-        EXPECT_EQ(e.uebernommen, 8);
-        EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{11, Ablehnung::Leer, ""},
-                                                       {13, Ablehnung::Markerzeile, ""}}));
-        EXPECT_EQ(Karten(kartei), (std::vector<Karte>{
-                                      {1, "Haus", "house"},
-                                      {1,
-                                       "Straß"
-                                       "e",
-                                       "street"}, // no level given
-                                      {2, "Tür; Pforte", "door"},
-                                      {2, "Käse", "cheese"},
-                                      {3, "Bär", "bear"},
-                                      {4, "sagen \"Hallo\"", "to say \"hello\""},
-                                      {5, "Euromünze (€)", "euro coin"},
-                                      {6, "Häuser¾¼Gebäude",
-                                       "houses¾¼"
-                                       "buildings"},
-                                  }));
-        EXPECT_FALSE(kartei.Gesichert);
-    }
-}
-
-TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
-    const Importtabelle t = TextdateiLesen(Testdatei("import/liste_tab.txt"));
-    EXPECT_EQ(t.trennzeichen, '\t');
-    EXPECT_FALSE(t.kopfzeile);
-    TKartei kartei;
-    const Importergebnis e = Importiert(kartei, t, true);
-    // Line 4 is empty and no row; the Polish one is taken like any other.
-    EXPECT_TRUE(e.abgelehnt.empty());
-    EXPECT_EQ(kartei.Fach[1].Count(), 5);
-    EXPECT_EQ(kartei.Fach[1].Deutsch(1), "gehen, ging, gegangen");
-    EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
-}
-
 TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
     using namespace std::string_literals;
     TKartei kartei;
@@ -97,6 +51,10 @@ TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
     for (const auto& [datei, art] : faelle) {
         EXPECT_EQ(ImportdateiErkennen(datei), art) << datei.substr(0, 20);
     }
+    EXPECT_EQ(TextdateiLesen(Testdatei("import/tabelle_1252.csv")).kodierung,
+              Textkodierung::Windows1252);
+    EXPECT_EQ(TextdateiLesen(Testdatei("import/tabelle_utf8.csv")).kodierung,
+              Textkodierung::Utf8MitBom);
     EXPECT_EQ(ZuGrossText(), "Die Datei ist größer als 512 MB. So viel braucht keine "
                              "Vokabelliste, auch nicht für 3200000 Vokabeln.");
 }
@@ -131,6 +89,7 @@ TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     TKartei kartei;
     const Importergebnis e = Importiert(kartei, t, true);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
+    EXPECT_FALSE(kartei.Gesichert);
     // A bare "¼" is a line break to a field, and comes back as the Windows one.
     EXPECT_EQ(Karten(kartei),
               (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"}, {6, "€", "euro¾¼"}}));
