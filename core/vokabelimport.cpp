@@ -6,8 +6,8 @@
 #include "kvtml.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
-#include "zeichenanzeige.h"
 #include "vokabelimport_vorschlag.h"
+#include "zeichenanzeige.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -265,6 +265,20 @@ std::string ImportMeldung(const Importergebnis& e) {
         text += "\n… und " + std::to_string(weitere) + " weitere.";
     }
     return text;
+}
+
+std::string_view ImportdateiAblehnung(Importdatei art) {
+    switch (art) {
+    case Importdatei::AnderesXml:
+        return "Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, KWordQuiz).";
+    case Importdatei::Binaer:
+        return "Sie ist keine Textdatei, sondern etwa ein Bild oder ein Programm.";
+    case Importdatei::Kartei:
+    case Importdatei::Kvtml:
+    case Importdatei::Text:
+        return {};
+    }
+    return {};
 }
 
 } // namespace lexidor

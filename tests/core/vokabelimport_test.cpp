@@ -37,19 +37,23 @@ Importergebnis Importiert(TKartei& kartei, const Importtabelle& t, bool stufen) 
     return Importieren(kartei, t, wahl);
 }
 
+// Only a card box, KVTML and text are read; the others are refused with a reason.
 TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
     using namespace std::string_literals;
     TKartei kartei;
-    const std::pair<std::string, Importdatei> faelle[] = {
-        {KarteiSchreiben(kartei, "%d.%m.%Y"), Importdatei::Kartei},
-        {Testdatei("import/tiere.kvtml"), Importdatei::Kvtml},
-        {"<?xml version=\"1.0\"?>\n<html/>", Importdatei::AnderesXml},
-        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer},
-        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text}, // UTF-16 without a mark
-        {Testdatei("import/tabelle_1252.csv"), Importdatei::Text},
+    const std::tuple<std::string, Importdatei, std::string_view> faelle[] = {
+        {KarteiSchreiben(kartei, "%d.%m.%Y"), Importdatei::Kartei, ""},
+        {Testdatei("import/tiere.kvtml"), Importdatei::Kvtml, ""},
+        {"<?xml version=\"1.0\"?>\n<html/>", Importdatei::AnderesXml,
+         "Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, KWordQuiz)."},
+        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer,
+         "Sie ist keine Textdatei, sondern etwa ein Bild oder ein Programm."},
+        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text, ""}, // UTF-16 without a mark
+        {Testdatei("import/tabelle_1252.csv"), Importdatei::Text, ""},
     };
-    for (const auto& [datei, art] : faelle) {
+    for (const auto& [datei, art, grund] : faelle) {
         EXPECT_EQ(ImportdateiErkennen(datei), art) << datei.substr(0, 20);
+        EXPECT_EQ(ImportdateiAblehnung(art), grund);
     }
     EXPECT_EQ(TextdateiLesen(Testdatei("import/tabelle_1252.csv")).kodierung,
               Textkodierung::Windows1252);
