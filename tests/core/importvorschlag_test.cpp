@@ -3,6 +3,7 @@
 #include "testdatei.h"
 #include "trennwerte.h"
 #include "vokabelimport.h"
+#include "vokabelimport_vorschlag.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,20 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
     // The user's separator wins over the one found.
     art.trenner = ',';
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");
+}
+
+TEST(Vorschlag, HowGermanACellLooksAndWhatANameSays) {
+    for (const auto& [zelle, punkte] : {std::pair{"Haus", 0.5},
+                                        {"haus", 0.0},
+                                        {"Straße", 1.5},
+                                        {"der Bär", 3.0},
+                                        {"gehen und laufen", 1.0}}) {
+        EXPECT_EQ(DeutschPunkte(zelle), punkte) << zelle;
+    }
+    EXPECT_EQ(Namenswoerter("Перевод_2"), (std::vector<std::string>{"Перевод", "2"}));
+    // An empty column between German and its translation is neither.
+    const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen("Haus;;house\nBär;;bear\n"));
+    EXPECT_EQ(std::pair(v.deutsch, v.fremd), std::pair(0, 2));
 }
 
 // Lesson numbers beyond 6 are no levels; a column from 0 to 5 is, each one compartment higher.

@@ -136,6 +136,13 @@ TEST(Importieren, StopsAtTheCardLimitAndKeepsWhatItTook) {
     EXPECT_EQ(e.limitAbZeile, 4);
     EXPECT_EQ(kartei.Gesamtzahl(), kKartenlimit);
     EXPECT_EQ(kartei.Fach[1].Fremd(1), "d");
+    // Stopped at its first report, an import takes nothing.
+    TKartei andere;
+    const Importtabelle t = TextdateiLesen("a;b\nc;d\n");
+    const auto halt = [](std::size_t, std::size_t) { return false; };
+    const Importergebnis gestoppt = Importieren(andere, t, StandardWahl(t), halt);
+    EXPECT_EQ(gestoppt.abgebrochenAbZeile, 1);
+    EXPECT_EQ(andere.Gesamtzahl(), 0);
 }
 
 TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
