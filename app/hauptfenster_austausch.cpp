@@ -120,23 +120,16 @@ std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfa
 // The rows of the file, or nullopt after the message that says why there are none.
 std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad,
                                           std::string_view datei) {
-    switch (ImportdateiErkennen(datei)) {
-    case Importdatei::Kartei:
+    const Importdatei sorte = ImportdateiErkennen(datei);
+    if (const std::string_view grund = ImportdateiAblehnung(sorte); !grund.empty()) {
+        Abgelehnt(fenster, pfad, QString::fromUtf8(grund.data(), std::ssize(grund)));
+        return std::nullopt;
+    }
+    if (sorte == Importdatei::Kartei) {
         return KarteiTabelleLesen(fenster, pfad, datei);
-    case Importdatei::Kvtml:
+    }
+    if (sorte == Importdatei::Kvtml) {
         return KvtmlTabelleLesen(fenster, pfad, datei);
-    case Importdatei::AnderesXml:
-        Abgelehnt(fenster, pfad,
-                  QStringLiteral("Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, "
-                                 "KWordQuiz)."));
-        return std::nullopt;
-    case Importdatei::Binaer:
-        Abgelehnt(fenster, pfad,
-                  QStringLiteral("Sie ist keine Textdatei, sondern etwa ein Bild oder ein "
-                                 "Programm."));
-        return std::nullopt;
-    case Importdatei::Text:
-        break;
     }
     const Sanduhr sanduhr;
     Fortschrittsanzeige anzeige(fenster, QStringLiteral("Die Datei wird gelesen …"));

@@ -4,7 +4,6 @@
 #include "kvtmlleser.h"
 
 #include <QXmlStreamReader>
-#include <algorithm>
 
 namespace lexidor {
 namespace {
@@ -85,11 +84,7 @@ std::optional<int> Grad(Leser& l, std::optional<int> bisher) {
             Ueberspringen(l);
             continue;
         }
-        bool zahl = false;
-        const int grad = QString::fromStdString(Text(l)).trimmed().toInt(&zahl);
-        if (zahl) {
-            bisher = std::max(bisher.value_or(0), grad);
-        }
+        bisher = HoechsterGrad(bisher, GradLesen(Text(l)));
     }
     return bisher;
 }

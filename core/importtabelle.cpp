@@ -1,6 +1,8 @@
 // The rows of an import.
 #include "importtabelle.h"
 
+#include "zeilen.h"
+
 #include <algorithm>
 
 namespace lexidor {
@@ -100,11 +102,7 @@ std::string EinheitlicheUmbrueche(std::string_view text) {
 }
 
 std::string_view Beschnitten(std::string_view zelle) {
-    const auto anfang = zelle.find_first_not_of(" \t");
-    if (anfang == std::string_view::npos) {
-        return {};
-    }
-    return zelle.substr(anfang, zelle.find_last_not_of(" \t") + 1 - anfang);
+    return OhneRaender(zelle, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 std::optional<int> StufeLesen(std::string_view zelle, Stufenskala skala) {

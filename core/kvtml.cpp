@@ -5,8 +5,10 @@
 #include "textkodierung.h"
 #include "vokabeleingabe.h"
 #include "vokabelimport_vorschlag.h"
+#include "zeilen.h"
 
 #include <algorithm>
+#include <charconv>
 #include <unordered_map>
 
 namespace lexidor {
@@ -298,6 +300,26 @@ std::optional<std::string> KvtmlFehler(const KvtmlDokument& d) {
     return std::nullopt;
 }
 
+std::optional<int> HoechsterGrad(std::optional<int> bisher, std::optional<int> grad) {
+    if (!grad) {
+        return bisher;
+    }
+    return std::max(bisher.value_or(0), *grad);
+}
+
+std::optional<int> GradLesen(std::string_view text) {
+    text = OhneRaender(text, [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    int grad = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), grad);
+    if (text.empty() || fehler != std::errc() || ende != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return grad;
+}
+
 std::size_t DeutscheSprache(const std::vector<KvtmlSprache>& sprachen) {
     const auto d = std::find_if(sprachen.begin(), sprachen.end(), Deutsch);
     return d == sprachen.end() ? 0 : static_cast<std::size_t>(d - sprachen.begin());
@@ -353,8 +375,8 @@ Importtabelle KvtmlTabelle(const KvtmlDokument& dokument) {
                     }
                 }
             }
-            if (k < 2 && u && u->grad) {
-                grad = std::max(grad.value_or(0), *u->grad);
+            if (k < 2 && u) {
+                grad = HoechsterGrad(grad, u->grad);
             }
         }
         tabelle.FeldBeginnen();

@@ -115,6 +115,14 @@ std::size_t DeutscheSprache(const std::vector<KvtmlSprache>& sprachen);
 // or 0, is compartment 1.
 int KvtmlFach(std::optional<int> grad);
 
+// A word's grade is the highest it holds: Parley keeps one <currentgrade> per direction a
+// translation was practised in, and the row takes the higher of its two languages'. A grade
+// missing leaves the one so far.
+std::optional<int> HoechsterGrad(std::optional<int> bisher, std::optional<int> grad);
+
+// A <currentgrade>'s text as a number, blanks around it allowed; nullopt when it is none.
+std::optional<int> GradLesen(std::string_view text);
+
 // Columns: the German language, then the others from the next one in the file on, wrapping
 // round to the first, and last "Lernstufe" with the compartment of the higher grade of the
 // first two columns, since a learner who practised one direction has brought the card that

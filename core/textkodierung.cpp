@@ -3,6 +3,7 @@
 
 #include "cp1252.h"
 #include "unicodetext.h"
+#include "zeilen.h"
 
 #include <algorithm>
 #include <optional>
@@ -10,7 +11,6 @@
 namespace lexidor {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
@@ -111,7 +111,7 @@ std::string Repariert(std::string_view text) {
 } // namespace
 
 Textkodierung KodierungErkennen(std::string_view datei) {
-    if (datei.starts_with(kUtf8Bom)) {
+    if (datei.starts_with(kBom)) {
         return Textkodierung::Utf8MitBom;
     }
     if (datei.starts_with(kUtf16LeBom)) {
@@ -133,7 +133,7 @@ Textkodierung KodierungErkennen(std::string_view datei) {
 std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer) {
     switch (kodierung) {
     case Textkodierung::Utf8MitBom:
-        datei.remove_prefix(kUtf8Bom.size());
+        datei.remove_prefix(kBom.size());
         [[fallthrough]];
     case Textkodierung::Utf8:
         if (IstUtf8(datei)) {

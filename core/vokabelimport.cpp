@@ -371,4 +371,18 @@ std::string NichtuebernommenText(const Nichtuebernommen& n) {
     return text;
 }
 
+std::string_view ImportdateiAblehnung(Importdatei art) {
+    switch (art) {
+    case Importdatei::AnderesXml:
+        return "Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, KWordQuiz).";
+    case Importdatei::Binaer:
+        return "Sie ist keine Textdatei, sondern etwa ein Bild oder ein Programm.";
+    case Importdatei::Kartei:
+    case Importdatei::Kvtml:
+    case Importdatei::Text:
+        return {};
+    }
+    return {};
+}
+
 } // namespace lexidor

@@ -26,6 +26,8 @@ enum class Importdatei {
     Text,       // an Anki export or separated values
 };
 Importdatei ImportdateiErkennen(std::string_view datei);
+// Why a file of this kind gives no cards, in German; empty for the kinds that are read.
+std::string_view ImportdateiAblehnung(Importdatei art);
 
 // The bytes of a text file: an Anki export of notes, otherwise separated values. HTML found
 // in the cells is turned into plain text unless `art` says otherwise.

@@ -1,38 +1,29 @@
 // The command line as the program reads it before any window exists.
 #include "aufruf.h"
 
+#include "testdatei.h"
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace lexidor {
 namespace {
 
-struct Fall {
-    std::vector<std::string> argumente;
-    Aufrufart art;
-    std::string datei;
-};
-
 TEST(AufrufDeuten, NamesTheBoxAnswersHelpAndVersionAndRefusesStrangeOptions) {
-    const Fall faelle[] = {
-        {{}, Aufrufart::Starten, ""},
-        {{"box.vkd", "zweite.vkd"}, Aufrufart::Starten, "box.vkd"},
-        {{"-platform", "xcb", "box.vkd"}, Aufrufart::Starten, "box.vkd"},
-        {{"--style=Fusion", "-session", "1a2b", "-reverse", "box.vkd"},
-         Aufrufart::Starten,
-         "box.vkd"},
-        {{"--", "-h"}, Aufrufart::Starten, "-h"},
-        {{"-"}, Aufrufart::Starten, "-"},
-        {{"box.vkd", "--help"}, Aufrufart::Hilfe, ""},
-        {{"-h"}, Aufrufart::Hilfe, ""},
-        {{"-v"}, Aufrufart::Version, ""},
-        {{"--version", "--unsinn"}, Aufrufart::Version, ""},
-        {{"--unsinn", "--help"}, Aufrufart::Fehler, ""},
-        {{"-x", "box.vkd"}, Aufrufart::Fehler, ""},
-    };
-    for (const Fall& f : faelle) {
-        const Aufruf a = AufrufDeuten(f.argumente);
-        EXPECT_EQ(a.Art, f.art) << testing::PrintToString(f.argumente);
-        EXPECT_EQ(a.Datei, f.datei) << testing::PrintToString(f.argumente);
+    const std::map<std::string, Aufrufart> arten = {{"Starten", Aufrufart::Starten},
+                                                    {"Hilfe", Aufrufart::Hilfe},
+                                                    {"Version", Aufrufart::Version},
+                                                    {"Fehler", Aufrufart::Fehler}};
+    for (const auto& fall : Testfaelle("aufrufe.txt")) {
+        std::vector<std::string> argumente;
+        for (std::size_t pos = 0; pos < fall[0].size();) {
+            const std::size_t ende = std::min(fall[0].find(' ', pos), fall[0].size());
+            argumente.push_back(fall[0].substr(pos, ende - pos));
+            pos = ende + 1;
+        }
+        const Aufruf a = AufrufDeuten(argumente);
+        EXPECT_EQ(a.Art, arten.at(fall[1])) << fall[0];
+        EXPECT_EQ(a.Datei, fall[2]) << fall[0];
     }
 }
 

@@ -30,35 +30,28 @@ public:
 
 using Karten = std::vector<std::pair<int, int>>; // {compartment, index}
 
-struct AuswahlFall {
-    const char* name;
-    TDruckart art;
-    int fach;
-    Karten erwartet;
-};
-
-const AuswahlFall kAuswahl[] = {
-    {"ListOfAllInListOrder", TDruckart::Liste, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}, {5, 0}, {6, 0}}},
-    {"ListOfOneCompartment", TDruckart::Liste, 1, {{1, 0}, {1, 1}}},
-    {"ListOfAnEmptyCompartment", TDruckart::Liste, 4, {}},
-    {"TestOfTheCardsDueToday", TDruckart::Testbogen, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}}},
-    {"TestOfACompartmentNotDue", TDruckart::Testbogen, 6, {{6, 0}}},
-};
-
-class Druckauswahl : public testing::TestWithParam<AuswahlFall> {};
-
-TEST_P(Druckauswahl, TakesTheChosenCards) {
-    const AuswahlFall& fall = GetParam();
-    LetzteWahl zufall;
-    Karten karten;
-    for (const TDruckkarte& k : DruckKarten(Beispiel(), fall.art, fall.fach, 0, kHeute, zufall)) {
-        karten.emplace_back(k.Fach, k.Index);
+TEST(Druckauswahl, TakesTheChosenCards) {
+    const struct {
+        TDruckart art;
+        int fach;
+        Karten erwartet;
+    } faelle[] = {
+        {TDruckart::Liste, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}, {5, 0}, {6, 0}}}, // in list order
+        {TDruckart::Liste, 1, {{1, 0}, {1, 1}}},
+        {TDruckart::Liste, 4, {}},
+        {TDruckart::Testbogen, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}}}, // the cards due today
+        {TDruckart::Testbogen, 6, {{6, 0}}},                         // a compartment not due
+    };
+    for (const auto& fall : faelle) {
+        LetzteWahl zufall;
+        Karten karten;
+        for (const TDruckkarte& k :
+             DruckKarten(Beispiel(), fall.art, fall.fach, 0, kHeute, zufall)) {
+            karten.emplace_back(k.Fach, k.Index);
+        }
+        EXPECT_EQ(karten, fall.erwartet) << fall.fach;
     }
-    EXPECT_EQ(karten, fall.erwartet);
 }
-
-INSTANTIATE_TEST_SUITE_P(Faelle, Druckauswahl, testing::ValuesIn(kAuswahl),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Testbogen, IsShuffledAndGivesTheSideOfTheQueryDirection) {
     MersenneZufall zufall(3);
@@ -82,37 +75,28 @@ TEST(Testbogen, IsShuffledAndGivesTheSideOfTheQueryDirection) {
     EXPECT_LT(fremd[2], 60);
 }
 
-struct SeitenFall {
-    const char* name;
-    std::vector<int> hoehen; // of each row
-    int seitenhoehe;
-    std::vector<std::pair<int, int>> seiten; // first row, row after the last
-};
-
-const SeitenFall kSeiten[] = {
-    {"NothingIsOneEmptyPage", {}, 10, {{0, 0}}},
-    {"RowsThatFitExactly", {5, 5, 5, 5}, 10, {{0, 2}, {2, 4}}},
-    {"ATallerRowMovesToTheNextPage", {3, 3, 6, 1}, 10, {{0, 2}, {2, 4}}},
-    {"ARowTallerThanAPageStandsAlone", {2, 25, 2}, 10, {{0, 1}, {1, 2}, {2, 3}}},
-    {"ATallRowFirst", {25, 2}, 10, {{0, 1}, {1, 2}}},
-};
-
-class Seitenumbruch : public testing::TestWithParam<SeitenFall> {};
-
-TEST_P(Seitenumbruch, PutsRowsOnPages) {
-    const SeitenFall& fall = GetParam();
-    TSeitenplan plan(static_cast<int>(fall.hoehen.size()), fall.seitenhoehe,
-                     [&](int i) { return fall.hoehen[static_cast<std::size_t>(i)]; });
-    for (std::size_t s = 0; s < fall.seiten.size(); ++s) {
-        EXPECT_EQ(plan.Seite(static_cast<int>(s)), fall.seiten[s]) << s;
+TEST(Seitenumbruch, PutsRowsOnPages) {
+    const struct {
+        std::vector<int> hoehen;                 // of each row, on pages 10 high
+        std::vector<std::pair<int, int>> seiten; // first row, row after the last
+    } faelle[] = {
+        {{}, {{0, 0}}},                         // nothing is one empty page
+        {{5, 5, 5, 5}, {{0, 2}, {2, 4}}},       // rows that fit exactly
+        {{3, 3, 6, 1}, {{0, 2}, {2, 4}}},       // a taller row moves to the next page
+        {{2, 25, 2}, {{0, 1}, {1, 2}, {2, 3}}}, // a row taller than a page stands alone
+        {{25, 2}, {{0, 1}, {1, 2}}},
+    };
+    for (const auto& fall : faelle) {
+        TSeitenplan plan(static_cast<int>(fall.hoehen.size()), 10,
+                         [&](int i) { return fall.hoehen[static_cast<std::size_t>(i)]; });
+        for (std::size_t s = 0; s < fall.seiten.size(); ++s) {
+            EXPECT_EQ(plan.Seite(static_cast<int>(s)), fall.seiten[s]) << s;
+        }
+        EXPECT_EQ(plan.Seite(static_cast<int>(fall.seiten.size())), std::nullopt);
+        EXPECT_TRUE(plan.Fertig());
+        EXPECT_EQ(plan.BekannteSeiten(), static_cast<int>(fall.seiten.size()));
     }
-    EXPECT_EQ(plan.Seite(static_cast<int>(fall.seiten.size())), std::nullopt);
-    EXPECT_TRUE(plan.Fertig());
-    EXPECT_EQ(plan.BekannteSeiten(), static_cast<int>(fall.seiten.size()));
 }
-
-INSTANTIATE_TEST_SUITE_P(Faelle, Seitenumbruch, testing::ValuesIn(kSeiten),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Seitenplan, MeasuresOnlyTheRowsOfThePagesAskedFor) {
     int gemessen = 0;

@@ -3,119 +3,48 @@
 #include "testdatei.h"
 #include "trennwerte.h"
 #include "vokabelimport.h"
+#include "vokabelimport_vorschlag.h"
 
 #include <gtest/gtest.h>
 
 namespace lexidor {
 namespace {
 
-struct Fall {
-    const char* datei;
-    int deutsch;
-    int fremd;
-    char trenner;
-    bool kopfzeile;
-    std::vector<std::string> karten;         // UTF-8, "German | foreign", in file order
-    std::vector<int> uebersprungen;          // lines of the rows that make no card
-    std::vector<std::string> lektionen = {}; // as the dialog offers them
-};
-
-std::vector<std::string> Karten(const Importtabelle& t, const Importwahl& wahl,
-                                std::vector<int>& uebersprungen) {
-    std::vector<std::string> karten;
-    for (int z = wahl.kopfzeileUeberspringen ? 1 : 0; z < t.Zeilen(); ++z) {
-        const Zeilenkarte k = KarteAusZeile(t, z, wahl);
-        if (k.abgelehnt) {
-            uebersprungen.push_back(k.abgelehnt->zeile);
-            continue;
+// Each row of tests/data/import/vorschlaege.txt: the proposals and the cards they give.
+TEST(Vorschlag, TheDefaultsGiveTheRightCards) {
+    for (const auto& fall : Testfaelle("import/vorschlaege.txt")) {
+        SCOPED_TRACE(fall[0]);
+        const Importtabelle t = TextdateiLesen(Testdatei("import/" + fall[0]));
+        Importwahl wahl = StandardWahl(t);
+        EXPECT_EQ(wahl.deutsch, std::stoi(fall[1]));
+        EXPECT_EQ(wahl.fremd, std::stoi(fall[2]));
+        EXPECT_EQ(std::string(1, t.trennzeichen), fall[3]);
+        EXPECT_EQ(wahl.kopfzeileUeberspringen, fall[4] == "1");
+        wahl.stufenBehalten = true;
+        TKartei kartei;
+        std::string abgelehnt;
+        for (const Abgelehnt& a : Importieren(kartei, t, wahl).abgelehnt) {
+            abgelehnt += (abgelehnt.empty() ? "" : " ") + std::to_string(a.zeile);
         }
-        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
-                         std::string(t.Feld(z, wahl.fremd)));
+        EXPECT_EQ(abgelehnt, fall[5]);
+        std::vector<std::string> karten;
+        for (int f = 1; f <= 6; ++f) {
+            for (int i = 0; i < kartei.Fach[f].Count(); ++i) {
+                const std::string karte = std::to_string(f) + " " +
+                                          std::string(kartei.Fach[f].Deutsch(i)) + " = " +
+                                          std::string(kartei.Fach[f].Fremd(i));
+                karten.push_back(karte.ends_with(' ') ? karte.substr(0, karte.size() - 1) : karte);
+            }
+        }
+        EXPECT_EQ(karten, std::vector<std::string>(fall.begin() + 6, fall.end()));
     }
-    return karten;
 }
 
-const Fall kFaelle[] = {
-    {"deutsch_zweite.csv",
-     1,
-     0,
-     ',',
-     true,
-     {"der Bauer | agricola", "das Wasser | aqua", "die Tür | porta", "die Straße | via"},
-     {}},
-    {"deutsch_dritte.txt",
-     2,
-     1,
-     '\t',
-     false,
-     {"das Haus | house", "der Bär | bear", "die Tür | door", "gehen und laufen | to go",
-      "weiß | white", "der Schlüssel | "},
-     {}},
-    {"kopf_uebersetzt.csv", 1, 0, ',', true, {"Haus | house", "Bär | bear", "Straße | street"}, {}},
-    {"kopf_grundform.csv",
-     0,
-     2,
-     ';',
-     true,
-     {"gehen | to go", "Häuser | houses", "Bären | bears"},
-     {}},
-    {"kopf_nomen.csv", 0, 3, ',', true, {"Haus | house", "Baum | tree", "Tür | door"}, {}},
-    {"senkrechter_strich.txt",
-     0,
-     1,
-     '|',
-     false,
-     {"Haus | house, home", "Baum | tree, shrub", "Tür | door, gate", "Straße | street, road"},
-     {}},
-    {"anki_alt_html.txt",
-     0,
-     1,
-     '\t',
-     false,
-     {"Haus | house", "mit ihr | 'with her'", "öffnen | open", "Tür & Tor | door & gate"},
-     {}},
-    {"ueberschriften.csv",
-     0,
-     1,
-     ';',
-     false,
-     {"Haus | house", "Baum | tree", "Tür | door", "Straße | street"},
-     {1, 4},
-     {"Vocabularium 1 (2)", "Vocabularium 2 (2)"}},
-    {"anki_karten.txt", 0, 1, '\t', false, {"Haus | house", "Baum | tree", "die Tür | door"}, {}},
-    {"stufen_0_5.csv",
-     0,
-     1,
-     ';',
-     true,
-     {"Haus | house", "Baum | tree", "Tür | door", "Wald | forest"},
-     {}},
-};
-
-class Vorschlag : public testing::TestWithParam<Fall> {};
-
-TEST_P(Vorschlag, TheDefaultsGiveTheRightCards) {
-    const Fall& f = GetParam();
-    const Importtabelle t = TextdateiLesen(Testdatei(std::string("import/") + f.datei));
-    const Importwahl wahl = StandardWahl(t);
-    EXPECT_EQ(wahl.deutsch, f.deutsch);
-    EXPECT_EQ(wahl.fremd, f.fremd);
-    EXPECT_EQ(t.trennzeichen, f.trenner);
-    EXPECT_EQ(wahl.kopfzeileUeberspringen, f.kopfzeile);
-    std::vector<int> uebersprungen;
-    EXPECT_EQ(Karten(t, wahl, uebersprungen), f.karten);
-    EXPECT_EQ(uebersprungen, f.uebersprungen);
-    EXPECT_EQ(Lektionsnamen(t), f.lektionen);
+// Heading rows of a text file are offered like lessons, each with the rows up to the next.
+TEST(Vorschlag, HeadingsBecomeLessons) {
+    EXPECT_EQ(Lektionsnamen(TextdateiLesen(Testdatei("import/ueberschriften.csv"))),
+              (std::vector<std::string>{"Vocabularium 1 (2)", "Vocabularium 2 (2)"}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Beispieldateien, Vorschlag, testing::ValuesIn(kFaelle),
-                         [](const testing::TestParamInfo<Fall>& info) {
-                             std::string name = info.param.datei;
-                             for (char& c : name) {
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
 
 // The preview marks a card with a blank side, which the add dialog allows, and turning the
 // HTML found off shows it raw.
@@ -149,18 +78,26 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");
 }
 
+TEST(Vorschlag, HowGermanACellLooksAndWhatANameSays) {
+    for (const auto& [zelle, punkte] : {std::pair{"Haus", 0.5},
+                                        {"haus", 0.0},
+                                        {"Straße", 1.5},
+                                        {"der Bär", 3.0},
+                                        {"gehen und laufen", 1.0}}) {
+        EXPECT_EQ(DeutschPunkte(zelle), punkte) << zelle;
+    }
+    EXPECT_EQ(Namenswoerter("Перевод_2"), (std::vector<std::string>{"Перевод", "2"}));
+    // An empty column between German and its translation is neither.
+    const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen("Haus;;house\nBär;;bear\n"));
+    EXPECT_EQ(std::pair(v.deutsch, v.fremd), std::pair(0, 2));
+}
+
 // Lesson numbers beyond 6 are no levels; a column from 0 to 5 is, each one compartment higher.
 TEST(Vorschlag, LevelsFromAnyColumnOnTheScaleItShows) {
     const Importtabelle t = TextdateiLesen(Testdatei("import/stufen_0_5.csv"));
-    Importwahl wahl = StandardWahl(t);
+    const Importwahl wahl = StandardWahl(t);
     EXPECT_EQ(wahl.stufenspalte, 3);
     EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
-    wahl.stufenBehalten = true;
-    std::vector<int> faecher;
-    for (int z = 1; z < t.Zeilen(); ++z) {
-        faecher.push_back(KarteAusZeile(t, z, wahl).fach);
-    }
-    EXPECT_EQ(faecher, (std::vector<int>{1, 6, 1, 3}));
     const auto sechs = [](const char* zellen) {
         return TrennwerteLesen(std::string("a;b;") + zellen);
     };

@@ -29,13 +29,8 @@ TEST(KurzdatumLesen, AcceptsThePatternAndTheGermanAndIsoForms) {
     }
 }
 
-TEST(KurzdatumLesen, EveryWrittenDateReadsBackAsTheSameDay) {
-    for (Datum d = DatumAus(2000, 1, 1); d <= DatumAus(2099, 12, 31); d += std::chrono::days{3}) {
-        for (const char* m : {"%d.%m.%Y", "%m/%d/%Y", "%d/%m/%y", "%D", "%F", "%e.%m.%Y"}) {
-            ASSERT_EQ(KurzdatumLesen(KurzdatumFormatieren(d, m), m), d) << m;
-        }
-    }
-    // A two-digit year means 20xx, so other years are written in full under such a pattern.
+// A two-digit year means 20xx, so other years are written in full under such a pattern.
+TEST(KurzdatumLesen, AWrittenYearOutsideTheTwoDigitCenturyIsWrittenInFull) {
     for (const Datum d : {DatumAus(1999, 12, 31), DatumAus(2100, 2, 28), DatumAus(2028, 2, 29)}) {
         for (const char* m : {"%d.%m.%Y", "%d/%m/%y", "%D"}) {
             EXPECT_EQ(KurzdatumLesen(KurzdatumFormatieren(d, m), m), d) << m;
@@ -77,7 +72,8 @@ TEST(KurzdatumMuster, PatternsWhoseDatesCouldNotBeReadBackGiveWayToTheGermanForm
 
 TEST(KurzdatumLesen, EveryDayOfFourDigitYearsReadsBackUnderEveryPattern) {
     const char* const muster[] = {"%d.%m.%Y", "%-d/%-m/%y",    " %e %m %Y ", "%D",
-                                  "%F",       "%y. %_m. %_d.", "%d%%%m%%%Y"};
+                                  "%F",       "%y. %_m. %_d.", "%d%%%m%%%Y", "%m/%d/%Y",
+                                  "%d/%m/%y", "%e.%m.%Y"};
     for (Datum d = DatumAus(1, 1, 1); d <= DatumAus(9999, 12, 31); d += std::chrono::days{97}) {
         for (const char* m : muster) {
             ASSERT_EQ(KurzdatumLesen(KurzdatumFormatieren(d, m), m), d) << m;

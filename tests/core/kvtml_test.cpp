@@ -110,6 +110,20 @@ TEST(Kvtml, GradesStepThroughTheReviewCompartmentsAndOnlyTheTopOneIsLearned) {
     }
 }
 
+TEST(Kvtml, AWordsGradeIsTheHighestNumberItHolds) {
+    const std::optional<int> keiner;
+    for (const auto& [bisher, text, grad] : {std::tuple{keiner, " 3\n", std::optional(3)},
+                                             {2, "1", 2},
+                                             {2, "+5", 5},
+                                             {keiner, "-2", 0},
+                                             {4, "", 4},
+                                             {4, "7 Tage", 4},
+                                             {keiner, "x", keiner},
+                                             {keiner, "99999999999", keiner}}) {
+        EXPECT_EQ(HoechsterGrad(bisher, GradLesen(text)), grad) << text;
+    }
+}
+
 TEST(Kvtml, RowsPutGermanFirstAndCarryTheHigherGradeAsLevel) {
     const Importtabelle t = KvtmlTabelle(Tiere());
     EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"Deutsch", "English", "Lernstufe"}));

@@ -2,6 +2,8 @@
 // one keeps the user's files in the XDG configuration folder and reads its own from share/.
 #include "programmordner.h"
 
+#include "testdatei.h"
+
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -9,54 +11,13 @@ namespace {
 
 const Umgebung kNurHome{"", "/home/anna", ""};
 
-TEST(Programmordner, NotInstalledKeepsEverythingBesideTheBinary) {
-    for (const bool geteiltDa : {false, true}) {
-        const auto o = ProgrammordnerBestimmen("/home/anna/stick/lexidor", geteiltDa, kNurHome);
-        EXPECT_FALSE(o.installiert);
-        EXPECT_EQ(o.eigene, "/home/anna/stick");
-        EXPECT_EQ(o.mitgelieferte, "/home/anna/stick");
-        EXPECT_EQ(o.daten, "/home/anna/stick");
-    }
-    // A bin folder without the shipped files is a folder the user copied the binary into.
-    const auto kopie = ProgrammordnerBestimmen("/home/anna/bin/lexidor", false, kNurHome);
-    EXPECT_FALSE(kopie.installiert);
-    EXPECT_EQ(kopie.eigene, "/home/anna/bin");
-    EXPECT_EQ(ProgrammordnerBestimmen("/lexidor", false, kNurHome).eigene, "/");
-}
-
-TEST(Programmordner, InstalledUsesShareAndTheXdgConfigurationFolder) {
-    const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"/home/anna/cfg", "/x", ""});
-    EXPECT_TRUE(o.installiert);
-    EXPECT_EQ(o.eigene, "/home/anna/cfg/lexidor");
-    EXPECT_EQ(o.mitgelieferte, "/usr/share/lexidor");
-    EXPECT_EQ(ProgrammordnerBestimmen("/opt/l/bin/lexidor", true, {"/c/", "", ""}).eigene,
-              "/c/lexidor");
-    EXPECT_EQ(ProgrammordnerBestimmen("/bin/lexidor", true, kNurHome).mitgelieferte,
-              "/share/lexidor");
-}
-
-TEST(Programmordner, UnsetEmptyOrRelativeXdgConfigHomeMeansDotConfigInHome) {
-    for (const std::string_view xdg : {"", "relativ/cfg"}) {
-        const auto o = ProgrammordnerBestimmen("/usr/bin/lexidor", true, {xdg, "/home/anna", ""});
-        EXPECT_EQ(o.eigene, "/home/anna/.config/lexidor") << xdg;
-    }
-    EXPECT_EQ(ProgrammordnerBestimmen("/usr/bin/lexidor", true, {"", "", ""}).eigene,
-              "/.config/lexidor");
-}
-
-TEST(Programmordner, InstalledKeepsDataInTheXdgDataFolder) {
-    struct {
-        Umgebung umgebung;
-        std::string_view daten;
-    } const faelle[] = {
-        {kNurHome, "/home/anna/.local/share/lexidor"},
-        {{"", "/home/anna", "relativ"}, "/home/anna/.local/share/lexidor"},
-        {{"/cfg", "/home/anna", "/daten/"}, "/daten/lexidor"},
-        {{"", "", ""}, "/.local/share/lexidor"},
-    };
-    for (const auto& fall : faelle) {
-        EXPECT_EQ(ProgrammordnerBestimmen("/usr/bin/lexidor", true, fall.umgebung).daten,
-                  fall.daten);
+TEST(Programmordner, BesideTheBinaryOrInShareAndTheXdgFolders) {
+    for (const auto& f : Testfaelle("programmordner.txt")) {
+        const auto o = ProgrammordnerBestimmen(f[0], f[1] == "1", {f[2], f[3], f[4]});
+        EXPECT_EQ(o.installiert, f[5] == "1") << f[0];
+        EXPECT_EQ(o.eigene, f[6]) << f[0];
+        EXPECT_EQ(o.mitgelieferte, f[7]) << f[0];
+        EXPECT_EQ(o.daten, f[8]) << f[0];
     }
 }
 

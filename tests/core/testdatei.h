@@ -1,4 +1,4 @@
-// The sample files under tests/data, byte for byte.
+// The sample files under tests/data, byte for byte, and the case files there, row by row.
 #pragma once
 
 #include "importlektion.h"
@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace lexidor {
 
@@ -27,6 +28,50 @@ inline std::vector<std::string> Lektionsnamen(const Importtabelle& tabelle) {
         namen.push_back(l.name + " (" + std::to_string(l.eintraege) + ")");
     }
     return namen;
+}
+
+// A case file holds one case a line, its fields split at "|" and stripped of the blanks
+// around them; empty lines and lines that start with "#" are comments. \n, \r, \t and \xHH
+// stand for bytes a line cannot show: \x20 for a blank at a field's edge, \x7C for "|".
+inline std::string Entschluesselt(std::string_view feld) {
+    std::string text;
+    for (std::size_t i = 0; i < feld.size(); ++i) {
+        if (feld[i] != '\\' || i + 1 == feld.size()) {
+            text += feld[i];
+            continue;
+        }
+        const char c = feld[++i];
+        if (c == 'x') {
+            text += static_cast<char>(std::stoi(std::string(feld.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+            continue;
+        }
+        text += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+    }
+    return text;
+}
+
+inline std::vector<std::vector<std::string>> Testfaelle(const std::string& name) {
+    std::vector<std::vector<std::string>> faelle;
+    const std::string datei = Testdatei(name);
+    for (std::size_t pos = 0; pos < datei.size();) {
+        const std::size_t ende = std::min(datei.find('\n', pos), datei.size());
+        const std::string_view zeile(datei.data() + pos, ende - pos);
+        pos = ende + 1;
+        if (zeile.empty() || zeile.starts_with('#')) {
+            continue;
+        }
+        auto& feld = faelle.emplace_back();
+        for (std::size_t anfang = 0; anfang <= zeile.size();) {
+            const std::size_t trenner = std::min(zeile.find('|', anfang), zeile.size());
+            std::string_view f = zeile.substr(anfang, trenner - anfang);
+            f.remove_prefix(std::min(f.size(), f.find_first_not_of(' ')));
+            f.remove_suffix(f.size() - (f.find_last_not_of(' ') + 1));
+            feld.push_back(Entschluesselt(f));
+            anfang = trenner + 1;
+        }
+    }
+    return faelle;
 }
 
 } // namespace lexidor

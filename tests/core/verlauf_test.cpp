@@ -1,6 +1,8 @@
 // The learning history: its day records and file, the streak, the period, and the forecast.
 #include "verlauf.h"
 
+#include "testdatei.h"
+
 #include <gtest/gtest.h>
 
 namespace lexidor {
@@ -18,47 +20,17 @@ TKartei KarteiMit(std::array<int, 7> anzahl) {
     return k;
 }
 
-struct TagFall {
-    const char* name;
-    std::string_view datei;
-    int richtige, falsche; // answered today
-    std::string_view erwartet;
-    int beschaedigt;
-};
-
-const TagFall kTagFaelle[] = {
-    {"NewFileGetsHeaderAndDay", "", 2, 1, "Lexidor-Lernverlauf 1\n2026-12-07;2;1;1;2;0;0;0;3\n", 0},
-    {"SameDayAddsAnswersAndTakesCompartmentsAnew",
-     "Lexidor-Lernverlauf 1\n2026-12-07;5;4;9;9;9;9;9;9\n", 1, 0,
-     "Lexidor-Lernverlauf 1\n2026-12-07;6;4;1;2;0;0;0;3\n", 0},
-    {"NewDayGoesAfterEarlierOnes", "2026-12-01;1;0;0;0;0;0;0;0\r\n", 0, 0,
-     "Lexidor-Lernverlauf 1\n2026-12-01;1;0;0;0;0;0;0;0\n2026-12-07;0;0;1;2;0;0;0;3\n", 0},
-    {"DamagedLinesAreSkippedAndCounted",
-     "Lexidor-Lernverlauf 1\n2026-12-0x;1;0;0;0;0;0;0;0\n2026-12-02;1;0;0;0;0;0;0\n"
-     "2026-12-03;-1;0;0;0;0;0;0;0\n2026-12-04;1;0;0;0;0;0;0;0;7\n2026-02-30;1;0;0;0;0;0;0;0\n"
-     "2026-12-05;2;2;0;0;0;0;0;0\n\xFF\xFE\n",
-     0, 0, "Lexidor-Lernverlauf 1\n2026-12-05;2;2;0;0;0;0;0;0\n2026-12-07;0;0;1;2;0;0;0;3\n", 6},
-    {"DaysOutOfOrderAreSortedAndAFutureDayIsKept",
-     "2026-12-09;1;1;0;0;0;0;0;0\n2026-12-02;3;0;0;0;0;0;0;0\n", 0, 1,
-     "Lexidor-Lernverlauf 1\n2026-12-02;3;0;0;0;0;0;0;0\n2026-12-07;0;1;1;2;0;0;0;3\n"
-     "2026-12-09;1;1;0;0;0;0;0;0\n",
-     0},
-};
-
-class Tagesstand : public testing::TestWithParam<TagFall> {};
-
-TEST_P(Tagesstand, RecordsTodayAndWritesBack) {
-    const TagFall& fall = GetParam();
-    TVerlauf verlauf = VerlaufLesen(fall.datei);
-    EXPECT_EQ(verlauf.Beschaedigt, fall.beschaedigt);
-    TagEintragen(verlauf, kHeute, KarteiMit({0, 1, 2, 0, 0, 0, 3}), fall.richtige, fall.falsche);
-    const std::string geschrieben = VerlaufSchreiben(verlauf);
-    EXPECT_EQ(geschrieben, fall.erwartet);
-    EXPECT_EQ(VerlaufLesen(geschrieben).Tage, verlauf.Tage);
+TEST(Tagesstand, RecordsTodayAndWritesBack) {
+    for (const auto& fall : Testfaelle("verlauf_tage.txt")) {
+        TVerlauf verlauf = VerlaufLesen(fall[0]);
+        EXPECT_EQ(verlauf.Beschaedigt, std::stoi(fall[4])) << fall[0];
+        TagEintragen(verlauf, kHeute, KarteiMit({0, 1, 2, 0, 0, 0, 3}), std::stoi(fall[1]),
+                     std::stoi(fall[2]));
+        const std::string geschrieben = VerlaufSchreiben(verlauf);
+        EXPECT_EQ(geschrieben, fall[3]);
+        EXPECT_EQ(VerlaufLesen(geschrieben).Tage, verlauf.Tage);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Faelle, Tagesstand, testing::ValuesIn(kTagFaelle),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TVerlauf Gelernt(std::initializer_list<std::pair<int, int>> tageUndAntworten) {
     TVerlauf v;
@@ -103,41 +75,30 @@ TEST(Lernverlauf, FileNameDependsOnTheWholePathOnly) {
     EXPECT_EQ(VerlaufDateiname(""), "cbf29ce484222325.txt");
 }
 
-struct VorschauFall {
-    const char* name;
-    std::array<int, 6> terminInTagen;          // 2..5, relative to today
-    std::array<bool, 6> faellig;               // 2..5, as set when the box was read
-    std::vector<std::pair<int, int>> erwartet; // {day, cards}; every other day 0
-};
-
-const VorschauFall kVorschauFaelle[] = {
-    {"CompartmentOneIsDueTodayAndSixNever", {0, 0, 50, 50, 50, 50}, {}, {{0, 1}}},
-    {"EachCompartmentOnItsDate", {0, 0, 1, 3, 3, 29}, {}, {{0, 1}, {1, 2}, {3, 7}, {29, 5}}},
-    {"OverdueAndTodayCountForToday", {0, 0, -5, 0, 2, 30}, {}, {{0, 6}, {2, 4}}},
-    {"ADueFlagKeepsACompartmentDue",
-     {0, 0, 4, 8, 30, 30},
-     {false, false, false, true},
-     {{0, 4}, {4, 2}}},
-};
-
-class Faelligkeitsvorschau : public testing::TestWithParam<VorschauFall> {};
-
-TEST_P(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
-    const VorschauFall& fall = GetParam();
-    TKartei k = KarteiMit({0, 1, 2, 3, 4, 5, 6});
-    for (int f = 2; f <= 5; ++f) {
-        k.Termin[f] = PlusTage(kHeute, fall.terminInTagen[f]);
-        k.Faellig[f] = fall.faellig[f];
+TEST(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
+    const struct {
+        std::array<int, 6> terminInTagen;          // 2..5, relative to today
+        std::array<bool, 6> faellig;               // 2..5, as set when the box was read
+        std::vector<std::pair<int, int>> erwartet; // {day, cards}; every other day 0
+    } faelle[] = {
+        {{0, 0, 50, 50, 50, 50}, {}, {{0, 1}}}, // compartment 1 is due today, 6 never
+        {{0, 0, 1, 3, 3, 29}, {}, {{0, 1}, {1, 2}, {3, 7}, {29, 5}}},
+        {{0, 0, -5, 0, 2, 30}, {}, {{0, 6}, {2, 4}}}, // overdue and today count for today
+        {{0, 0, 4, 8, 30, 30}, {false, false, false, true}, {{0, 4}, {4, 2}}}, // a due flag
+    };
+    for (const auto& fall : faelle) {
+        TKartei k = KarteiMit({0, 1, 2, 3, 4, 5, 6});
+        for (int f = 2; f <= 5; ++f) {
+            k.Termin[f] = PlusTage(kHeute, fall.terminInTagen[f]);
+            k.Faellig[f] = fall.faellig[f];
+        }
+        std::array<int, kVorschauTage> erwartet{};
+        for (const auto& [tag, karten] : fall.erwartet) {
+            erwartet[static_cast<std::size_t>(tag)] = karten;
+        }
+        EXPECT_EQ(Vorschau(k, kHeute), erwartet);
     }
-    std::array<int, kVorschauTage> erwartet{};
-    for (const auto& [tag, karten] : fall.erwartet) {
-        erwartet[static_cast<std::size_t>(tag)] = karten;
-    }
-    EXPECT_EQ(Vorschau(k, kHeute), erwartet);
 }
-
-INSTANTIATE_TEST_SUITE_P(Faelle, Faelligkeitsvorschau, testing::ValuesIn(kVorschauFaelle),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace lexidor

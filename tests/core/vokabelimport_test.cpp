@@ -37,66 +37,28 @@ Importergebnis Importiert(TKartei& kartei, const Importtabelle& t, bool stufen) 
     return Importieren(kartei, t, wahl);
 }
 
-TEST(Beispieldateien, SpreadsheetCsvReadsAlikeInWindows1252AndUtf8) {
-    const Importtabelle ansi = TextdateiLesen(Testdatei("import/tabelle_1252.csv"));
-    const Importtabelle utf8 = TextdateiLesen(Testdatei("import/tabelle_utf8.csv"));
-    EXPECT_EQ(ansi.kodierung, Textkodierung::Windows1252);
-    EXPECT_EQ(utf8.kodierung, Textkodierung::Utf8MitBom);
-    for (const Importtabelle* t : {&ansi, &utf8}) {
-        EXPECT_EQ(t->trennzeichen, ';');
-        EXPECT_TRUE(t->kopfzeile);
-        EXPECT_EQ(t->stufenspalte, 2);
-        TKartei kartei;
-        const Importergebnis e = Importiert(kartei, *t, true);
-        EXPECT_EQ(e.uebernommen, 8);
-        EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{11, Ablehnung::Leer, ""},
-                                                       {13, Ablehnung::Markerzeile, ""}}));
-        EXPECT_EQ(Karten(kartei), (std::vector<Karte>{
-                                      {1, "Haus", "house"},
-                                      {1,
-                                       "Straß"
-                                       "e",
-                                       "street"}, // no level given
-                                      {2, "Tür; Pforte", "door"},
-                                      {2, "Käse", "cheese"},
-                                      {3, "Bär", "bear"},
-                                      {4, "sagen \"Hallo\"", "to say \"hello\""},
-                                      {5, "Euromünze (€)", "euro coin"},
-                                      {6, "Häuser¾¼Gebäude",
-                                       "houses¾¼"
-                                       "buildings"},
-                                  }));
-        EXPECT_FALSE(kartei.Gesichert);
-    }
-}
-
-TEST(Beispieldateien, TabListWithoutHeaderGoesToCompartmentOne) {
-    const Importtabelle t = TextdateiLesen(Testdatei("import/liste_tab.txt"));
-    EXPECT_EQ(t.trennzeichen, '\t');
-    EXPECT_FALSE(t.kopfzeile);
-    TKartei kartei;
-    const Importergebnis e = Importiert(kartei, t, true);
-    // Line 4 is empty and no row; the Polish one is taken like any other.
-    EXPECT_TRUE(e.abgelehnt.empty());
-    EXPECT_EQ(kartei.Fach[1].Count(), 5);
-    EXPECT_EQ(kartei.Fach[1].Deutsch(1), "gehen, ging, gegangen");
-    EXPECT_EQ(kartei.Fach[1].Fremd(2), "apple; pear");
-}
-
+// Only a card box, KVTML and text are read; the others are refused with a reason.
 TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
     using namespace std::string_literals;
     TKartei kartei;
-    const std::pair<std::string, Importdatei> faelle[] = {
-        {KarteiSchreiben(kartei, "%d.%m.%Y"), Importdatei::Kartei},
-        {Testdatei("import/tiere.kvtml"), Importdatei::Kvtml},
-        {"<?xml version=\"1.0\"?>\n<html/>", Importdatei::AnderesXml},
-        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer},
-        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text}, // UTF-16 without a mark
-        {Testdatei("import/tabelle_1252.csv"), Importdatei::Text},
+    const std::tuple<std::string, Importdatei, std::string_view> faelle[] = {
+        {KarteiSchreiben(kartei, "%d.%m.%Y"), Importdatei::Kartei, ""},
+        {Testdatei("import/tiere.kvtml"), Importdatei::Kvtml, ""},
+        {"<?xml version=\"1.0\"?>\n<html/>", Importdatei::AnderesXml,
+         "Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, KWordQuiz)."},
+        {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer,
+         "Sie ist keine Textdatei, sondern etwa ein Bild oder ein Programm."},
+        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text, ""}, // UTF-16 without a mark
+        {Testdatei("import/tabelle_1252.csv"), Importdatei::Text, ""},
     };
-    for (const auto& [datei, art] : faelle) {
+    for (const auto& [datei, art, grund] : faelle) {
         EXPECT_EQ(ImportdateiErkennen(datei), art) << datei.substr(0, 20);
+        EXPECT_EQ(ImportdateiAblehnung(art), grund);
     }
+    EXPECT_EQ(TextdateiLesen(Testdatei("import/tabelle_1252.csv")).kodierung,
+              Textkodierung::Windows1252);
+    EXPECT_EQ(TextdateiLesen(Testdatei("import/tabelle_utf8.csv")).kodierung,
+              Textkodierung::Utf8MitBom);
     EXPECT_EQ(ZuGrossText(), "Die Datei ist größer als 512 MB. So viel braucht keine "
                              "Vokabelliste, auch nicht für 3200000 Vokabeln.");
 }
@@ -106,8 +68,7 @@ TEST(KarteAusZeile, ARowWithAStrayByteIsRefusedAndTheOthersKeepTheirUmlauts) {
     const Importergebnis e = Importiert(
         kartei, TextdateiLesen("B\xC3\xA4r;bear\nT\xFCr;door\nK\xC3\xA4se;cheese\n"), false);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{2, Ablehnung::Kodierung, ""}}));
-    EXPECT_EQ(Karten(kartei),
-              (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
+    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
     EXPECT_EQ(AblehnungGrund(e.abgelehnt[0]),
               "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.");
 }
@@ -132,6 +93,7 @@ TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     TKartei kartei;
     const Importergebnis e = Importiert(kartei, t, true);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
+    EXPECT_FALSE(kartei.Gesichert);
     // A bare "¼" is a line break to a field, and comes back as the Windows one.
     EXPECT_EQ(Karten(kartei),
               (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"}, {6, "€", "euro¾¼"}}));
@@ -174,6 +136,13 @@ TEST(Importieren, StopsAtTheCardLimitAndKeepsWhatItTook) {
     EXPECT_EQ(e.limitAbZeile, 4);
     EXPECT_EQ(kartei.Gesamtzahl(), kKartenlimit);
     EXPECT_EQ(kartei.Fach[1].Fremd(1), "d");
+    // Stopped at its first report, an import takes nothing.
+    TKartei andere;
+    const Importtabelle t = TextdateiLesen("a;b\nc;d\n");
+    const auto halt = [](std::size_t, std::size_t) { return false; };
+    const Importergebnis gestoppt = Importieren(andere, t, StandardWahl(t), halt);
+    EXPECT_EQ(gestoppt.abgebrochenAbZeile, 1);
+    EXPECT_EQ(andere.Gesamtzahl(), 0);
 }
 
 TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
