@@ -33,6 +33,8 @@ public:
     // Drops the end of the cell being built, back to `laenge` bytes of the whole buffer.
     void Kuerzen(std::size_t laenge) { text_.resize(laenge); }
     std::size_t Laenge() const { return text_.size(); }
+    // Drops the row built last, as if it had never begun.
+    void LetzteZeileVerwerfen();
 
     int Zeilen() const { return static_cast<int>(zeilen_.size()); }
     int Felder(int zeile) const;
@@ -50,6 +52,7 @@ public:
     bool htmlUmgewandelt = false;          // and it has been turned into plain text
     bool ankiKarten = false; // Anki's cards as text: the answers no longer repeat the question
     std::optional<int> stufenspalte; // the column that holds each card's level
+    bool nurAnfang = false;          // the rows of the file's start only, the rest not read
 
 private:
     struct Zeile {

@@ -6,8 +6,8 @@
 #include "kvtml.h"
 #include "trennwerte.h"
 #include "vokabeleingabe.h"
-#include "zeichenanzeige.h"
 #include "vokabelimport_vorschlag.h"
+#include "zeichenanzeige.h"
 #include "zeilen.h"
 
 namespace lexidor {
@@ -86,6 +86,18 @@ Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art) {
     }
     tabelle.kodierung = kodierung;
     ZweiseitigErkennen(tabelle);
+    return tabelle;
+}
+
+Importtabelle TextanfangLesen(std::string_view anfang, const Leseart& art) {
+    const std::size_t ende = anfang.rfind('\n');
+    if (ende != std::string_view::npos) {
+        // In UTF-16 (little-endian) a line ends with the zero byte after the "\n".
+        const bool null = ende + 1 < anfang.size() && anfang[ende + 1] == '\0';
+        anfang = anfang.substr(0, ende + (null ? 2 : 1));
+    }
+    Importtabelle tabelle = TextdateiLesen(anfang, art);
+    tabelle.nurAnfang = true;
     return tabelle;
 }
 
