@@ -183,7 +183,8 @@ Textergebnis TextImportieren(TKartei& kartei, const QString& pfad, std::string_v
     constexpr qint64 kStueck = qint64{4} << 20;
     QFile quelle(pfad);
     const bool offen = quelle.open(QIODevice::ReadOnly);
-    Textimport import(kartei, vorlage, wahl, static_cast<std::uint64_t>(quelle.size()));
+    Textimport import(kartei, vorlage, wahl, static_cast<std::uint64_t>(quelle.size()),
+                      fortschritt);
     std::string stueck(kStueck, '\0');
     for (;;) {
         const qint64 gelesen = offen ? quelle.read(stueck.data(), kStueck) : -1;
@@ -195,11 +196,6 @@ Textergebnis TextImportieren(TKartei& kartei, const QString& pfad, std::string_v
         if (!import.Stueck(std::string_view(stueck.data(), static_cast<std::size_t>(gelesen)),
                            letztes) ||
             letztes) {
-            return {import.Ergebnis()};
-        }
-        if (!fortschritt(static_cast<std::size_t>(quelle.pos()),
-                         static_cast<std::size_t>(quelle.size()))) {
-            import.Abbrechen();
             return {import.Ergebnis()};
         }
     }

@@ -10,9 +10,9 @@
 namespace lexidor {
 
 Textimport::Textimport(TKartei& kartei, const Importtabelle& vorlage, const Importwahl& wahl,
-                       std::uint64_t dateigroesse)
-    : kartei_(kartei), vorlage_(LeereKopie(vorlage)), wahl_(wahl),
-      ankikopfOffen_(vorlage.format == Importformat::Anki) {
+                       std::uint64_t dateigroesse, Fortschritt fortschritt)
+    : kartei_(kartei), vorlage_(LeereKopie(vorlage)), wahl_(wahl), dateigroesse_(dateigroesse),
+      fortschritt_(std::move(fortschritt)), ankikopfOffen_(vorlage.format == Importformat::Anki) {
     // Room for every card at once rather than copies as the list grows: no row is shorter
     // than four bytes, and room not filled is never touched, so costs no memory.
     if (!wahl.stufenBehalten) {
@@ -26,9 +26,7 @@ Textimport::Textimport(TKartei& kartei, const Importtabelle& vorlage, const Impo
 }
 
 bool Textimport::Stueck(std::string_view bytes, bool letztes) {
-    if (ergebnis_.limitAbZeile) {
-        return false;
-    }
+    gelesen_ += bytes.size();
     const bool verbunden = !bytes_.empty();
     if (verbunden) {
         bytes_.append(bytes);
@@ -79,11 +77,48 @@ bool Textimport::Stueck(std::string_view bytes, bool letztes) {
     }
     rest_ = std::string(text.substr(ab_));
     ab_ = 0;
-    Einfuegen(std::move(roh));
-    return !ergebnis_.limitAbZeile;
+    Importtabelle tabelle = Zeilen(std::move(roh));
+    Importwahl wahl = wahl_;
+    wahl.kopfzeileUeberspringen = wahl_.kopfzeileUeberspringen && !kopfGelesen_;
+    kopfGelesen_ = kopfGelesen_ || tabelle.Zeilen() > 0;
+    Warten();
+    if (ergebnis_.limitAbZeile) {
+        return false;
+    }
+    // Only here, with no cards coming in, may the shell show the box while it reports.
+    if (fortschritt_ && !letztes &&
+        !fortschritt_(static_cast<std::size_t>(gelesen_),
+                      static_cast<std::size_t>(dateigroesse_))) {
+        ergebnis_.abgebrochenAbZeile = tabelle.Zeilen() > 0 ? tabelle.Zeilennummer(0) : zeile_;
+        return false;
+    }
+    // The cards of this piece come in while the next piece is read and split into rows: on
+    // two cores a list at the card limit takes little more than the longer of the two.
+    arbeit_ = std::async(std::launch::async,
+                         [this, t = std::move(tabelle), wahl] { Einfuegen(t, wahl); });
+    if (letztes) {
+        Warten();
+    }
+    return true;
 }
 
-void Textimport::Einfuegen(Importtabelle roh) {
+void Textimport::Abbrechen() {
+    Warten();
+    ergebnis_.abgebrochenAbZeile = zeile_;
+}
+
+const Importergebnis& Textimport::Ergebnis() {
+    Warten();
+    return ergebnis_;
+}
+
+void Textimport::Warten() {
+    if (arbeit_.valid()) {
+        arbeit_.get();
+    }
+}
+
+Importtabelle Textimport::Zeilen(Importtabelle roh) const {
     Importtabelle tabelle = LeereKopie(vorlage_);
     if (vorlage_.format == Importformat::Anki) {
         AnkiZeilenUebernehmen(roh, ankispalten_, vorlage_.htmlUmgewandelt, tabelle);
@@ -93,9 +128,10 @@ void Textimport::Einfuegen(Importtabelle roh) {
             tabelle = OhneFragen(tabelle);
         }
     }
-    Importwahl wahl = wahl_;
-    wahl.kopfzeileUeberspringen = wahl_.kopfzeileUeberspringen && !kopfGelesen_;
-    kopfGelesen_ = kopfGelesen_ || tabelle.Zeilen() > 0;
+    return tabelle;
+}
+
+void Textimport::Einfuegen(const Importtabelle& tabelle, const Importwahl& wahl) {
     Importergebnis e = Importieren(kartei_, tabelle, wahl);
     ergebnis_.uebernommen += e.uebernommen;
     ergebnis_.uebersprungen += e.uebersprungen;
