@@ -180,7 +180,7 @@ Textergebnis TextImportieren(TKartei& kartei, const QString& pfad, std::string_v
         import.Stueck(datei, true);
         return {import.Ergebnis()};
     }
-    constexpr qint64 kStueck = qint64{4} << 20;
+    constexpr qint64 kStueck = qint64{1} << 20;
     QFile quelle(pfad);
     const bool offen = quelle.open(QIODevice::ReadOnly);
     Textimport import(kartei, vorlage, wahl, static_cast<std::uint64_t>(quelle.size()),
