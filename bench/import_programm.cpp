@@ -6,9 +6,7 @@
 #include "dateiwahl.h"
 #include "hauptfenster.h"
 #include "karten.h"
-#include "meldung.h"
-#include "plattform.h"
-#include "sonderzeichen.h"
+#include "programmumgebung.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,10 +89,7 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ProgrammverzeichnisFestlegen(verzeichnis.path());
-    DateiSchreiben(ProgrammDatei(QStringLiteral("sonderzeichen.ini")),
-                   ErsatztexteSpeichern(ErsatztexteLeer()));
-    Meldung::Testbetrieb(true);
+    bench::ProgrammordnerEinrichten(verzeichnis.path());
     TForm1 form1({});
     form1.show();
     QApplication::processEvents();
