@@ -52,16 +52,19 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The core at the card limit, then the whole program (its windows offscreen) on such a box: one
-# in code page 1252, one of Russian and Greek cards in UTF-8.
+# in code page 1252, one of Russian and Greek cards in UTF-8; then a word list of as many rows
+# imported through the dialog into an empty box.
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF \
 	  -DLEXIDOR_APP=ON
-	cmake --build build-bench -j$$(nproc) --target lexidor_bench lexidor_programm_bench
+	cmake --build build-bench -j$$(nproc) --target lexidor_bench lexidor_programm_bench \
+	  lexidor_import_bench
 	mkdir -p $(BUILD)
 	build-bench/bench/lexidor_bench --benchmark_out=$(BUILD)/bench.json \
 	  --benchmark_out_format=json
 	build-bench/bench/lexidor_programm_bench $(BUILD)/bench-programm.json
 	build-bench/bench/lexidor_programm_bench $(BUILD)/bench-programm-kyrillisch.json kyrillisch
+	build-bench/bench/lexidor_import_bench
 
 # Every fuzz target that is built, FUZZ_TIME seconds each, seeded from the fixture files in
 # tests/data; the corpus each one grows stays in build-fuzz for the next run.

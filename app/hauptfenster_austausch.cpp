@@ -9,10 +9,12 @@
 #include "kvtmlleser.h"
 #include "meldung.h"
 #include "plattform.h"
+#include "textimport.h"
 #include "vokabelexport.h"
 #include "vokabelimport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <algorithm>
@@ -98,8 +100,22 @@ std::optional<Importtabelle> KvtmlTabelleLesen(QWidget* fenster, const QString& 
     return KvtmlTabelle(*dokument);
 }
 
-// The file's bytes, or nullopt after the message that says why there are none.
-std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfad) {
+std::optional<std::string> Anfang(const QString& pfad) {
+    QFile datei(pfad);
+    std::string bytes(kTextanfang, '\0');
+    const qint64 gelesen = datei.open(QIODevice::ReadOnly)
+                               ? datei.read(bytes.data(), static_cast<qint64>(bytes.size()))
+                               : -1;
+    if (gelesen < 0) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(gelesen));
+    return bytes;
+}
+
+// The file's bytes, of a large file its start only, or nullopt after the message that says
+// why there are none.
+std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfad, bool ganz) {
     if (static_cast<std::uint64_t>(QFileInfo(pfad).size()) > kImportHoechstgroesse) {
         Abgelehnt(fenster, pfad, QString::fromStdString(ZuGrossText()));
         return std::nullopt;
@@ -107,7 +123,7 @@ std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfa
     std::optional<std::string> datei;
     {
         const Sanduhr sanduhr;
-        datei = DateiLesen(pfad);
+        datei = ganz ? DateiLesen(pfad) : Anfang(pfad);
     }
     if (!datei) {
         Meldung::Information(
@@ -119,7 +135,7 @@ std::optional<std::string> ImportdateiLesen(QWidget* fenster, const QString& pfa
 
 // The rows of the file, or nullopt after the message that says why there are none.
 std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad,
-                                          std::string_view datei) {
+                                          std::string_view datei, bool ganz) {
     const Importdatei sorte = ImportdateiErkennen(datei);
     if (const std::string_view grund = ImportdateiAblehnung(sorte); !grund.empty()) {
         Abgelehnt(fenster, pfad, QString::fromUtf8(grund.data(), std::ssize(grund)));
@@ -135,11 +151,47 @@ std::optional<Importtabelle> TabelleLesen(QWidget* fenster, const QString& pfad,
     Fortschrittsanzeige anzeige(fenster, QStringLiteral("Die Datei wird gelesen …"));
     Leseart art;
     art.fortschritt = anzeige.Melder();
-    Importtabelle tabelle = TextdateiLesen(datei, art);
+    Importtabelle tabelle = ganz ? TextdateiLesen(datei, art) : TextanfangLesen(datei, art);
     if (anzeige.Abgebrochen()) {
         return std::nullopt;
     }
     return tabelle;
+}
+
+struct Textergebnis {
+    Importergebnis ergebnis;
+    bool lesefehler = false; // the file could not be read to its end
+};
+
+// A text file's cards, of a large file read piece by piece from the disk as they come in:
+// only its start was read for the dialog, and the whole of it never needs to be in memory.
+Textergebnis TextImportieren(TKartei& kartei, const QString& pfad, std::string_view datei,
+                             const Importtabelle& vorlage, const Importwahl& wahl,
+                             const Fortschritt& fortschritt) {
+    if (!vorlage.nurAnfang) {
+        Textimport import(kartei, vorlage, wahl, datei.size());
+        import.Stueck(datei, true);
+        return {import.Ergebnis()};
+    }
+    constexpr qint64 kStueck = qint64{1} << 20;
+    QFile quelle(pfad);
+    const bool offen = quelle.open(QIODevice::ReadOnly);
+    Textimport import(kartei, vorlage, wahl, static_cast<std::uint64_t>(quelle.size()),
+                      fortschritt);
+    std::string stueck(kStueck, '\0');
+    for (;;) {
+        const qint64 gelesen = offen ? quelle.read(stueck.data(), kStueck) : -1;
+        if (gelesen < 0) {
+            import.Abbrechen();
+            return {import.Ergebnis(), true};
+        }
+        const bool letztes = gelesen < kStueck || quelle.atEnd();
+        if (!import.Stueck(std::string_view(stueck.data(), static_cast<std::size_t>(gelesen)),
+                           letztes) ||
+            letztes) {
+            return {import.Ergebnis()};
+        }
+    }
 }
 
 } // namespace
@@ -152,11 +204,17 @@ void TForm1::Importieren1Click() {
     if (!name) {
         return;
     }
-    const auto datei = ImportdateiLesen(this, *name);
+    // A text file is seen in the dialog by its start; any other is read whole.
+    bool ganz = QFileInfo(*name).size() <= static_cast<qint64>(kTextanfang);
+    auto datei = ImportdateiLesen(this, *name, ganz);
+    if (datei && !ganz && ImportdateiErkennen(*datei) != Importdatei::Text) {
+        ganz = true;
+        datei = ImportdateiLesen(this, *name, ganz);
+    }
     if (!datei) {
         return;
     }
-    auto tabelle = TabelleLesen(this, *name, *datei);
+    auto tabelle = TabelleLesen(this, *name, *datei, ganz);
     if (!tabelle) {
         return;
     }
@@ -169,19 +227,29 @@ void TForm1::Importieren1Click() {
     if (OhneUhr(dialog) != QDialog::Accepted) {
         return;
     }
-    Importergebnis ergebnis;
+    Textergebnis ergebnis;
     {
         const Sanduhr sanduhr;
         Fortschrittsanzeige anzeige(this, QStringLiteral("Die Vokabeln werden importiert …"));
-        ergebnis = Importieren(Kartei, dialog.Tabelle(), dialog.Wahl(), anzeige.Melder());
+        const Importtabelle& t = dialog.Tabelle();
+        if (t.format == Importformat::Trennzeichen || t.format == Importformat::Anki) {
+            ergebnis = TextImportieren(Kartei, *name, *datei, t, dialog.Wahl(), anzeige.Melder());
+        } else {
+            ergebnis.ergebnis = Importieren(Kartei, t, dialog.Wahl(), anzeige.Melder());
+        }
+    }
+    if (ergebnis.lesefehler) {
+        Meldung::Information(
+            this,
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(Anzeigepfad(*name)));
     }
     // As after the add dialog: the box has changed and is saved automatically.
-    if (ergebnis.uebernommen > 0) {
+    if (ergebnis.ergebnis.uebernommen > 0) {
         StatistikAktualisieren();
         Ausfuehren(Dateibefehle.Hinzugefuegt(Einstellungen.Autosave));
         NaechsteVokabel();
     }
-    Meldung::Information(this, QString::fromStdString(ImportMeldung(ergebnis)));
+    Meldung::Information(this, QString::fromStdString(ImportMeldung(ergebnis.ergebnis)));
 }
 
 void TForm1::Exportieren1Click() {

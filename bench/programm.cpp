@@ -11,7 +11,7 @@
 #include "lernverlauf.h"
 #include "meldung.h"
 #include "plattform.h"
-#include "sonderzeichen.h"
+#include "programmumgebung.h"
 #include "vokabelliste.h"
 
 #include <QApplication>
@@ -118,10 +118,7 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ProgrammverzeichnisFestlegen(verzeichnis.path());
-    DateiSchreiben(ProgrammDatei(QStringLiteral("sonderzeichen.ini")),
-                   ErsatztexteSpeichern(ErsatztexteLeer()));
-    Meldung::Testbetrieb(true);
+    bench::ProgrammordnerEinrichten(verzeichnis.path());
 
     QJsonObject werte;
     QElapsedTimer uhr;

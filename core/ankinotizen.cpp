@@ -19,15 +19,6 @@ constexpr auto kKopfschluessel = std::to_array<std::string_view>(
     {"separator", "html", "tags", "columns", "notetype", "deck", "guid column", "notetype column",
      "deck column", "tags column", "if matches"});
 
-struct Beschreibung {
-    std::optional<char> trenner;
-    std::optional<bool> html; // from "#html:", which outweighs what the fields look like
-    std::string_view spalten;     // the "#columns:" line's value
-    std::vector<int> ankispalten; // 0-based columns of guid, note type, deck and tags
-    std::size_t ab = 0;           // where the notes start
-    int zeile = 1;                // and on which line
-};
-
 struct Angabe {
     std::string schluessel; // lower case
     std::string_view wert;
@@ -58,7 +49,7 @@ std::optional<char> Trenner(std::string_view wert) {
     return std::nullopt;
 }
 
-void Eintragen(Beschreibung& b, const Angabe& k) {
+void Eintragen(Ankikopf& b, const Angabe& k) {
     if (k.schluessel == "separator") {
         b.trenner = Trenner(k.wert);
     } else if (k.schluessel == "html") {
@@ -75,38 +66,7 @@ void Eintragen(Beschreibung& b, const Angabe& k) {
     }
 }
 
-// Every leading line that starts with "#" belongs to the description.
-Beschreibung BeschreibungLesen(std::string_view text) {
-    Beschreibung b;
-    while (b.ab < text.size() && text[b.ab] == '#') {
-        const std::size_t ende = std::min(text.find_first_of("\r\n", b.ab), text.size());
-        if (const auto k = AngabeLesen(text.substr(b.ab, ende - b.ab))) {
-            Eintragen(b, *k);
-        }
-        b.ab = std::min(ende + (text.substr(ende, 2) == "\r\n" ? 2 : 1), text.size());
-        ++b.zeile;
-    }
-    return b;
-}
-
-// Copies the cells of every row but those of the columns left out, each as plain text
-// where HTML is turned into it.
-void Uebernehmen(const Importtabelle& roh, const std::vector<int>& ohne, bool html,
-                 Importtabelle& tabelle) {
-    for (int z = 0; z < roh.Zeilen(); ++z) {
-        tabelle.ZeileBeginnen(roh.Zeilennummer(z));
-        for (int s = 0; s < roh.Felder(z); ++s) {
-            if (std::find(ohne.begin(), ohne.end(), s) == ohne.end()) {
-                tabelle.FeldBeginnen();
-                // A browser shows no blanks at either end of a field, so neither does a card.
-                tabelle.Anhaengen(html ? Beschnitten(HtmlNachText(roh.Feld(z, s)))
-                                       : roh.Feld(z, s));
-            }
-        }
-    }
-}
-
-std::vector<std::string> Spaltennamen(const Beschreibung& b, char trenner) {
+std::vector<std::string> Spaltennamen(const Ankikopf& b, char trenner) {
     Importtabelle kopf;
     Satzleser(b.spalten, trenner).Naechster(kopf);
     std::vector<std::string> namen;
@@ -245,6 +205,34 @@ private:
 
 } // namespace
 
+Ankikopf AnkikopfLesen(std::string_view text) {
+    Ankikopf b;
+    while (b.ab < text.size() && text[b.ab] == '#') {
+        const std::size_t ende = std::min(text.find_first_of("\r\n", b.ab), text.size());
+        if (const auto k = AngabeLesen(text.substr(b.ab, ende - b.ab))) {
+            Eintragen(b, *k);
+        }
+        b.ab = std::min(ende + (text.substr(ende, 2) == "\r\n" ? 2 : 1), text.size());
+        ++b.zeile;
+    }
+    return b;
+}
+
+void AnkiZeilenUebernehmen(const Importtabelle& roh, const std::vector<int>& ohne, bool html,
+                           Importtabelle& tabelle) {
+    for (int z = 0; z < roh.Zeilen(); ++z) {
+        tabelle.ZeileBeginnen(roh.Zeilennummer(z));
+        for (int s = 0; s < roh.Felder(z); ++s) {
+            if (std::find(ohne.begin(), ohne.end(), s) == ohne.end()) {
+                tabelle.FeldBeginnen();
+                // A browser shows no blanks at either end of a field, so neither does a card.
+                tabelle.Anhaengen(html ? Beschnitten(HtmlNachText(roh.Feld(z, s)))
+                                       : roh.Feld(z, s));
+            }
+        }
+    }
+}
+
 bool IstAnkiExport(std::string_view text) {
     const auto k = AngabeLesen(text.substr(0, text.find_first_of("\r\n")));
     return k && std::find(kKopfschluessel.begin(), kKopfschluessel.end(), k->schluessel) !=
@@ -252,7 +240,7 @@ bool IstAnkiExport(std::string_view text) {
 }
 
 Importtabelle AnkiLesen(std::string_view text, const Leseart& art) {
-    const Beschreibung b = BeschreibungLesen(text);
+    const Ankikopf b = AnkikopfLesen(text);
     Importtabelle tabelle;
     tabelle.format = Importformat::Anki;
     tabelle.trennzeichen = art.trenner ? *art.trenner
@@ -268,7 +256,7 @@ Importtabelle AnkiLesen(std::string_view text, const Leseart& art) {
     }
     tabelle.htmlErkannt = b.html.value_or(HatHtml(text.substr(b.ab)));
     tabelle.htmlUmgewandelt = art.html.value_or(tabelle.htmlErkannt);
-    Uebernehmen(roh, b.ankispalten, tabelle.htmlUmgewandelt, tabelle);
+    AnkiZeilenUebernehmen(roh, b.ankispalten, tabelle.htmlUmgewandelt, tabelle);
     tabelle.spaltennamen = Spaltennamen(b, tabelle.trennzeichen);
     return tabelle;
 }
@@ -313,12 +301,16 @@ void AnkiKartenErkennen(Importtabelle& tabelle) {
     if (zeilen == 0 || karten * 5 < zeilen * 4) {
         return;
     }
-    tabelle = Umgebaut(tabelle, [&](int z, int s) {
+    tabelle = OhneFragen(tabelle);
+    tabelle.ankiKarten = true;
+}
+
+Importtabelle OhneFragen(const Importtabelle& tabelle) {
+    return Umgebaut(tabelle, [&](int z, int s) {
         const auto antwort =
             s == 1 ? Antwortteil(tabelle.Feld(z, 0), tabelle.Feld(z, 1)) : std::nullopt;
         return antwort ? *antwort : tabelle.Feld(z, s);
     });
-    tabelle.ankiKarten = true;
 }
 
 std::string HtmlNachText(std::string_view html) {

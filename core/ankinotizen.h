@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexidor {
 
@@ -20,6 +21,23 @@ struct Leseart {
     std::optional<bool> html; // turn the cells' HTML into plain text
     Fortschritt fortschritt;
 };
+
+// What the leading lines describe.
+struct Ankikopf {
+    std::optional<char> trenner;
+    std::optional<bool> html;     // from "#html:", which outweighs what the fields look like
+    std::string_view spalten;     // the "#columns:" line's value
+    std::vector<int> ankispalten; // 0-based columns of guid, note type, deck and tags
+    std::size_t ab = 0;           // where the notes start
+    int zeile = 1;                // and on which line
+};
+// Every leading line that starts with "#" belongs to the description.
+Ankikopf AnkikopfLesen(std::string_view text);
+
+// Appends every row of `roh` to `tabelle` but the cells of the columns left out, each as plain
+// text where HTML is turned into it.
+void AnkiZeilenUebernehmen(const Importtabelle& roh, const std::vector<int>& ohne, bool html,
+                           Importtabelle& tabelle);
 
 // The notes' fields as columns. The columns that carry Anki's own data (guid, note type,
 // deck, tags) are left out; with "#html:true", or without an "#html:" line where the fields
@@ -41,6 +59,8 @@ std::optional<std::string_view> Antwortteil(std::string_view frage, std::string_
 // When four in five of the first thousand rows have such an answer in their second cell, the
 // answers lose the question, and ankiKarten is set.
 void AnkiKartenErkennen(Importtabelle& tabelle);
+// The table with every such answer without its question.
+Importtabelle OhneFragen(const Importtabelle& tabelle);
 
 // HTML as a reader sees it, in plain text: "<br>" and the edges of blocks ("<div>", "<p>",
 // "<li>", ...) become line breaks, other tags go, entities ("&amp;", "&nbsp;", "&#228;") become

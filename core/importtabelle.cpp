@@ -18,6 +18,15 @@ void Importtabelle::FeldBeginnen() {
     spalten_ = std::max(spalten_, ++felderDerZeile_);
 }
 
+void Importtabelle::LetzteZeileVerwerfen() {
+    const std::uint32_t erstes = zeilen_.back().erstesFeld;
+    zeilen_.pop_back();
+    if (erstes < feldanfang_.size()) {
+        text_.resize(feldanfang_[erstes]);
+        feldanfang_.resize(erstes);
+    }
+}
+
 int Importtabelle::Felder(int zeile) const {
     const std::size_t ende =
         zeile + 1 < Zeilen() ? zeilen_[zeile + 1].erstesFeld : feldanfang_.size();
@@ -51,6 +60,7 @@ Importtabelle LeereKopie(const Importtabelle& t) {
     neu.ankiKarten = t.ankiKarten;
     neu.lektionen = t.lektionen;
     neu.beigaben = t.beigaben;
+    neu.nurAnfang = t.nurAnfang;
     return neu;
 }
 

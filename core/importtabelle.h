@@ -34,6 +34,8 @@ public:
     // Drops the end of the cell being built, back to `laenge` bytes of the whole buffer.
     void Kuerzen(std::size_t laenge) { text_.resize(laenge); }
     std::size_t Laenge() const { return text_.size(); }
+    // Drops the row built last, as if it had never begun.
+    void LetzteZeileVerwerfen();
 
     int Zeilen() const { return static_cast<int>(zeilen_.size()); }
     int Felder(int zeile) const;
@@ -53,6 +55,7 @@ public:
     std::optional<int> stufenspalte;      // the column that holds each card's level
     std::vector<Importlektion> lektionen; // the lessons a KVTML file names
     std::vector<Zellbeigabe> beigaben;    // by row, what cells of a KVTML file hold besides
+    bool nurAnfang = false;               // the rows of the file's start only, the rest not read
 
 private:
     struct Zeile {

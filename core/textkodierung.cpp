@@ -130,10 +130,11 @@ Textkodierung KodierungErkennen(std::string_view datei) {
     return b.gueltig > b.fremd ? Textkodierung::Utf8 : Textkodierung::Windows1252;
 }
 
-std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer) {
+std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer,
+                         bool dateianfang) {
     switch (kodierung) {
     case Textkodierung::Utf8MitBom:
-        datei.remove_prefix(kBom.size());
+        datei.remove_prefix(dateianfang ? kBom.size() : 0);
         [[fallthrough]];
     case Textkodierung::Utf8:
         if (IstUtf8(datei)) {
@@ -144,7 +145,7 @@ std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::s
     case Textkodierung::Utf16Le:
     case Textkodierung::Utf16Be: {
         const bool be = kodierung == Textkodierung::Utf16Be;
-        const bool bom = datei.starts_with(be ? kUtf16BeBom : kUtf16LeBom);
+        const bool bom = dateianfang && datei.starts_with(be ? kUtf16BeBom : kUtf16LeBom);
         puffer = Utf16NachUtf8(datei.substr(bom ? 2 : 0), be);
         return puffer;
     }
@@ -153,6 +154,36 @@ std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::s
         return puffer;
     }
     return datei;
+}
+
+std::size_t UnvollstaendigesEnde(std::string_view stueck, Textkodierung kodierung) {
+    switch (kodierung) {
+    case Textkodierung::Utf8:
+    case Textkodierung::Utf8MitBom:
+        // The last byte that starts a sequence, and how many its sequence needs.
+        for (std::size_t n = 1; n <= std::min<std::size_t>(stueck.size(), 3); ++n) {
+            const auto b = static_cast<unsigned char>(stueck[stueck.size() - n]);
+            if ((b & 0xC0) == 0x80) {
+                continue;
+            }
+            const std::size_t laenge = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            return laenge > n ? n : 0;
+        }
+        return 0;
+    case Textkodierung::Utf16Le:
+    case Textkodierung::Utf16Be: {
+        const std::size_t ungerade = stueck.size() % 2;
+        if (stueck.size() - ungerade < 2) {
+            return ungerade;
+        }
+        const char16_t letzte =
+            Einheit(stueck, stueck.size() - ungerade - 2, kodierung == Textkodierung::Utf16Be);
+        return ungerade + (letzte >= 0xD800 && letzte <= 0xDBFF ? 2 : 0);
+    }
+    case Textkodierung::Windows1252:
+        break;
+    }
+    return 0;
 }
 
 bool IstBinaer(std::string_view text) {

@@ -25,8 +25,14 @@ inline constexpr std::string_view kErsatzzeichen = "\xEF\xBF\xBD"; // U+FFFD
 
 // The text as UTF-8 without the byte-order mark: a view into `datei` when that is UTF-8
 // already, so that a large file is not copied, otherwise into `puffer`, which then holds
-// the converted text. Stray bytes and unpaired surrogates become kErsatzzeichen.
-std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer);
+// the converted text. Stray bytes and unpaired surrogates become kErsatzzeichen. A piece from
+// further on in a file (dateianfang false) has no mark to drop.
+std::string_view AlsUtf8(std::string_view datei, Textkodierung kodierung, std::string& puffer,
+                         bool dateianfang = true);
+
+// The bytes at the end of a piece of a file that start a character the next piece completes:
+// they are converted with it.
+std::size_t UnvollstaendigesEnde(std::string_view stueck, Textkodierung kodierung);
 
 // The decoded text holds a NUL: it is an image, a program or some other file, not text.
 bool IstBinaer(std::string_view text);

@@ -93,6 +93,7 @@ bool Satzleser::Naechster(Importtabelle& tabelle) {
     if (pos_ >= text_.size()) {
         return false;
     }
+    offen_ = false;
     tabelle.ZeileBeginnen(zeile_);
     for (;;) {
         tabelle.FeldBeginnen();
@@ -147,6 +148,7 @@ void Satzleser::Quotiert(Importtabelle& tabelle) {
     tabelle.Kuerzen(laenge);
     pos_ = quote;
     zeile_ = zeile;
+    offen_ = true;
 }
 
 void Satzleser::ZeilenendeUeberspringen() {

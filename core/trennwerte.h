@@ -22,6 +22,10 @@ public:
     // Appends the next record to the table as a row; false after the last one.
     bool Naechster(Importtabelle& tabelle);
     std::size_t Position() const { return pos_; }
+    int Zeile() const { return zeile_; } // line of the file at Position()
+    // The last record had a quote that the text ended before closing: read from a piece of a
+    // file, it may close in the next piece.
+    bool Offen() const { return offen_; }
 
 private:
     void Feld(Importtabelle& tabelle);
@@ -33,6 +37,7 @@ private:
     char trenner_;
     std::size_t pos_;
     int zeile_;
+    bool offen_ = false;
 };
 
 // The separators a file is read with, in the order they are tried and offered.

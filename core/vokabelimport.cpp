@@ -143,6 +143,18 @@ Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art) {
     return tabelle;
 }
 
+Importtabelle TextanfangLesen(std::string_view anfang, const Leseart& art) {
+    const std::size_t ende = anfang.rfind('\n');
+    if (ende != std::string_view::npos) {
+        // In UTF-16 (little-endian) a line ends with the zero byte after the "\n".
+        const bool null = ende + 1 < anfang.size() && anfang[ende + 1] == '\0';
+        anfang = anfang.substr(0, ende + (null ? 2 : 1));
+    }
+    Importtabelle tabelle = TextdateiLesen(anfang, art);
+    tabelle.nurAnfang = true;
+    return tabelle;
+}
+
 bool IstKarteidatei(std::string_view datei) {
     return OhneBom(datei).substr(0, 256).find(kMarker[0]) != std::string_view::npos;
 }

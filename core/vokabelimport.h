@@ -33,6 +33,14 @@ std::string_view ImportdateiAblehnung(Importdatei art);
 // in the cells is turned into plain text unless `art` says otherwise.
 Importtabelle TextdateiLesen(std::string_view datei, const Leseart& art = {});
 
+// So much of a larger text file is read for the dialog: enough rows to find how it is
+// written and what its columns hold; Textimport reads the rest as the cards come in.
+inline constexpr std::size_t kTextanfang = std::size_t{1} << 20;
+
+// The start of a larger text file, up to its last whole line, read as TextdateiLesen reads a
+// whole one; the table says that it holds the first rows only.
+Importtabelle TextanfangLesen(std::string_view anfang, const Leseart& art = {});
+
 // The bytes are a card-box file of this program: its first marker line comes first, after
 // the review dates.
 bool IstKarteidatei(std::string_view datei);

@@ -258,8 +258,10 @@ void TImportdialog::LektionenZeigen() {
 void TImportdialog::VorschauZeigen() {
     const auto zeilen = ImportVorschau(tabelle_, wahl_, kVorschauzeilen);
     const int daten = tabelle_.Zeilen() - (wahl_.kopfzeileUeberspringen ? 1 : 0);
+    // Of a large file only the start has been read, and how many rows follow is not known.
     Label2->setText(
-        static_cast<int>(zeilen.size()) < daten
+        tabelle_.nurAnfang ? QStringLiteral("&Vorschau: die ersten %1 Zeilen").arg(zeilen.size())
+        : static_cast<int>(zeilen.size()) < daten
             ? QStringLiteral("&Vorschau: die ersten %1 von %2 Zeilen").arg(zeilen.size()).arg(daten)
             : QStringLiteral("&Vorschau: alle %1 Zeilen").arg(daten));
     const int spalten = AngeboteneSpalten(tabelle_);
@@ -311,7 +313,7 @@ void TImportdialog::LeseartAendern() {
     Leseart art;
     art.trenner = ComboBox3->currentData().value<char>();
     art.html = CheckBox2->isChecked();
-    tabelle_ = TextdateiLesen(datei_, art);
+    tabelle_ = tabelle_.nurAnfang ? TextanfangLesen(datei_, art) : TextdateiLesen(datei_, art);
     wahl_ = StandardWahl(tabelle_);
     Zeigen();
 }

@@ -23,8 +23,9 @@ class TImportdialog final : public QDialog {
     Q_DISABLE_COPY_MOVE(TImportdialog)
 
 public:
-    // datei, the file's bytes, must outlive the dialog: a text file is read again when the
-    // user changes how. dateiname is shown above the rows.
+    // datei, the file's bytes (of a large text file its start, as the table was read from),
+    // must outlive the dialog: a text file is read again when the user changes how. dateiname
+    // is shown above the rows.
     TImportdialog(lexidor::Importtabelle tabelle, std::string_view datei, const QString& dateiname,
                   QWidget* parent);
 

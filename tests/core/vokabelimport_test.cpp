@@ -1,6 +1,7 @@
 // Sample files into cards: columns, levels, refused rows, the card limit and the report.
 #include "karteidatei.h"
 #include "testdatei.h"
+#include "textimport.h"
 #include "vokabeleingabe.h"
 #include "vokabelimport.h"
 
@@ -167,4 +168,40 @@ TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
 }
 
 } // namespace
+// Read piece by piece as the shell reads a large file, each file gives the cards and the
+// refused rows that reading it whole gives, wherever a piece ends: in a character, a line end,
+// a quoted field, an Anki export's leading lines.
+TEST(Textimport, PiecesOfAnySizeGiveWhatTheWholeFileGives) {
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string_view("Haus;house\r\n\"zwei\r\nZeilen\";two\r\n;\r\n")) {
+        utf16 += {c, '\0'};
+    }
+    for (const std::string& datei :
+         {Testdatei("import/tabelle_1252.csv"), Testdatei("import/tabelle_utf8.csv"),
+          Testdatei("import/anki_notizen.txt"), Testdatei("import/anki_karten.txt"),
+          Testdatei("import/anki_alt_html.txt"), Testdatei("import/ueberschriften.csv"),
+          Testdatei("import/stufen_0_5.csv"), utf16,
+          std::string("\"zwei\nZeilen\";two\r\nT\xC3\xBCr;door\r\n\"offen;open\nzu;closed\n")}) {
+        const Importtabelle vorlage = TextdateiLesen(datei);
+        Importwahl wahl = StandardWahl(vorlage);
+        wahl.stufenBehalten = true;
+        TKartei ganz;
+        const Importergebnis erwartet = Importieren(ganz, vorlage, wahl);
+        for (const std::size_t groesse : {1, 3, 64}) {
+            TKartei kartei;
+            Textimport import(kartei, vorlage, wahl, datei.size());
+            for (std::size_t pos = 0; pos < datei.size(); pos += groesse) {
+                import.Stueck(std::string_view(datei).substr(pos, groesse),
+                              pos + groesse >= datei.size());
+            }
+            EXPECT_EQ(Karten(kartei), Karten(ganz)) << datei << groesse;
+            EXPECT_EQ(import.Ergebnis().abgelehnt, erwartet.abgelehnt) << datei << groesse;
+            EXPECT_EQ(import.Ergebnis().uebersprungen, erwartet.uebersprungen);
+        }
+    }
+    const Importtabelle anfang = TextanfangLesen("Haus;house\nT\xC3\xBCr;door\nBa");
+    EXPECT_EQ(anfang.Zeilen(), 2);
+    EXPECT_TRUE(anfang.nurAnfang);
+}
+
 } // namespace lexidor

@@ -216,6 +216,32 @@ TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
     EXPECT_EQ(zelle, QStringLiteral("noun,article,plural,english"));
 }
 
+// A list larger than what the dialog reads of it: the preview shows its start, the import
+// reads the rest from the disk piece by piece, and a refused row near its end keeps its line.
+TEST_F(AustauschTest, ALargeListIsPreviewedByItsStartAndImportedWhole) {
+    std::string liste = "Deutsch;Englisch\n";
+    for (int i = 0; i < 100'000; ++i) {
+        liste += "Stra\xC3\x9F"
+                 "e " +
+                 std::to_string(i) + ";street\n";
+    }
+    Schreiben(QStringLiteral("gross.csv"), liste + "----;x\n");
+    Starten();
+    LeereKartei();
+    QString vorschau;
+    Importieren(Pfad(QStringLiteral("gross.csv")),
+                [&](QWidget* dialog) { vorschau = Kind<QLabel>(dialog, "Label2")->text(); });
+    EXPECT_EQ(vorschau, QStringLiteral("&Vorschau: die ersten 30 Zeilen"));
+    const TVokList& fach = form->Kartei.Fach[1];
+    ASSERT_EQ(fach.Count(), 100'000);
+    EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Stra\xC3\x9F"
+                                              "e 99999");
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
+                                         "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
+                                         "beginnt mit \"----\".")});
+}
+
 TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
     Starten();
     Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"},
