@@ -63,6 +63,11 @@ void Importlektion::Hinzufuegen(int zeile) {
 }
 
 std::vector<Importlektion> ImportLektionen(const Importtabelle& tabelle) {
+    // Of a large text file only the start has been read: headings further on are not known,
+    // and its pieces come in one by one, each without the others' headings.
+    if (tabelle.nurAnfang) {
+        return {};
+    }
     const int ab = tabelle.kopfzeile ? 1 : 0;
     std::vector<Importlektion> lektionen = tabelle.format == Importformat::Kvtml
                                                ? tabelle.lektionen
