@@ -58,8 +58,8 @@ struct Nichtuebernommen {
 class Importtabelle;
 
 // The lessons offered: those a KVTML file names, or one for each heading row of a text file
+// with the rows up to the next; last, where lessons leave rows out, kOhneLektion with them.
 // None for a file without lessons, nor for a large text file of which only the start is read.
-// None for a file without lessons.
 std::vector<Importlektion> ImportLektionen(const Importtabelle& tabelle);
 
 // Which rows the chosen lessons hold (gewaehlt[i] for lektionen[i]); a row in several of them
