@@ -289,6 +289,7 @@ void KarteiLeser::Karte(std::string_view deutsch, std::string_view fremd, std::s
 // copy between; anything else (a marker, a line the piece does not end, UTF-8 that is broken
 // or not NFC) is left to the line-by-line way. Returns where the flag line starts.
 std::optional<std::size_t> KarteiLeser::GanzeKarte(std::string_view stueck, std::size_t pos) {
+    const std::size_t anfang = pos;
     std::array<std::string_view, 3> texte;
     for (std::string_view& text : texte) {
         const std::size_t ende = ZeilenendeSuchen(stueck, pos);
@@ -303,14 +304,13 @@ std::optional<std::size_t> KarteiLeser::GanzeKarte(std::string_view stueck, std:
     }
     std::optional<bool> cp1252;
     if (kodierung_ == Kodierung::Utf8) {
-        cp1252 = true;
-        for (const std::string_view text : texte) {
-            const Utf8Befund befund = Utf8Pruefen(text);
-            if (!befund.nfc) { // or broken
-                return std::nullopt;
-            }
-            *cp1252 = *cp1252 && befund.cp1252;
+        // The three lines in one walk: the line ends between them change nothing, being
+        // ASCII, which no character combines with.
+        const Utf8Befund befund = Utf8Pruefen(stueck.substr(anfang, pos - anfang));
+        if (!befund.nfc) { // or broken
+            return std::nullopt;
         }
+        cp1252 = befund.cp1252;
     }
     Karte(texte[0], texte[1], texte[2], cp1252);
     return pos;

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <experimental/simd>
+#include <optional>
 
 namespace lexidor {
 namespace {
@@ -83,15 +85,81 @@ std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
-// Card text comes in runs of ASCII and of two-byte characters (umlauts, Cyrillic, Greek):
-// each run is walked by a loop of its own, whose branch the processor then predicts until the
-// run ends; any other sequence goes to Utf8Lesen.
+namespace {
+
+// Whether every two-byte character with this lead byte keeps text in NFC, but for those
+// whose second byte is ausser.
+bool LeitbyteStabil(unsigned leitbyte, unsigned ausser = 0) {
+    const std::vector<std::uint8_t>& merkmale = Merkmale();
+    for (unsigned folge = 0x80; folge <= 0xBF; ++folge) {
+        const unsigned cp = ((leitbyte & 0x1Fu) << 6) | (folge & 0x3Fu);
+        if (folge != ausser && (merkmale[cp] & kNfcStabil) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The letters of German (ASCII and "ä" to "ü", lead byte C3), Russian (D0, D1) and Greek
+// (CE but for the ano teleia CE 87, CF) keep text in NFC, as ICU tells: checked once, so that
+// the windows below may rely on it.
+bool FensterTauglich() {
+    static const bool tauglich = LeitbyteStabil(0xC3) && LeitbyteStabil(0xD0) &&
+                                 LeitbyteStabil(0xD1) && LeitbyteStabil(0xCE, 0x87) &&
+                                 LeitbyteStabil(0xCF);
+    return tauglich;
+}
+
+namespace stdx = std::experimental;
+using Sechzehn = stdx::fixed_size_simd<unsigned char, 16>;
+
+Sechzehn Je(unsigned byte) {
+    return Sechzehn(static_cast<unsigned char>(byte));
+}
+
+// Sixteen bytes at p, when they are ASCII and whole two-byte letters of German, Russian and
+// Greek only (a letter's second byte may be the seventeenth): how many bytes that is, and
+// whether a letter is Russian or Greek. Nothing when they hold anything else.
+struct Fenster {
+    std::size_t bytes;
+    bool ausserCp1252;
+};
+std::optional<Fenster> FensterPruefen(const unsigned char* p) {
+    const Sechzehn b(p, stdx::element_aligned);
+    const Sechzehn danach(p + 1, stdx::element_aligned);
+    const auto folge = (b & Je(0xC0)) == Je(0x80);
+    const auto folgtFolge = (danach & Je(0xC0)) == Je(0x80);
+    const auto fremd = (b == Je(0xD0)) | (b == Je(0xD1)) |
+                       ((b == Je(0xCE)) & (danach != Je(0x87))) | (b == Je(0xCF));
+    const auto leit = (b == Je(0xC3)) | fremd;
+    // Each lead byte followed by a continuation byte and each continuation byte led.
+    if (!stdx::all_of((b < Je(0x80)) | folge | leit) || stdx::any_of(leit != folgtFolge) ||
+        folge[0]) {
+        return std::nullopt;
+    }
+    return Fenster{leit[15] ? 17u : 16u, stdx::any_of(fremd)};
+}
+
+} // namespace
+
+// Card text comes in runs of ASCII and of two-byte characters (umlauts, Cyrillic, Greek): the
+// letters of German, Russian and Greek are checked sixteen bytes at once in a vector register;
+// the rest runs by runs, each walked by a loop of its own, whose branch the processor then
+// predicts until the run ends; any other sequence goes to Utf8Lesen.
 Utf8Befund Utf8Pruefen(std::string_view utf8) {
     const std::uint8_t* const merkmale = Merkmale().data();
     const auto* const anfang = reinterpret_cast<const unsigned char*>(utf8.data());
     const auto* const ende = anfang + utf8.size();
     unsigned gemeinsam = kNfcStabil | kInCp1252;
     const unsigned char* p = anfang;
+    while (FensterTauglich() && ende - p > 16) {
+        const auto fenster = FensterPruefen(p);
+        if (!fenster) {
+            break;
+        }
+        gemeinsam &= fenster->ausserCp1252 ? ~unsigned{kInCp1252} : ~0u;
+        p += fenster->bytes;
+    }
     while (p < ende) {
         while (p < ende && *p < 0x80) {
             ++p;
