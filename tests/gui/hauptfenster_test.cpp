@@ -159,6 +159,23 @@ TEST_F(HauptfensterTest, EnterChecksTheAnswerOnlyWithEnterab) {
     EXPECT_EQ(form->Abfrage.Falsche, 1);
 }
 
+// What each file command does is core's; here each menu handler reaches its command.
+TEST_F(HauptfensterTest, NewCloseAndSaveAsReachTheirFileCommands) {
+    Starten();
+    form->Neu1Click();
+    EXPECT_EQ(form->windowTitle(), kTitel + QStringLiteral("   -   Neu"));
+    Meldung::NaechsteAntwort(QMessageBox::Cancel);
+    form->Schlieen1Click();
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Wollen sie die Änderungen Speichern?")});
+    EXPECT_TRUE(form->Kartei.Geoeffnet);
+    form->Kartei.Fach[1].Add({"Haus", "house", "", true});
+    Dateiwahl::NaechsteAntwort(Pfad(QStringLiteral("vokabeln")));
+    form->Speichernunter1Click();
+    EXPECT_NE(Lesen(QStringLiteral("vokabeln.vkd")).find("Haus\r\nhouse\r\n"), std::string::npos);
+    EXPECT_EQ(form->windowTitle(), kTitel + QStringLiteral("   -   vokabeln.vkd"));
+}
+
 // Which files the menu lists is core's; here the menu shows them, "&" as itself, and opens them.
 TEST_F(HauptfensterTest, RecentFilesAreListedAndOpenedFromTheMenu) {
     Starten();
