@@ -5,7 +5,7 @@
 
 #include "einzelsperre.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "programmpfade.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

@@ -2,13 +2,16 @@
 // at exit, and a card box named on the command line is read once the window is shown.
 #include "hauptfenster.h"
 
+#include "dateien.h"
 #include "fenster.h"
 #include "hintergrund.h"
 #include "hotkey.h"
 #include "meldung.h"
-#include "plattform.h"
 #include "profil.h"
+#include "programmpfade.h"
 #include "stufenbarflaeche.h"
+#include "uhr.h"
+#include "umwandlung.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -5,8 +5,9 @@
 #include "farben.h"
 #include "lernverlauf.h"
 #include "meldung.h"
-#include "plattform.h"
 #include "stufenbarflaeche.h"
+#include "uhr.h"
+#include "umwandlung.h"
 #include "vokabeleingabe.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 // The main window's import and export: vocabulary from other programs' files into the open
 // box, and the box's cards out as a text file. Reading the files and choosing are the
 // shell's; what becomes of each row is core's.
+#include "dateien.h"
 #include "dateiwahl.h"
 #include "hauptfenster.h"
 #include "importdialog.h"
@@ -8,8 +9,10 @@
 #include "kvtml.h"
 #include "kvtmlleser.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "sanduhr.h"
 #include "textimport.h"
+#include "uhr.h"
+#include "umwandlung.h"
 #include "vokabelexport.h"
 #include "vokabelimport.h"
 

@@ -3,11 +3,14 @@
 // how it went, until the command is over.
 #include "hauptfenster.h"
 
+#include "dateien.h"
 #include "dateiwahl.h"
 #include "fenster.h"
 #include "lernverlauf.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "sanduhr.h"
+#include "uhr.h"
+#include "umwandlung.h"
 
 #include <QAction>
 

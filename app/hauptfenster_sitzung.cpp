@@ -3,10 +3,11 @@
 // it. A second start's card box comes in here too.
 #include "hauptfenster.h"
 
+#include "dateien.h"
 #include "meldung.h"
-#include "plattform.h"
 #include "sitzung.h"
 #include "sitzungsende.h"
+#include "umwandlung.h"
 
 #include <QApplication>
 #include <QFileInfo>

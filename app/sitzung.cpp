@@ -1,7 +1,7 @@
 // Signals and the recovery copy.
 #include "sitzung.h"
 
-#include "plattform.h"
+#include "dateien.h"
 
 #include <QDir>
 #include <QFile>

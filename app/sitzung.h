@@ -2,7 +2,7 @@
 // and the recovery copy of unsaved cards in the user's data folder.
 #pragma once
 
-#include "plattform.h"
+#include "dateien.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 // Drawing of the level bar: navy strip, sky-blue cell, navy labels that show only on it.
 #include "stufenbarflaeche.h"
 
-#include "plattform.h"
+#include "pause.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

@@ -2,7 +2,8 @@
 #include "wirbelflaeche.h"
 
 #include "farben.h"
-#include "plattform.h"
+#include "pause.h"
+#include "uhr.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -3,6 +3,7 @@
 // list window opens, scrolls to the end, searches without a hit and deletes a row; then the
 // cards are exported as CSV and imported through the dialog into a new box. Prints each time
 // and the peak memory of the whole process, and writes them as JSON to the path given.
+#include "dateien.h"
 #include "dateiwahl.h"
 #include "drucken.h"
 #include "hauptfenster.h"
@@ -10,8 +11,11 @@
 #include "karten.h"
 #include "lernverlauf.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "programmpfade.h"
 #include "programmumgebung.h"
+#include "sonderzeichen.h"
+#include "uhr.h"
+#include "umwandlung.h"
 #include "vokabelliste.h"
 
 #include <QApplication>

@@ -2,8 +2,9 @@
 // no loading error greets the run, and message boxes only recorded, never shown.
 #pragma once
 
+#include "dateien.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "programmpfade.h"
 #include "sonderzeichen.h"
 
 #include <QString>

@@ -2,7 +2,6 @@
 #include "bausteine.h"
 
 #include "meldung.h"
-#include "plattform.h"
 #include "zugang.h"
 
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 
 #include "bausteine.h"
 #include "ersetzung.h"
-#include "plattform.h"
+#include "umwandlung.h"
 #include "vokabeleingabe.h"
 
 #include <QAction>

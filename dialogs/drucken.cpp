@@ -3,7 +3,8 @@
 #include "drucken.h"
 
 #include "meldung.h"
-#include "plattform.h"
+#include "uhr.h"
+#include "umwandlung.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,7 +3,6 @@
 
 #include "farben.h"
 #include "optionen.h"
-#include "plattform.h"
 #include "zugang.h"
 
 #include <QButtonGroup>

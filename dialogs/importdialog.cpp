@@ -3,6 +3,7 @@
 
 #include "bausteine.h"
 #include "trennwerte.h"
+#include "umwandlung.h"
 #include "zugang.h"
 
 #include <QCheckBox>
@@ -26,10 +27,6 @@ namespace {
 
 // Enough rows to see what the columns hold; the rest follow the same rule.
 constexpr int kVorschauzeilen = 30;
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Kodierung(Textkodierung kodierung) {
     switch (kodierung) {
@@ -87,7 +84,7 @@ QString Spaltentitel(const Importtabelle& t, int spalte) {
     QString text = QStringLiteral("Spalte %1").arg(spalte + 1);
     const auto i = static_cast<std::size_t>(spalte);
     if (i < t.spaltennamen.size() && !t.spaltennamen[i].empty()) {
-        text += QStringLiteral(": ") + Utf8(t.spaltennamen[i]);
+        text += QStringLiteral(": ") + AusUtf8(t.spaltennamen[i]);
     }
     return text;
 }
@@ -247,7 +244,7 @@ void TImportdialog::LektionenZeigen() {
     ListWidget1->clear();
     for (const Importlektion& l : lektionen) {
         auto* zeile = new QListWidgetItem(
-            QStringLiteral("%1 (%2)").arg(Utf8(l.name)).arg(l.eintraege), ListWidget1);
+            QStringLiteral("%1 (%2)").arg(AusUtf8(l.name)).arg(l.eintraege), ListWidget1);
         zeile->setFlags(zeile->flags() | Qt::ItemIsUserCheckable);
         zeile->setCheckState(Qt::Checked);
     }
@@ -283,7 +280,8 @@ void TImportdialog::VorschauZeigen() {
                                           : QString();
         Vorschau->setItem(r, 0, Zelle(QString::number(z.zeile), grund));
         for (int s = 0; s < spalten; ++s) {
-            Vorschau->setItem(r, s + 1, Zelle(Utf8(z.zellen[static_cast<std::size_t>(s)]), grund));
+            Vorschau->setItem(r, s + 1,
+                              Zelle(AusUtf8(z.zellen[static_cast<std::size_t>(s)]), grund));
         }
         Vorschau->setItem(r, spalten + 1,
                           Zelle(z.abgelehnt ? QString() : QString::number(z.fach), grund));

@@ -1,7 +1,9 @@
 // The learning-progress window and the history file of a box.
 #include "lernverlauf.h"
 
-#include "plattform.h"
+#include "dateien.h"
+#include "programmpfade.h"
+#include "umwandlung.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

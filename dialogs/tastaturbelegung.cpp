@@ -3,7 +3,7 @@
 
 #include "farben.h"
 #include "optionen.h"
-#include "plattform.h"
+#include "umwandlung.h"
 #include "zeichenwahl.h"
 #include "zugang.h"
 

@@ -6,7 +6,8 @@
 #include "bearbeiten.h"
 #include "fenster.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "sanduhr.h"
+#include "umwandlung.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -105,24 +105,6 @@ protected:
     }
 };
 
-// The untouched German side keeps its no-break space and the bare break markers.
-TEST_F(AnsichtTest, EditDialogKeepsTheSideTheUserDidNotEditAsItWas) {
-    TKartei kartei;
-    kartei.Fach[2].Add({"a ¼"
-                        "b",
-                        "x¼y", "z", true});
-    const Ersatztexte ersatz = ErsatztexteLeer();
-    TForm6 dialog(kartei, ersatz, nullptr);
-    Zeigen(&dialog);
-    dialog.Fuellen(kartei.Fach[2].Deutsch(0), kartei.Fach[2].Fremd(0), {2, 0});
-    Kind<QPlainTextEdit>(&dialog, "Memo2")->moveCursor(QTextCursor::End);
-    Tippen(Kind<QPlainTextEdit>(&dialog, "Memo2"), QStringLiteral("z"));
-    dialog.JvBitBtn1Click();
-    EXPECT_EQ(kartei.Fach[2].Get(0), (TVokabel{"a ¼"
-                                               "b",
-                                               "x¾¼yz", "", true}));
-}
-
 TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
     Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(LangeErsetzung()));
     Starten();

@@ -2,9 +2,12 @@
 // from a timer, and typing of characters that QTest::keyClicks cannot send.
 #pragma once
 
+#include "dateien.h"
 #include "dateiwahl.h"
 #include "meldung.h"
-#include "plattform.h"
+#include "pause.h"
+#include "programmpfade.h"
+#include "umwandlung.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

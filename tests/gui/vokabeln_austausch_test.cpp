@@ -121,46 +121,10 @@ TEST_F(AustauschTest, SpreadsheetCsvInEitherEncodingComesInWithItsLevelsAndItsRe
     }
 }
 
-TEST_F(AustauschTest, TabListAnkiKvtmlAndAnotherBoxComeInThroughTheDialog) {
-    Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
+TEST_F(AustauschTest, LessonsAreListedAndOnlyTheCheckedOnesComeIn) {
     Starten();
     Oeffnen(Kartei(QStringLiteral("k.vkd"), {}));
-    // German and foreign swapped; the preview follows the choice.
-    QString vorschau;
-    Importieren(Beispiel("liste_tab.txt"), [&](QWidget* dialog) {
-        Kind<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
-        Kind<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(0);
-        vorschau = Kind<QTableWidget>(dialog, "Vorschau")->horizontalHeaderItem(2)->text();
-    });
-    EXPECT_EQ(vorschau, QStringLiteral("Spalte 2\n(deutsch)"));
-    EXPECT_EQ(Karten().size(), 5); // the Polish row among them
-    EXPECT_EQ(Karten().first(), QStringLiteral("1 dog | Hund"));
-    // The box has a file: the automatic save took the cards in at once.
-    EXPECT_NE(Lesen(QStringLiteral("k.vkd")).find("butterfly\r\nSchmetterling\r\n"),
-              std::string::npos);
-
-    LeereKartei();
-    Importieren(Beispiel("anki_notizen.txt"));
-    EXPECT_EQ(Karten().size(), 5); // the Chinese row among them
-    EXPECT_EQ(Karten()[2], QStringLiteral("1 \"Tür\" & Tor | door¾¼gate"));
-
-    LeereKartei();
-    Importieren(Beispiel("tiere.kvtml"), [&](QWidget* dialog) {
-        vorschau = Zelle(dialog, 3, 0); // the line where the entry starts
-        StufenBehalten(dialog);
-    });
-    EXPECT_EQ(vorschau, QStringLiteral("61"));
-    const QStringList tiere = {
-        QStringLiteral("1 Katze | cat"), QStringLiteral("1 Mäuse | mice¾¼(plural)"),
-        QStringLiteral("3 Hund | dog"), QStringLiteral("6 Schmetterling | butterfly")};
-    EXPECT_EQ(Karten(), tiere);
-
-    Kartei(QStringLiteral("tiere.vkd"), {{3, "Hund", "dog"}, {6, "Schmetterling", "butterfly"}});
-    Importieren(Pfad(QStringLiteral("tiere.vkd")), StufenBehalten);
-    EXPECT_EQ(Karten(), (QStringList{tiere[0], tiere[1], tiere[2], tiere[2], tiere[3], tiere[3]}));
-
     // The lessons listed, the first unchecked by keys: the entry it shares with another stays.
-    LeereKartei();
     QStringList lektionen;
     Importieren(Beispiel("lektionen.kvtml"), [&](QWidget* dialog) {
         auto* liste = Kind<QListWidget>(dialog, "ListWidget1");

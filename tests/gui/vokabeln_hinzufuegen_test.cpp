@@ -166,14 +166,5 @@ TEST_F(HinzufuegenTest, RefusedCardsKeepWhatWasTyped) {
     EXPECT_EQ(Text("Memo2"), QString());
 }
 
-TEST_F(HinzufuegenTest, MappedKeysAreReplacedInBothFields) {
-    ersatztexte[0] = "ç"; // "1" types "ç"
-    Oeffnen();
-    Eingeben(QStringLiteral("gar1on"), QStringLiteral("Kellner1"));
-    F10();
-    ASSERT_EQ(kartei.Fach[1].Count(), 1);
-    EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Kellnerç", "garçon", "", true}));
-}
-
 } // namespace
 } // namespace lexidor::test

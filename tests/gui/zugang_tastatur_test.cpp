@@ -88,46 +88,6 @@ TEST_F(ZugangTastaturTest, AWholeQueryIsAnsweredReadAndAnnouncedFromTheKeys) {
     EXPECT_EQ(form->Abfrage.Falsche, 1);
 }
 
-TEST_F(ZugangTastaturTest, TheAddDialogIsFilledConfirmedAndLeftByKeys) {
-    MitKartei({{6, "Haus", "house"}});
-    QString nachHinzufuegen;
-    bool nachEscapeOffen = true;
-    ModalBedienen([&](QWidget* modal) {
-        Eintippen(QStringLiteral("tree"));
-        Druecken(Qt::Key_Tab);
-        Eintippen(QStringLiteral("Baum"));
-        Druecken(Qt::Key_F10);
-        nachHinzufuegen = Fokus();
-        Druecken(Qt::Key_Escape);
-        nachEscapeOffen = modal->isVisible();
-    });
-    Menue(Qt::Key_V, u'h');
-    EXPECT_EQ(nachHinzufuegen,
-              QStringLiteral("Fremdsprachliche Bedeutung | Vokabel wurde hinzugefügt"));
-    EXPECT_FALSE(nachEscapeOffen);
-    ASSERT_EQ(form->Kartei.Fach[1].Count(), 1);
-    EXPECT_EQ(form->Kartei.Fach[1].Deutsch(0), "Baum");
-    EXPECT_EQ(form->Kartei.Fach[1].Fremd(0), "tree");
-}
-
-TEST_F(ZugangTastaturTest, TheListDeletesACardAndIsLeftByKeys) {
-    MitKartei({{2, "Haus", "house"}, {2, "Baum", "tree"}});
-    QString fokus;
-    ModalBedienen([&](QWidget*) {
-        fokus = Name(QApplication::focusWidget());
-        Druecken(Qt::Key_Down);
-        // "Bearbeiten...", then "Löschen".
-        Druecken(Qt::Key_Tab);
-        Druecken(Qt::Key_Tab);
-        Druecken(Qt::Key_Space);
-        Druecken(Qt::Key_Escape);
-    });
-    Menue(Qt::Key_V, u'l');
-    EXPECT_EQ(fokus, QStringLiteral("Vokabeln"));
-    EXPECT_EQ(form->Kartei.Fach[2].Count(), 1);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(ZugangTastaturTest, SettingsAreChangedAndConfirmedByKeys) {
     Starten();
     const bool autosave = form->Einstellungen.Autosave;
@@ -167,31 +127,6 @@ TEST_F(ZugangTastaturTest, TabReachesTheQueryDirectionAtItsChosenButton) {
     });
     Menue(Qt::Key_O, u'e');
     EXPECT_EQ(erreicht, QStringLiteral("Fremd -> Deutsch"));
-}
-
-TEST_F(ZugangTastaturTest, EscapeLeavesTheSettingsTheMappingAndTheAboutWindow) {
-    Starten();
-    for (const char* befehl : {"Allgemein1", "TastaturbelegungSonderzeichen1", "ber1"}) {
-        bool offen = true;
-        ModalBedienen([&](QWidget* modal) {
-            Druecken(Qt::Key_Escape);
-            offen = modal->isVisible();
-        });
-        Teil<QAction>(befehl)->trigger();
-        EXPECT_FALSE(offen) << befehl;
-    }
-}
-
-TEST_F(ZugangTastaturTest, TheAboutWindowsLinkOpensWithEnter) {
-    Starten();
-    Browserfalle falle;
-    ModalBedienen([](QWidget* modal) {
-        Druecken(Qt::Key_Return);
-        modal->close();
-    });
-    Menue(Qt::Key_Question, u'ü');
-    ASSERT_EQ(falle.geoeffnet.size(), 1);
-    EXPECT_TRUE(falle.geoeffnet.first().endsWith(QStringLiteral("Connect.html")));
 }
 
 } // namespace

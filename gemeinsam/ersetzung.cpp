@@ -1,7 +1,7 @@
 // Key substitution in the text fields.
 #include "ersetzung.h"
 
-#include "plattform.h"
+#include "umwandlung.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

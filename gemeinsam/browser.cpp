@@ -1,7 +1,7 @@
 // Opening the help and homepage files.
 #include "browser.h"
 
-#include "plattform.h"
+#include "programmpfade.h"
 
 #include <QDesktopServices>
 #include <QUrl>

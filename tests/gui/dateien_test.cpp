@@ -7,9 +7,9 @@
 namespace lexidor::test {
 namespace {
 
-class PlattformTest : public GuiTest {};
+class DateienTest : public GuiTest {};
 
-TEST_F(PlattformTest, AWriteThatBreaksOffKeepsThePreviousFile) {
+TEST_F(DateienTest, AWriteThatBreaksOffKeepsThePreviousFile) {
     const QString pfad = Pfad(QStringLiteral("kartei.vkd"));
     ASSERT_TRUE(DateiSchreiben(pfad, "alter Inhalt"));
     EXPECT_FALSE(DateiStueckweiseSchreiben(pfad, [](const Stueckweise& senke) {
@@ -24,7 +24,7 @@ TEST_F(PlattformTest, AWriteThatBreaksOffKeepsThePreviousFile) {
                                            [](const Stueckweise&) { return true; }));
 }
 
-TEST_F(PlattformTest, AReadHandsOverEveryByteAndStopsWhenTold) {
+TEST_F(DateienTest, AReadHandsOverEveryByteAndStopsWhenTold) {
     std::string gross;
     for (int i = 0; gross.size() < 3'000'000; ++i) {
         gross += std::to_string(i) + "\r\n";

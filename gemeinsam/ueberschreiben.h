@@ -3,7 +3,7 @@
 // content waits in the user's cache folder until the new one is complete and on the disk.
 #pragma once
 
-#include "plattform.h"
+#include "dateien.h"
 
 #include <QString>
 

@@ -3,6 +3,8 @@
 // reserve space nor write at an offset without truncating.
 #include "ueberschreiben.h"
 
+#include "umwandlung.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
