@@ -34,6 +34,8 @@ bool Privat(const QString& verzeichnis) {
 // How long a second start waits for the first, which holds the lock but may be a moment
 // away from listening.
 constexpr int kWartezeitMs = 5000;
+// How long a lock file may stay without its holder's name before it counts as unreadable.
+constexpr int kInhaberFristMs = 1000;
 
 } // namespace
 
@@ -79,7 +81,7 @@ bool Einzelinstanz::Beanspruchen(const QString& kartei) {
         if (sperre_->error() != QLockFile::LockFailedError) {
             return true;
         }
-        if (const auto inhaber = Inhaber(); SperreUebernehmen(inhaber, Rechner())) {
+        if (const auto inhaber = InhaberAbwarten(); SperreUebernehmen(inhaber, Rechner())) {
             Uebernehmen(inhaber);
             return true;
         }
@@ -167,6 +169,19 @@ bool Einzelinstanz::ErstenVorholen(const QByteArray& nachricht) {
         QThread::msleep(20);
     }
     return true;
+}
+
+// A first start that has just made the lock file may not have written its name into it yet:
+// read at once, an empty file would look like a holder that cannot be read, and both starts
+// would run.
+std::optional<Sperrinhaber> Einzelinstanz::InhaberAbwarten() const {
+    const QDeadlineTimer frist(kInhaberFristMs);
+    auto inhaber = Inhaber();
+    while (!inhaber && !frist.hasExpired()) {
+        QThread::msleep(20);
+        inhaber = Inhaber();
+    }
+    return inhaber;
 }
 
 std::optional<Sperrinhaber> Einzelinstanz::Inhaber() const {

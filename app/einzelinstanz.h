@@ -46,6 +46,7 @@ private:
     bool ErstenVorholen(const QByteArray& nachricht);
     // The holder the lock file names; nullopt when it names none readably.
     std::optional<Sperrinhaber> Inhaber() const;
+    std::optional<Sperrinhaber> InhaberAbwarten() const;
     static std::string Rechner();
     // A lock that cannot be checked from here: removed and claimed, with a note.
     void Uebernehmen(const std::optional<Sperrinhaber>& inhaber);
