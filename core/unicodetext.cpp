@@ -185,15 +185,17 @@ bool IstNfc(std::string_view utf8) {
     return Utf8Pruefen(utf8).nfc;
 }
 
+// One walk tells both whether the text is well-formed and whether it is NFC already.
 std::string Nfc(std::string_view utf8) {
-    if (!IstUtf8(utf8)) {
+    const Utf8Befund befund = Utf8Pruefen(utf8);
+    if (!befund.gueltig) {
         std::string heil;
         for (std::size_t pos = 0; pos < utf8.size();) {
             Utf8Anhaengen(heil, Utf8Lesen(utf8, pos).value_or(0xFFFD));
         }
         return Nfc(heil);
     }
-    if (IstNfc(utf8)) {
+    if (befund.nfc) {
         return std::string(utf8);
     }
     std::string out;
