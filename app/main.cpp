@@ -3,6 +3,7 @@
 // then the main window, with the session's end in view.
 #include "aufruf.h"
 #include "einzelinstanz.h"
+#include "grossseiten.h"
 #include "hauptfenster.h"
 #include "programmsymbol.h"
 #include "sitzung.h"
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtDeutsch);
     }
 
+    lexidor::GrosseSeitenNutzen();
     TForm1 form1(kartei.isEmpty() ? QStringList() : QStringList{kartei});
     instanz.FensterSetzen(&form1, [&form1](const QString& pfad) { form1.KarteiUebernehmen(pfad); });
     const lexidor::Signalwache wache([&form1] { form1.SitzungBeenden(); });

@@ -4,6 +4,7 @@
 // of three for each step, and the peak memory the import added over the program before it,
 // also as a multiple of the file's size.
 #include "dateiwahl.h"
+#include "grossseiten.h"
 #include "hauptfenster.h"
 #include "karten.h"
 #include "programmumgebung.h"
@@ -89,6 +90,7 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    GrosseSeitenNutzen(); // as the program does
     bench::ProgrammordnerEinrichten(verzeichnis.path());
     TForm1 form1({});
     form1.show();

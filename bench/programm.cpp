@@ -4,6 +4,7 @@
 // cards are exported as CSV and imported through the dialog into a new box. Prints each time
 // and the peak memory of the whole process, and writes them as JSON to the path given.
 #include "dateien.h"
+#include "grossseiten.h"
 #include "dateiwahl.h"
 #include "drucken.h"
 #include "hauptfenster.h"
@@ -122,6 +123,7 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    GrosseSeitenNutzen(); // as the program does
     bench::ProgrammordnerEinrichten(verzeichnis.path());
 
     QJsonObject werte;

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstring>
+#include <new>
 #include <numeric>
 
 namespace lexidor {
@@ -13,9 +15,11 @@ namespace lexidor {
 namespace {
 
 // Blocks of text grow from a size that suits a small box to one that holds tens of thousands
-// of cards, whose unused end still costs little.
+// of cards, whose unused end still costs little. A full block with its run-out is exactly one
+// large memory page and lies on one, so the platform can back it with such a page.
 constexpr std::size_t kErsterBlock = std::size_t{1} << 12;
-constexpr std::size_t kBlock = std::size_t{1} << 20;
+constexpr std::size_t kGrosseSeite = std::size_t{1} << 21;
+constexpr std::size_t kBlock = kGrosseSeite - TVokList::kNachlauf;
 // Cards per bucket of the shuffle: the entries of one bucket fit in the second-level cache.
 constexpr std::size_t kEimer = std::size_t{1} << 14;
 
@@ -28,7 +32,20 @@ template <typename T> void FisherYates(T* karten, std::size_t n, Zufall& zufall)
 } // namespace
 
 void TVokList::NeuerBlock(std::size_t groesse) {
-    bloecke_.push_back(std::make_unique<char[]>(groesse + kNachlauf));
+    // Uninitialised first, so that the platform's advice comes before the pages are touched.
+    const std::size_t ausrichtung =
+        groesse + kNachlauf >= kGrosseSeite ? kGrosseSeite : alignof(std::max_align_t);
+    const std::size_t bytes = (groesse + kNachlauf + ausrichtung - 1) / ausrichtung * ausrichtung;
+    std::unique_ptr<char[], Freigabe> block(
+        static_cast<char*>(std::aligned_alloc(ausrichtung, bytes)));
+    if (!block) {
+        throw std::bad_alloc();
+    }
+    if (blockrat_ != nullptr) {
+        blockrat_(block.get(), bytes);
+    }
+    std::memset(block.get(), 0, bytes);
+    bloecke_.push_back(std::move(block));
     reserviert_ += groesse;
     belegt_ = 0;
     frei_ = groesse;
@@ -46,16 +63,28 @@ char* TVokList::Platz(std::size_t laenge) {
     return p;
 }
 
+char* TVokList::KopfSchreiben(char* p, bool kurz, std::size_t d, std::size_t f, std::size_t z) {
+    if (kurz) {
+        p[0] = static_cast<char>(d);
+        p[1] = static_cast<char>(f);
+        p[2] = static_cast<char>(z);
+        return p + kKopfKurz;
+    }
+    const std::uint32_t l[3] = {static_cast<std::uint32_t>(d), static_cast<std::uint32_t>(f),
+                                static_cast<std::uint32_t>(z)};
+    p[0] = static_cast<char>(kLang);
+    std::memcpy(p + 1, l, sizeof l);
+    return p + kKopfLang;
+}
+
 TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view fremd,
                                     std::string_view zusatz, bool nurCp1252) {
-    char* p = Platz(deutsch.size() + fremd.size() + zusatz.size());
+    const bool kurz = KurzerKopf(deutsch.size(), fremd.size(), zusatz.size());
+    char* p = Platz((kurz ? kKopfKurz : kKopfLang) + deutsch.size() + fremd.size() + zusatz.size());
     utf8Karten_ += nurCp1252 ? 0 : 1;
-    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1),
-                    nurCp1252 ? 0u : 1u,
-                    static_cast<std::uint32_t>(p - bloecke_.back().get()),
-                    static_cast<std::uint32_t>(deutsch.size()),
-                    static_cast<std::uint32_t>(fremd.size()),
-                    static_cast<std::uint32_t>(zusatz.size())};
+    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1), nurCp1252 ? 0u : 1u,
+                    static_cast<std::uint32_t>(p - bloecke_.back().get())};
+    p = KopfSchreiben(p, kurz, deutsch.size(), fremd.size(), zusatz.size());
     p = std::copy(deutsch.begin(), deutsch.end(), p);
     p = std::copy(fremd.begin(), fremd.end(), p);
     std::copy(zusatz.begin(), zusatz.end(), p);
@@ -63,7 +92,8 @@ TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view f
 }
 
 void TVokList::Verwerfen(const Eintrag& e) {
-    muell_ += std::size_t{e.d} + e.f + e.z;
+    const Karte k = Lesen(e);
+    muell_ += static_cast<std::size_t>(k.text - Anfang(e)) + k.d + k.f + k.z;
     utf8Karten_ -= e.utf8;
     // Compact once most of the text is garbage, so repeated edits and moves stay cheap.
     if (muell_ > 4096 && muell_ * 2 > text_) {
@@ -76,8 +106,8 @@ void TVokList::Verdichten() {
     bloecke_.clear();
     belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
     for (Eintrag& e : eintraege_) {
-        const char* quelle = alt[e.block].get() + e.start;
-        e = Ablegen({quelle, e.d}, {quelle + e.d, e.f}, {quelle + e.d + e.f, e.z}, !e.utf8);
+        const Karte k = KarteAb(alt[e.block].get() + e.start);
+        e = Ablegen({k.text, k.d}, {k.text + k.d, k.f}, {k.text + k.d + k.f, k.z}, !e.utf8);
     }
 }
 
@@ -94,24 +124,27 @@ void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd, std::
 }
 
 // Straight into the block: a box of millions of cards is converted without a copy between.
-// The room for the longest UTF-8 the texts can become is taken first, the rest given back.
+// The room for the longest UTF-8 the texts can become is taken first, the rest given back; the
+// head is chosen for that longest UTF-8, as a byte of code page 1252 takes at most three.
 void TVokList::AnhaengenCp1252(std::string_view deutsch, std::string_view fremd,
                                std::string_view zusatz) {
-    const std::size_t platz = Cp1252Utf8Platz(deutsch.size() + fremd.size() + zusatz.size());
-    char* const anfang = Platz(platz);
+    const bool kurz = KurzerKopf(3 * deutsch.size(), 3 * fremd.size(), 3 * zusatz.size());
+    const std::size_t platz = (kurz ? kKopfKurz : kKopfLang) +
+                              Cp1252Utf8Platz(deutsch.size() + fremd.size() + zusatz.size());
+    char* const kopf = Platz(platz);
+    char* const anfang = kopf + (kurz ? kKopfKurz : kKopfLang);
     char* const f = Cp1252NachUtf8Schreiben(deutsch, anfang);
     char* const z = Cp1252NachUtf8Schreiben(fremd, f);
     char* const ende = Cp1252NachUtf8Schreiben(zusatz, z);
     std::memset(ende, 0, 3); // what the conversion wrote past the end is free room again
-    const auto frei = static_cast<std::size_t>(anfang + platz - ende);
+    const auto frei = static_cast<std::size_t>(kopf + platz - ende);
     belegt_ -= frei;
     frei_ += frei;
     text_ -= frei;
+    KopfSchreiben(kopf, kurz, static_cast<std::size_t>(f - anfang), static_cast<std::size_t>(z - f),
+                  static_cast<std::size_t>(ende - z));
     eintraege_.push_back(Eintrag{static_cast<std::uint32_t>(bloecke_.size() - 1), 0u,
-                                 static_cast<std::uint32_t>(anfang - bloecke_.back().get()),
-                                 static_cast<std::uint32_t>(f - anfang),
-                                 static_cast<std::uint32_t>(z - f),
-                                 static_cast<std::uint32_t>(ende - z)});
+                                 static_cast<std::uint32_t>(kopf - bloecke_.back().get())});
 }
 
 TVokabel TVokList::Get(int i) const {

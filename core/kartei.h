@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,16 +43,16 @@ public:
 
     // Read access without copying, for listing and searching.
     std::string_view Deutsch(int i) const {
-        const Eintrag& e = eintraege_[i];
-        return {Anfang(e), e.d};
+        const Karte k = Lesen(eintraege_[i]);
+        return {k.text, k.d};
     }
     std::string_view Fremd(int i) const {
-        const Eintrag& e = eintraege_[i];
-        return {Anfang(e) + e.d, e.f};
+        const Karte k = Lesen(eintraege_[i]);
+        return {k.text + k.d, k.f};
     }
     std::string_view Zusatz(int i) const {
-        const Eintrag& e = eintraege_[i];
-        return {Anfang(e) + e.d + e.f, e.z};
+        const Karte k = Lesen(eintraege_[i]);
+        return {k.text + k.d + k.f, k.z};
     }
     // After a shuffle the texts of neighbouring cards lie far apart: a walk in list order
     // asks for card i + kVoraus ahead of time, so that waiting for memory overlaps the work.
@@ -73,15 +75,46 @@ public:
     // The same with texts in code page 1252, as a file holds them.
     void AnhaengenCp1252(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
     std::size_t Speicherbedarf() const;
+
+    // How the platform may back a new block of text before it is first touched: with large
+    // memory pages, a walk over millions of shuffled cards no longer waits on a translation of
+    // each card's address. Core itself knows no such pages.
+    using Blockrat = void (*)(char* anfang, std::size_t laenge);
+    static void BlockratSetzen(Blockrat rat) { blockrat_ = rat; }
     // Whether every card fits code page 1252, so the file can be written in it.
     bool NurCp1252() const { return utf8Karten_ == 0; }
     bool NurCp1252(int i) const { return !eintraege_[i].utf8; }
 
 private:
+    // An entry says only where a card lies; the lengths of its three texts head the card in
+    // the block, where a reader of its text finds them in the same cache line. A short head
+    // takes a byte a length, its first byte below 0x80; a long one is 0x80 and three 32-bit
+    // lengths. So a card of short words costs eleven bytes beside its text, not twenty.
     struct Eintrag {
         std::uint32_t block : 31, utf8 : 1; // utf8: a text that code page 1252 cannot hold
-        std::uint32_t start, d, f, z;
+        std::uint32_t start;                // of the card's head
     };
+    struct Karte {
+        const char* text;
+        std::uint32_t d, f, z;
+    };
+    static constexpr std::size_t kKopfKurz = 3;
+    static constexpr std::size_t kKopfLang = 13;
+    static constexpr unsigned char kLang = 0x80;
+    static bool KurzerKopf(std::size_t d, std::size_t f, std::size_t z) {
+        return d < kLang && f <= 0xFF && z <= 0xFF;
+    }
+    static Karte KarteAb(const char* kopf) {
+        const auto* b = reinterpret_cast<const unsigned char*>(kopf);
+        if (b[0] < kLang) {
+            return {kopf + kKopfKurz, b[0], b[1], b[2]};
+        }
+        std::uint32_t l[3];
+        std::memcpy(l, kopf + 1, sizeof l);
+        return {kopf + kKopfLang, l[0], l[1], l[2]};
+    }
+    Karte Lesen(const Eintrag& e) const { return KarteAb(Anfang(e)); }
+    static char* KopfSchreiben(char* p, bool kurz, std::size_t d, std::size_t f, std::size_t z);
     const char* Anfang(const Eintrag& e) const { return bloecke_[e.block].get() + e.start; }
     Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
                     bool nurCp1252);
@@ -90,7 +123,11 @@ private:
     void Verwerfen(const Eintrag& e);
     void Verdichten();
 
-    std::vector<std::unique_ptr<char[]>> bloecke_;
+    struct Freigabe {
+        void operator()(char* p) const { std::free(p); }
+    };
+    static inline Blockrat blockrat_ = nullptr;
+    std::vector<std::unique_ptr<char[], Freigabe>> bloecke_;
     std::size_t belegt_ = 0;     // bytes used in the last block
     std::size_t frei_ = 0;       // bytes still free in the last block
     std::size_t reserviert_ = 0; // bytes of all blocks
