@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 #include <numeric>
+#include <stdexcept>
 
 namespace lexidor {
 
@@ -45,6 +46,15 @@ void TVokList::NeuerBlock(std::size_t groesse) {
         blockrat_(block.get(), bytes);
     }
     std::memset(block.get(), 0, bytes);
+    // The windows of the span the block takes: a card may start in any of them.
+    const std::size_t fenster = std::max<std::size_t>(1, (groesse + kFenster - 1) / kFenster);
+    if (fenster_.size() + fenster > (std::size_t{1} << (32 - kFensterBits))) {
+        throw std::length_error("more than 4 GiB of text in one compartment");
+    }
+    ort_ = fenster_.size() << kFensterBits;
+    for (std::size_t j = 0; j < fenster; ++j) {
+        fenster_.push_back(block.get() + j * kFenster);
+    }
     bloecke_.push_back(std::move(block));
     reserviert_ += groesse;
     belegt_ = 0;
@@ -63,18 +73,24 @@ char* TVokList::Platz(std::size_t laenge) {
     return p;
 }
 
-char* TVokList::KopfSchreiben(char* p, bool kurz, std::size_t d, std::size_t f, std::size_t z) {
+char* TVokList::KopfSchreiben(char* p, bool kurz, bool utf8, std::size_t d, std::size_t f,
+                              std::size_t z) {
+    const unsigned char marke = utf8 ? kUtf8 : 0;
     if (kurz) {
-        p[0] = static_cast<char>(d);
+        p[0] = static_cast<char>(marke | d);
         p[1] = static_cast<char>(f);
         p[2] = static_cast<char>(z);
         return p + kKopfKurz;
     }
     const std::uint32_t l[3] = {static_cast<std::uint32_t>(d), static_cast<std::uint32_t>(f),
                                 static_cast<std::uint32_t>(z)};
-    p[0] = static_cast<char>(kLang);
+    p[0] = static_cast<char>(marke | kLang);
     std::memcpy(p + 1, l, sizeof l);
     return p + kKopfLang;
+}
+
+TVokList::Eintrag TVokList::Ort(const char* p) const {
+    return static_cast<Eintrag>(ort_ + static_cast<std::size_t>(p - bloecke_.back().get()));
 }
 
 TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view fremd,
@@ -82,19 +98,18 @@ TVokList::Eintrag TVokList::Ablegen(std::string_view deutsch, std::string_view f
     const bool kurz = KurzerKopf(deutsch.size(), fremd.size(), zusatz.size());
     char* p = Platz((kurz ? kKopfKurz : kKopfLang) + deutsch.size() + fremd.size() + zusatz.size());
     utf8Karten_ += nurCp1252 ? 0 : 1;
-    const Eintrag e{static_cast<std::uint32_t>(bloecke_.size() - 1), nurCp1252 ? 0u : 1u,
-                    static_cast<std::uint32_t>(p - bloecke_.back().get())};
-    p = KopfSchreiben(p, kurz, deutsch.size(), fremd.size(), zusatz.size());
+    const Eintrag e = Ort(p);
+    p = KopfSchreiben(p, kurz, !nurCp1252, deutsch.size(), fremd.size(), zusatz.size());
     p = std::copy(deutsch.begin(), deutsch.end(), p);
     p = std::copy(fremd.begin(), fremd.end(), p);
     std::copy(zusatz.begin(), zusatz.end(), p);
     return e;
 }
 
-void TVokList::Verwerfen(const Eintrag& e) {
+void TVokList::Verwerfen(Eintrag e) {
     const Karte k = Lesen(e);
     muell_ += static_cast<std::size_t>(k.text - Anfang(e)) + k.d + k.f + k.z;
-    utf8Karten_ -= e.utf8;
+    utf8Karten_ -= k.utf8 ? 1 : 0;
     // Compact once most of the text is garbage, so repeated edits and moves stay cheap.
     if (muell_ > 4096 && muell_ * 2 > text_) {
         Verdichten();
@@ -102,12 +117,14 @@ void TVokList::Verwerfen(const Eintrag& e) {
 }
 
 void TVokList::Verdichten() {
-    const auto alt = std::move(bloecke_);
+    const auto alteBloecke = std::move(bloecke_);
+    const auto alteFenster = std::move(fenster_);
     bloecke_.clear();
-    belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
+    fenster_.clear();
+    ort_ = belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
     for (Eintrag& e : eintraege_) {
-        const Karte k = KarteAb(alt[e.block].get() + e.start);
-        e = Ablegen({k.text, k.d}, {k.text + k.d, k.f}, {k.text + k.d + k.f, k.z}, !e.utf8);
+        const Karte k = KarteAb(alteFenster[e >> kFensterBits] + (e & (kFenster - 1)));
+        e = Ablegen({k.text, k.d}, {k.text + k.d, k.f}, {k.text + k.d + k.f, k.z}, !k.utf8);
     }
 }
 
@@ -124,27 +141,35 @@ void TVokList::Anhaengen(std::string_view deutsch, std::string_view fremd, std::
 }
 
 // Straight into the block: a box of millions of cards is converted without a copy between.
-// The room for the longest UTF-8 the texts can become is taken first, the rest given back; the
-// head is chosen for that longest UTF-8, as a byte of code page 1252 takes at most three.
+// The room for the longest UTF-8 the texts can become is taken first, with the head that
+// length needs (a byte of code page 1252 takes at most three), and the rest given back.
 void TVokList::AnhaengenCp1252(std::string_view deutsch, std::string_view fremd,
                                std::string_view zusatz) {
-    const bool kurz = KurzerKopf(3 * deutsch.size(), 3 * fremd.size(), 3 * zusatz.size());
-    const std::size_t platz = (kurz ? kKopfKurz : kKopfLang) +
+    const bool lang = !KurzerKopf(3 * deutsch.size(), 3 * fremd.size(), 3 * zusatz.size());
+    const std::size_t platz = (lang ? kKopfLang : kKopfKurz) +
                               Cp1252Utf8Platz(deutsch.size() + fremd.size() + zusatz.size());
     char* const kopf = Platz(platz);
-    char* const anfang = kopf + (kurz ? kKopfKurz : kKopfLang);
+    char* anfang = kopf + (lang ? kKopfLang : kKopfKurz);
     char* const f = Cp1252NachUtf8Schreiben(deutsch, anfang);
     char* const z = Cp1252NachUtf8Schreiben(fremd, f);
-    char* const ende = Cp1252NachUtf8Schreiben(zusatz, z);
-    std::memset(ende, 0, 3); // what the conversion wrote past the end is free room again
+    char* const geschrieben = Cp1252NachUtf8Schreiben(zusatz, z);
+    const auto d = static_cast<std::size_t>(f - anfang);
+    const auto fl = static_cast<std::size_t>(z - f);
+    const auto zl = static_cast<std::size_t>(geschrieben - z);
+    // Most texts come out short enough for a short head after all.
+    const bool kurz = KurzerKopf(d, fl, zl);
+    if (lang && kurz) {
+        anfang = static_cast<char*>(std::memmove(kopf + kKopfKurz, anfang, d + fl + zl));
+    }
+    char* const ende = anfang + d + fl + zl;
+    // What the conversion wrote past the end is free room again.
+    std::memset(ende, 0, static_cast<std::size_t>(geschrieben + 3 - ende));
     const auto frei = static_cast<std::size_t>(kopf + platz - ende);
     belegt_ -= frei;
     frei_ += frei;
     text_ -= frei;
-    KopfSchreiben(kopf, kurz, static_cast<std::size_t>(f - anfang), static_cast<std::size_t>(z - f),
-                  static_cast<std::size_t>(ende - z));
-    eintraege_.push_back(Eintrag{static_cast<std::uint32_t>(bloecke_.size() - 1), 0u,
-                                 static_cast<std::uint32_t>(kopf - bloecke_.back().get())});
+    KopfSchreiben(kopf, kurz, false, d, fl, zl);
+    eintraege_.push_back(Ort(kopf));
 }
 
 TVokabel TVokList::Get(int i) const {
@@ -168,7 +193,8 @@ void TVokList::Delete(int i) {
 void TVokList::Clear() {
     eintraege_ = {};
     bloecke_.clear();
-    belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
+    fenster_.clear();
+    ort_ = belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
 }
 
 // Exchanges across a list of millions wait for memory at nearly every step. So each card

@@ -83,44 +83,53 @@ public:
     static void BlockratSetzen(Blockrat rat) { blockrat_ = rat; }
     // Whether every card fits code page 1252, so the file can be written in it.
     bool NurCp1252() const { return utf8Karten_ == 0; }
-    bool NurCp1252(int i) const { return !eintraege_[i].utf8; }
+    bool NurCp1252(int i) const { return !Lesen(eintraege_[i]).utf8; }
 
 private:
-    // An entry says only where a card lies; the lengths of its three texts head the card in
-    // the block, where a reader of its text finds them in the same cache line. A short head
-    // takes a byte a length, its first byte below 0x80; a long one is 0x80 and three 32-bit
-    // lengths. So a card of short words costs eleven bytes beside its text, not twenty.
-    struct Eintrag {
-        std::uint32_t block : 31, utf8 : 1; // utf8: a text that code page 1252 cannot hold
-        std::uint32_t start;                // of the card's head
-    };
+    // An entry is only where a card lies: a place in the blocks' common span of addresses,
+    // each block taking whole windows of it. The lengths of the card's three texts, and whether
+    // code page 1252 can hold them, head the card in its block, where a reader of its text
+    // finds them in the same cache line. A short head is three bytes: the first holds that
+    // mark and the German length below 64, the others the foreign and the extra length; a long
+    // one is the mark, 0x80, and three 32-bit lengths. So a card of short words costs seven
+    // bytes beside its text, not twenty.
+    using Eintrag = std::uint32_t;
+    static constexpr int kFensterBits = 21;
+    static constexpr std::size_t kFenster = std::size_t{1} << kFensterBits;
     struct Karte {
         const char* text;
         std::uint32_t d, f, z;
+        bool utf8; // a text that code page 1252 cannot hold
     };
     static constexpr std::size_t kKopfKurz = 3;
     static constexpr std::size_t kKopfLang = 13;
     static constexpr unsigned char kLang = 0x80;
+    static constexpr unsigned char kUtf8 = 0x40;
     static bool KurzerKopf(std::size_t d, std::size_t f, std::size_t z) {
-        return d < kLang && f <= 0xFF && z <= 0xFF;
+        return d < kUtf8 && f <= 0xFF && z <= 0xFF;
     }
     static Karte KarteAb(const char* kopf) {
         const auto* b = reinterpret_cast<const unsigned char*>(kopf);
-        if (b[0] < kLang) {
-            return {kopf + kKopfKurz, b[0], b[1], b[2]};
+        const bool utf8 = (b[0] & kUtf8) != 0;
+        if ((b[0] & kLang) == 0) {
+            return {kopf + kKopfKurz, b[0] & (kUtf8 - 1u), b[1], b[2], utf8};
         }
         std::uint32_t l[3];
         std::memcpy(l, kopf + 1, sizeof l);
-        return {kopf + kKopfLang, l[0], l[1], l[2]};
+        return {kopf + kKopfLang, l[0], l[1], l[2], utf8};
     }
-    Karte Lesen(const Eintrag& e) const { return KarteAb(Anfang(e)); }
-    static char* KopfSchreiben(char* p, bool kurz, std::size_t d, std::size_t f, std::size_t z);
-    const char* Anfang(const Eintrag& e) const { return bloecke_[e.block].get() + e.start; }
+    Karte Lesen(Eintrag e) const { return KarteAb(Anfang(e)); }
+    Eintrag Ort(const char* p) const;
+    static char* KopfSchreiben(char* p, bool kurz, bool utf8, std::size_t d, std::size_t f,
+                               std::size_t z);
+    const char* Anfang(Eintrag e) const {
+        return fenster_[e >> kFensterBits] + (e & (kFenster - 1));
+    }
     Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
                     bool nurCp1252);
     char* Platz(std::size_t laenge);
     void NeuerBlock(std::size_t groesse);
-    void Verwerfen(const Eintrag& e);
+    void Verwerfen(Eintrag e);
     void Verdichten();
 
     struct Freigabe {
@@ -128,12 +137,14 @@ private:
     };
     static inline Blockrat blockrat_ = nullptr;
     std::vector<std::unique_ptr<char[], Freigabe>> bloecke_;
-    std::size_t belegt_ = 0;     // bytes used in the last block
-    std::size_t frei_ = 0;       // bytes still free in the last block
-    std::size_t reserviert_ = 0; // bytes of all blocks
-    std::size_t text_ = 0;       // bytes of text put into the blocks
-    std::size_t muell_ = 0;      // bytes of that text that no entry points to any more
-    std::size_t utf8Karten_ = 0; // entries whose text code page 1252 cannot hold
+    std::vector<const char*> fenster_; // where each window of the span lies
+    std::size_t ort_ = 0;              // where the last block starts in the span
+    std::size_t belegt_ = 0;           // bytes used in the last block
+    std::size_t frei_ = 0;             // bytes still free in the last block
+    std::size_t reserviert_ = 0;       // bytes of all blocks
+    std::size_t text_ = 0;             // bytes of text put into the blocks
+    std::size_t muell_ = 0;            // bytes of that text that no entry points to any more
+    std::size_t utf8Karten_ = 0;       // entries whose text code page 1252 cannot hold
     std::vector<Eintrag> eintraege_;
 };
 
