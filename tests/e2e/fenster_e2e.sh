@@ -2,45 +2,14 @@
 # Every window in the states a user meets, under Xvfb with the openbox window manager: where
 # each window stands, its caption, and the title-bar buttons it asks the window manager for.
 #   tests/e2e/fenster_e2e.sh build/lexidor [ordner]
-# With a folder, each state is also kept as a screenshot of the 1024x768 screen, for a person
-# to look at, and fenster.txt beside them lists each window's frame, caption and hints.
+# With a folder, each state is also kept there as a screenshot of the 1024x768 screen.
 # Every window is reached by keyboard, a menu item without a key of its own through the menu
 # bar (Alt, then the arrow keys), and each step waits until the window it opens or closes
 # has the focus.
-set -euo pipefail
-
-programm=$(realpath "$1")
-bilder=
-[ -z "${2:-}" ] || bilder=$(realpath -m "$2")
-quelle=$(cd "$(dirname "$0")/../.." && pwd)
-if [ -n "$bilder" ]; then
-    mkdir -p "$bilder"
-    rm -f "$bilder"/*.png "$bilder/fenster.txt"
-fi
-
-source "$(dirname "$0")/xsitzung.sh" "$programm"
+bilder=${2:+$(realpath -m "$2")}
+source "$(dirname "$0")/xsitzung.sh" "$1"
 fenstermanager_starten
-
-cp "$quelle/data/Beispiel.vkd" "$quelle/data/sonderzeichen.ini" "$ordner/"
-cd "$ordner"
-
-nummer=0
-# Only the pictures need the window drawn, which nothing on the screen announces.
-bild() {
-    nummer=$((nummer + 1))
-    [ -n "$bilder" ] || return 0
-    sleep 0.4
-    local name
-    name=$(printf '%02d-%s' "$nummer" "$1")
-    import -window root "$bilder/$name.png"
-    local w
-    w=$(xdotool getactivewindow)
-    {
-        echo "== $name: $(xprop -id "$w" _NET_WM_NAME | sed 's/^[^=]*= //')"
-        xwininfo -id "$w" | grep -E 'Absolute|Width|Height' | tr -s ' '
-        xprop -id "$w" _NET_FRAME_EXTENTS _MOTIF_WM_HINTS _NET_WM_ALLOWED_ACTIONS
-    } >>"$bilder/fenster.txt"
-}
+cp "$quelle/data/Beispiel.vkd" "$quelle/data/sonderzeichen.ini" .
 
 # The active window's frame as "left top width height".
 rahmen() {
@@ -61,14 +30,10 @@ mittig() {
 # The title-bar buttons the active window asks for, from its Motif hints: MWM functions
 # minimise 8, maximise 16, close 32; without the functions flag the window manager offers all.
 knoepfe() {
-    local flags funktionen
+    local flags funktionen k=""
     read -r flags funktionen _ < <(xprop -id "$(xdotool getactivewindow)" _MOTIF_WM_HINTS |
         sed 's/.*= //; s/,/ /g')
-    if (((flags & 1) == 0)); then
-        echo "alle"
-        return
-    fi
-    local k=""
+    (((flags & 1) == 0)) && echo "alle" && return
     ((funktionen & 8)) && k+="min "
     ((funktionen & 16)) && k+="max "
     ((funktionen & 32)) && k+="close "
@@ -77,20 +42,14 @@ knoepfe() {
 pruefe_knoepfe() {
     [ "$(knoepfe)" = "$2" ] || fehler "$1 fragt nach den Knöpfen \"$(knoepfe)\" statt \"$2\""
 }
-# Presses the keys, then waits until the window whose title matches has the focus.
-taste() {
-    xdotool key --delay 80 "${@:2}"
-    aktiv_warten "$1"
-}
 # Starts the program and waits until the window whose title matches has the focus.
-starten() {
-    ./lexidor "${@:2}" 2>>"$ordner/stderr" &
-    programm_pid=$!
+oeffnen() {
+    starten "${@:2}"
     aktiv_warten "$1"
 }
 # Killed outright, as before the program answered SIGTERM: the next state starts afresh.
 beenden() {
-    kill -KILL "$programm_pid" 2>/dev/null || true
+    kill -KILL "$programm_pid" || true
     wait "$programm_pid" 2>/dev/null || true
     programm_pid=
 }
@@ -101,7 +60,7 @@ haupt="^Karvello Lexidor 1.1   -   Beispiel.vkd$"
 liste="^Vokabelliste  \(Doppelklicken zum Bearbeiten\)$"
 
 # A missing card box named on the command line: the load error, then the empty main window.
-starten "$meldung" "$ordner/fehlt.vkd"
+oeffnen "$meldung" "$ordner/fehlt.vkd"
 bild ladefehler
 mittig "die Ladefehlermeldung"
 taste "$leer" Return
@@ -112,15 +71,15 @@ beenden
 
 # Every card learned: nothing to ask.
 {
-    for _ in 1 2 3 4; do crlf 01.01.2020; done
-    for i in 0 1 2 3 4 5; do crlf "${marker[$i]}"; done
-    crlf "Haus" "house" "" "true" "<<<<<>>>>>" "${marker[6]}"
+    crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[@]:0:6}"
+    karte Haus house
+    crlf "${marker[6]}"
 } >gelernt.vkd
-starten "^Karvello Lexidor 1.1   -   gelernt.vkd$" "$ordner/gelernt.vkd"
+oeffnen "^Karvello Lexidor 1.1   -   gelernt.vkd$" "$ordner/gelernt.vkd"
 bild nichts-zu-lernen
 beenden
 
-starten "$haupt" "$ordner/Beispiel.vkd"
+oeffnen "$haupt" "$ordner/Beispiel.vkd"
 bild abfrage-offen
 taste "$haupt" F9
 bild abfrage-aufgedeckt
@@ -186,11 +145,10 @@ bild speichern-unter-fehler
 # Qt would show the program's name and openbox "Unnamed Window" for an empty caption.
 taste "^ $" Return
 bild titel-nach-fehler
-fenster=$(xdotool getactivewindow)
-xprop -id "$fenster" _NET_WM_NAME | grep -qx '_NET_WM_NAME(UTF8_STRING) = " "' ||
-    fehler "die Titelleiste zeigt $(xprop -id "$fenster" _NET_WM_NAME)"
-xprop -id "$fenster" _NET_WM_VISIBLE_NAME | grep -qx '_NET_WM_VISIBLE_NAME(UTF8_STRING) = " "' ||
-    fehler "openbox zeigt $(xprop -id "$fenster" _NET_WM_VISIBLE_NAME)"
+for name in _NET_WM_NAME _NET_WM_VISIBLE_NAME; do
+    xprop -id "$(xdotool getactivewindow)" $name | grep -qx "$name(UTF8_STRING) = \" \"" ||
+        fehler "die Titelleiste zeigt $(xprop -id "$(xdotool getactivewindow)" $name)"
+done
 
 taste "^Die momentan geöffnete Datei wurde nicht gesichert$" ctrl+w
 bild ungesichert-frage

@@ -1,16 +1,13 @@
 #!/bin/bash
-# The backdrop under a real window manager (openbox): a click on it, at a point the main
+# Under a real window manager (openbox). The backdrop: a click on it, at a point the main
 # window does not cover, leaves the main window on top and active; the backdrop is no entry
-# of the task bar or the window list, and Alt+Tab does not bring it up.
-set -euo pipefail
-
-source "$(dirname "$0")/xsitzung.sh"
-
+# of the task bar or the window list, and Alt+Tab does not bring it up. Ctrl+Alt+W pressed
+# while another program's window has the focus starts the effect (the main window blinks).
+source "$(dirname "$0")/xsitzung.sh" "$1"
 fenstermanager_starten
-for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
-crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >"$ordner/lexidor.ini"
+crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >lexidor.ini
 starten
-haupt=$(fenster_warten "^Karvello Lexidor 1.1$") || fehler "kein Hauptfenster"
+haupt_warten
 
 read -r breite hoehe < <(xdpyinfo | awk '/dimensions:/ { split($2, g, "x"); print g[1], g[2] }')
 # The backdrop: the program's window that covers the whole screen.
@@ -43,13 +40,11 @@ mitte_x=$((X + WIDTH / 2))
 mitte_y=$((Y + HEIGHT / 2))
 # Halfway between the screen's left edge and the main window, or its right edge and the window.
 if [ "$X" -gt 20 ]; then klick_x=$((X / 2)); else klick_x=$(((X + WIDTH + breite) / 2)); fi
-klick_y=$mitte_y
-[ "$(pixel "$klick_x" "$klick_y")" = "FF0000" ] || fehler "der Klickpunkt liegt nicht auf dem Hintergrund"
+[ "$(pixel "$klick_x" "$mitte_y")" = "FF0000" ] ||
+    fehler "der Klickpunkt liegt nicht auf dem Hintergrund"
 xdotool windowactivate --sync "$haupt"
-aktiv_warten "^Karvello Lexidor 1.1$"
 pruefen "vor dem Klick"
-
-xdotool mousemove "$klick_x" "$klick_y" click 1
+xdotool mousemove "$klick_x" "$mitte_y" click 1
 pruefen "nach dem Klick"
 
 xprop -id "$hintergrund" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
@@ -58,4 +53,10 @@ xprop -id "$hintergrund" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DESKT
     fehler "der Hintergrund ist kein Schreibtischfenster"
 xdotool key alt+Tab
 pruefen "nach Alt+Tab"
+
+xmessage -geometry +700+600 "Ein anderes Programm" 2>/dev/null &
+xdotool windowactivate --sync "$(fenster_warten "^xmessage$")"
+xdotool key ctrl+alt+w
+versteckt() { xwininfo -id "$haupt" | grep -q IsUnMapped; }
+warten_bis versteckt || fehler "Strg+Alt+W in einem anderen Fenster startet den Wirbel nicht"
 echo "ok"

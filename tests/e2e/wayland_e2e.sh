@@ -2,9 +2,7 @@
 # The backdrop under a native Wayland compositor (weston, headless, drawing in memory): started
 # with the backdrop on, the program shows its main window and no screen-sized red area above
 # it, since a Wayland client cannot keep a window below its others.
-set -euo pipefail
-
-source "$(dirname "$0")/xsitzung.sh"
+source "$(dirname "$0")/xsitzung.sh" "$1"
 
 # Only Wayland: without an X display the program cannot go to XWayland.
 unset DISPLAY QT_QPA_PLATFORM
@@ -16,8 +14,7 @@ wm_pid=$!
 export WAYLAND_DISPLAY=lexidor-test
 warten_bis test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fehler "weston startet nicht"
 
-for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
-crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >"$ordner/lexidor.ini"
+crlf "[Sonstiges]" "Hintergrundfarbe=clRed" "Form10Sichtbar=1" >lexidor.ini
 starten
 
 # Share of the screen in one colour, in per cent, from a screenshot.

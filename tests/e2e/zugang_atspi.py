@@ -19,17 +19,7 @@ FRIST = 20  # seconds for the program to appear on the bus and to answer
 
 
 def fehler(text):
-    print("FEHLER: " + text, file=sys.stderr)
-    sys.exit(1)
-
-
-def programm(pid):
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        anwendung = desktop.get_child_at_index(i)
-        if anwendung is not None and anwendung.get_process_id() == pid:
-            return anwendung
-    return None
+    sys.exit("FEHLER: " + text)
 
 
 def knoten(objekt):
@@ -40,28 +30,23 @@ def knoten(objekt):
             yield from knoten(kind)
 
 
-def benannt(anwendung):
+def benannt(pid):
     """Every visible accessible object of the program by its name."""
     namen = {}
-    for objekt in knoten(anwendung):
-        name = objekt.get_name()
-        if name and objekt.get_state_set().contains(Atspi.StateType.SHOWING):
-            namen.setdefault(name, objekt)
+    desktop = Atspi.get_desktop(0)
+    for anwendung in (desktop.get_child_at_index(i) for i in range(desktop.get_child_count())):
+        if anwendung is not None and anwendung.get_process_id() == pid:
+            for objekt in knoten(anwendung):
+                if objekt.get_name() and objekt.get_state_set().contains(Atspi.StateType.SHOWING):
+                    namen.setdefault(objekt.get_name(), objekt)
     return namen
-
-
-def text(objekt):
-    return Atspi.Text.get_text(objekt, 0, Atspi.Text.get_character_count(objekt))
 
 
 def warten(bedingung):
     ende = time.monotonic() + FRIST
-    while time.monotonic() < ende:
-        ergebnis = bedingung()
-        if ergebnis:
-            return ergebnis
+    while not bedingung() and time.monotonic() < ende:
         time.sleep(0.1)
-    return None
+    return bedingung()
 
 
 def main():
@@ -82,20 +67,16 @@ def main():
     zuhoerer = Atspi.EventListener.new(ereignis)
     zuhoerer.register("object:property-change:accessible-description")
 
-    anwendung = warten(lambda: programm(pid))
-    if anwendung is None:
-        fehler("das Programm meldet sich nicht am AT-SPI-Bus")
-    namen = warten(lambda: (lambda n: n if "Gefragte Vokabel" in n else None)(benannt(anwendung)))
-    if namen is None:
-        fehler("kein Feld heißt „Gefragte Vokabel“: " + ", ".join(sorted(benannt(anwendung))))
+    if not warten(lambda: "Gefragte Vokabel" in benannt(pid)):
+        fehler("kein Feld heißt „Gefragte Vokabel“: " + ", ".join(sorted(benannt(pid))))
+    namen = benannt(pid)
     for name in ("Gefragte Vokabel", "Eingabe", "Lösung"):
-        if name not in namen:
-            fehler("kein Feld heißt „%s“" % name)
-        if namen[name].get_role() != Atspi.Role.TEXT:
-            fehler("„%s“ ist kein Textfeld, sondern %s" % (name, namen[name].get_role_name()))
-    if text(namen["Gefragte Vokabel"]) != frage:
-        fehler("„Gefragte Vokabel“ liest „%s“" % text(namen["Gefragte Vokabel"]))
-    if namen["Gefragte Vokabel"].get_state_set().contains(Atspi.StateType.EDITABLE):
+        if name not in namen or namen[name].get_role() != Atspi.Role.TEXT:
+            fehler("kein Textfeld heißt „%s“" % name)
+    gefragt = namen["Gefragte Vokabel"]
+    if Atspi.Text.get_text(gefragt, 0, Atspi.Text.get_character_count(gefragt)) != frage:
+        fehler("„Gefragte Vokabel“ liest nicht „%s“" % frage)
+    if gefragt.get_state_set().contains(Atspi.StateType.EDITABLE):
         fehler("„Gefragte Vokabel“ ist bearbeitbar")
     if not warten(lambda: namen["Eingabe"].get_state_set().contains(Atspi.StateType.FOCUSED)):
         fehler("„Eingabe“ hat nicht den Fokus")

@@ -4,18 +4,8 @@
 # whole query, the add dialog, the list's search and the statistics key are used by keyboard.
 # Every step waits, with a deadline, for its words in Orca's own record of what it said: the
 # "SPEECH OUTPUT" lines of its debug file.
-set -euo pipefail
-
-# The session bus lives as long as this script; the AT-SPI bus it starts puts its socket into
-# the runtime folder it inherits, so a private one keeps parallel sessions apart.
-if [ -z "${LEXIDOR_SITZUNGSBUS:-}" ]; then
-    laufzeit=$(mktemp -d)
-    trap 'rm -rf "$laufzeit"' EXIT
-    XDG_RUNTIME_DIR=$laufzeit LEXIDOR_SITZUNGSBUS=1 dbus-run-session -- "$0" "$@"
-    exit
-fi
-hier=$(cd "$(dirname "$0")" && pwd)
-source "$hier/xsitzung.sh"
+sitzungsbus=1
+source "$(dirname "$0")/xsitzung.sh" "$1"
 fenstermanager_starten
 
 # Orca and speech-dispatcher start from a home of their own with their defaults; ALSA's null
@@ -111,16 +101,10 @@ frage_hoeren() {
 }
 
 warten_bis gesagt "" || fehler "Orca spricht nicht: $(cat "$ordner/orca.out")"
-karten=()
-for wort in "${!loesung[@]}"; do karten+=("$wort" "${loesung[$wort]}" "" "true" "<<<<<>>>>>"); done
-crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[0]}" "${karten[@]}" "${marker[@]:1}" \
-    >"$ordner/box.vkd"
-crlf "[Optionen]" "Abfragerichtung=0" >"$ordner/lexidor.ini"
-for _ in $(seq 35); do crlf "(Nichts)"; done >"$ordner/sonderzeichen.ini"
+kartei Haus house Baum tree Buch book Stuhl chair >box.vkd
 marke=$(wc -l <"$protokoll")
 starten "$ordner/box.vkd"
-fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$" >/dev/null ||
-    fehler "das Hauptfenster zeigt die Kartei nicht"
+fenster_warten "^Karvello Lexidor 1.1   -   box.vkd$" >/dev/null
 
 # The query: the first card with its level, a right answer checked by F10, a wrong one with
 # its verdict and solution, then F9 with R and F9 with F.
