@@ -69,12 +69,6 @@ TEST(Lernverlauf, PeriodTakesTheLastDaysUpToToday) {
     }
 }
 
-TEST(Lernverlauf, FileNameDependsOnTheWholePathOnly) {
-    EXPECT_EQ(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/a/Englisch.vkd"));
-    EXPECT_NE(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/b/Englisch.vkd"));
-    EXPECT_EQ(VerlaufDateiname(""), "cbf29ce484222325.txt");
-}
-
 TEST(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
     const struct {
         std::array<int, 6> terminInTagen;          // 2..5, relative to today
