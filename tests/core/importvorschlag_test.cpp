@@ -65,10 +65,6 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
                        "Deutsch;Fremd;Lernstufe\r\n<b>fett</b>;\"a&amp;b\";1\r\n");
     EXPECT_EQ(eigen.Feld(1, 0), "<b>fett</b>");
     EXPECT_EQ(eigen.Feld(1, 1), "a&amp;b");
-    // A named column stays a side even when its first rows are all empty.
-    const Importtabelle leer = TextdateiLesen("Deutsch;Fremd;Lernstufe\r\n;house;1\r\n");
-    EXPECT_EQ(StandardWahl(leer).deutsch, 0);
-    EXPECT_EQ(StandardWahl(leer).fremd, 1);
     // The user's separator wins over the one found.
     art.trenner = ',';
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");

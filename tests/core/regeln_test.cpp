@@ -75,6 +75,17 @@ Datum DatumAusText(const std::string& text) {
     return DatumAus(jahr, monat, tag);
 }
 
+// "2:1 0:3": one answer right two days before 2026-12-07, three that day.
+TVerlauf Gelernt(const std::string& tage) {
+    TVerlauf v;
+    std::istringstream text(tage);
+    int vorTagen = 0, antworten = 0;
+    for (char doppelpunkt = 0; text >> vorTagen >> doppelpunkt >> antworten;) {
+        v.Tage.push_back({PlusTage(DatumAus(2026, 12, 7), -vorTagen), antworten, 0, {}});
+    }
+    return v;
+}
+
 std::optional<int> ZahlOderNichts(const std::string& text) {
     return text == "-" ? std::nullopt : std::optional(std::stoi(text));
 }
@@ -191,7 +202,14 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"Speicherziel", [](const Felder& f) { return Speicherziel(f[1]); }},
     {"Stufenspalte", [](const Felder& f) { return Text(TrennwerteLesen(f[1]).stufenspalte); }},
     {"TageText", [](const Felder& f) { return TageText(std::stoi(f[1])); }},
+    {"TageInFolge",
+     [](const Felder& f) { return Text(TageInFolge(Gelernt(f[1]), DatumAus(2026, 12, 7))); }},
     {"TimerText", [](const Felder& f) { return TimerText(std::stoi(f[1])); }},
+    {"Zeitraum",
+     [](const Felder& f) {
+         const TVerlauf v = Gelernt(f[1]);
+         return Text(static_cast<int>(Zeitraum(v, DatumAus(2026, 12, 7), std::stoi(f[2])).size()));
+     }},
     {"Treffer",
      [](const Felder& f) { return Text(TSuchmuster(f[1]).Treffer(f[2], f[3], std::stoi(f[4]))); }},
     {"TrennzeichenErkennen",
