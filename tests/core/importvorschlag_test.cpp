@@ -96,6 +96,7 @@ TEST(Vorschlag, LevelsFromAnyColumnOnTheScaleItShows) {
         EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisSechs), nullBisSechs[wert]);
         EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisFuenf), wert <= 5 ? wert + 1 : 0);
     }
+    EXPECT_EQ(StufeLesen("7", Stufenskala::NullBisSechs), 0); // a wrong level, refused
 }
 
 } // namespace
