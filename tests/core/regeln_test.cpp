@@ -14,6 +14,7 @@
 #include "programmordner.h"
 #include "schreibfehler.h"
 #include "sitzungsende.h"
+#include "sonderzeichen.h"
 #include "suche.h"
 #include "testdatei.h"
 #include "textkodierung.h"
@@ -86,6 +87,18 @@ TVerlauf Gelernt(const std::string& tage) {
     return v;
 }
 
+// Keys 1, -, ", /, ü and Ä replaced; "/" by "(nichts)", which is not exactly "(Nichts)".
+Ersatztexte Ersatz() {
+    Ersatztexte t = ErsatztexteLeer();
+    t[0] = "ç";
+    t[13] = "";
+    t[16] = "";
+    t[21] = "(nichts)";
+    t[29] = "ææ";
+    t[34] = "çæ";
+    return t;
+}
+
 std::optional<int> ZahlOderNichts(const std::string& text) {
     return text == "-" ? std::nullopt : std::optional(std::stoi(text));
 }
@@ -101,6 +114,7 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          const Textkodierung k = KodierungErkennen(f[1]);
          return kNamen[static_cast<int>(k)] + (" " + std::string(AlsUtf8(f[1], k, puffer)));
      }},
+    {"Belegungszeile", [](const Felder& f) { return Belegungszeile(Ersatz(), std::stoi(f[1])); }},
     {"DeutschPunkte", [](const Felder& f) { return Text(DeutschPunkte(f[1])); }},
     {"DeutscheSprache",
      [](const Felder& f) {
@@ -110,6 +124,7 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          }
          return Text(static_cast<int>(DeutscheSprache(sprachen)));
      }},
+    {"Ersetzung", [](const Felder& f) { return Text(Ersetzung(Ersatz(), f[1])); }},
     {"ErsteZeile", [](const Felder& f) { return std::string(ErsteZeile(f[1])); }},
     {"Farbe",
      [](const Felder& f) {
