@@ -43,34 +43,12 @@ TEST(Anki, ColumnNamesAndAFoundSeparatorWithoutHtml) {
     EXPECT_EQ(AnkiLesen("#separator:Pipe\na|b\n").Feld(0, 1), "b");
 }
 
-TEST(Anki, OnlyAKnownDescriptionLineMakesAnAnkiExport) {
-    EXPECT_TRUE(IstAnkiExport("#separator:tab\r\nHaus\thouse"));
-    EXPECT_TRUE(IstAnkiExport("#HTML:true"));
-    EXPECT_FALSE(IstAnkiExport("#Haus;house"));
-    EXPECT_FALSE(IstAnkiExport("#Tipp: lernen;to learn"));
-    EXPECT_FALSE(IstAnkiExport("Haus;house\n#html:true"));
-}
-
 // Fields of megabytes of "&" or "<", each opening nothing, are read in one pass.
 TEST(HtmlNachText, CharactersThatOpenNothingStandForThemselvesInLinearTime) {
     for (const char c : {'&', '<'}) {
         const std::string feld(4'000'000, c);
         EXPECT_EQ(HtmlNachText(feld), feld);
     }
-}
-
-TEST(HtmlNachText, BlocksAndBreaksBecomeLinesTagsGoEntitiesResolve) {
-    EXPECT_EQ(HtmlNachText("a<div>b</div>c"), "a\nb\nc");
-    EXPECT_EQ(HtmlNachText("<div>a</div><div>b</div>"), "a\nb");
-    EXPECT_EQ(HtmlNachText("<DIV>a<BR/></DIV>"), "a");
-    EXPECT_EQ(HtmlNachText("<p>x<br><br>y</p>"), "x\n\ny");
-    EXPECT_EQ(HtmlNachText("a&#13;&#10;b&#13;c&#10;"), "a\nb\nc"); // as cells hold breaks
-    EXPECT_EQ(HtmlNachText("<span style=\"color: red\">rot</span><!-- x -->"), "rot");
-    EXPECT_EQ(HtmlNachText("&auml;&#246;&#xFC;&nbsp;&lt;&gt;"), "\xC3\xA4\xC3\xB6\xC3\xBC <>");
-    // What is no tag and no known entity stands for itself.
-    EXPECT_EQ(HtmlNachText("a < b, 1<2, &foo; &#0; &#xZZ; & x"),
-              "a < b, 1<2, &foo; &#0; &#xZZ; & x");
-    EXPECT_EQ(HtmlNachText("<b"), "<b");
 }
 
 } // namespace

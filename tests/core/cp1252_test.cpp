@@ -37,7 +37,7 @@ TEST(Utf8Pruefen, TellsValidityNfcAndCodePage1252) {
         {"здравствуйте, дорогой друг", true, true, false},
         {"καλημέρα σας, φίλε μου, ΑΒΓΔ", true, true, false},
         {"€ und Œ – „alles“ in 1252, lang", true, true, true},
-        {"aaaaaaaaaaaaaaaд und noch mehr", true, true, false}, // a letter across the edge
+        {"aaaaaaaaaaaaaaaд und noch mehr", true, true, false},       // a letter across the edge
         {"αβγδεζηθικλμνξο\xCE\x87ρστ und mehr", true, false, false}, // the ano teleia
         {"Hausaufgaben fu\xCC\x88r morgen, bitte", true, false, false},
         {"Lächeln 😀 ist schön, lang genug", true, true, false},
@@ -53,19 +53,6 @@ TEST(Utf8Pruefen, TellsValidityNfcAndCodePage1252) {
         EXPECT_EQ(b.cp1252, f.cp1252) << f.text;
         EXPECT_EQ(b.gueltig, IstUtf8(f.text)) << f.text;
     }
-}
-
-TEST(Kleinschreibung, FollowsTheCodePageIncludingUmlauts) {
-    EXPECT_EQ(Kleinschreibung("AZ\xC4\xD6\xDC\xC0\xDE\x8A\x8C\x8E\x9F"),
-              "az\xE4\xF6\xFC\xE0\xFE\x9A\x9C\x9E\xFF");
-    // No lower case: the multiplication sign, sharp s, and what is lower case already.
-    EXPECT_EQ(Kleinschreibung("\xD7\xDF\xE4@[1"), "\xD7\xDF\xE4@[1");
-}
-
-TEST(Kleinschreibung, OfUtf8LowersWhatTheCodePageHoldsAndKeepsTheRest) {
-    // "ÄŠŸ" lower; "Ł" (not in 1252), a lone continuation byte and a cut sequence stay.
-    EXPECT_EQ(Utf8Kleinschreibung("/\xC3\x84\xC5\xA0\xC5\xB8X/\xC5\x81\x80\xC3"),
-              "/\xC3\xA4\xC5\xA1\xC3\xBFx/\xC5\x81\x80\xC3");
 }
 
 } // namespace

@@ -173,20 +173,6 @@ struct Fenster {
     Protokoll protokoll;
 };
 
-TEST(Speicherziel, AppendsVkdUnlessTheNameEndsInItExactly) {
-    for (const auto& [name, ziel] : {std::pair{"a.vkd", "a.vkd"},
-                                     {"/x/.vkd", "/x/.vkd"},
-                                     {"a", "a.vkd"},
-                                     {"a.VKD", "a.VKD.vkd"},
-                                     {"a.vkD", "a.vkD.vkd"},
-                                     {"vkd", "vkd.vkd"},
-                                     {"a.vkd ", "a.vkd .vkd"},
-                                     {"a.vkd.alt", "a.vkd.alt.vkd"},
-                                     {"", ".vkd"}}) {
-        EXPECT_EQ(Speicherziel(name), ziel) << name;
-    }
-}
-
 class Dateibefehle : public ::testing::Test, protected Fenster {};
 
 std::vector<std::string> Teilen(std::string_view text, std::string_view trenner) {

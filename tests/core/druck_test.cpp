@@ -75,29 +75,6 @@ TEST(Testbogen, IsShuffledAndGivesTheSideOfTheQueryDirection) {
     EXPECT_LT(fremd[2], 60);
 }
 
-TEST(Seitenumbruch, PutsRowsOnPages) {
-    const struct {
-        std::vector<int> hoehen;                 // of each row, on pages 10 high
-        std::vector<std::pair<int, int>> seiten; // first row, row after the last
-    } faelle[] = {
-        {{}, {{0, 0}}},                         // nothing is one empty page
-        {{5, 5, 5, 5}, {{0, 2}, {2, 4}}},       // rows that fit exactly
-        {{3, 3, 6, 1}, {{0, 2}, {2, 4}}},       // a taller row moves to the next page
-        {{2, 25, 2}, {{0, 1}, {1, 2}, {2, 3}}}, // a row taller than a page stands alone
-        {{25, 2}, {{0, 1}, {1, 2}}},
-    };
-    for (const auto& fall : faelle) {
-        TSeitenplan plan(static_cast<int>(fall.hoehen.size()), 10,
-                         [&](int i) { return fall.hoehen[static_cast<std::size_t>(i)]; });
-        for (std::size_t s = 0; s < fall.seiten.size(); ++s) {
-            EXPECT_EQ(plan.Seite(static_cast<int>(s)), fall.seiten[s]) << s;
-        }
-        EXPECT_EQ(plan.Seite(static_cast<int>(fall.seiten.size())), std::nullopt);
-        EXPECT_TRUE(plan.Fertig());
-        EXPECT_EQ(plan.BekannteSeiten(), static_cast<int>(fall.seiten.size()));
-    }
-}
-
 TEST(Seitenplan, MeasuresOnlyTheRowsOfThePagesAskedFor) {
     int gemessen = 0;
     TSeitenplan plan(1'000'000, 10, [&](int) { return ++gemessen, 1; });

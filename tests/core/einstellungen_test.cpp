@@ -34,12 +34,6 @@ TEST(Einstellungen, WithoutFileTheDefaultsAreWrittenAsFourteenLines) {
                                "Form10Sichtbar=0\r\nEnterneu=0\r\nEnterab=0\r\n");
 }
 
-TEST(Einstellungen, IntegersReadHexDecimalOrFallBackToTheDefault) {
-    for (const auto& fall : Testfaelle("ini_zahlen.txt")) {
-        EXPECT_EQ(Laden("[Intervalle]\nFach2=" + fall[0]).e.Fach2, std::stoi(fall[1])) << fall[0];
-    }
-}
-
 TEST(Einstellungen, BooleansAreAnyNonZeroNumberAndWrittenAsOne) {
     EXPECT_FALSE(Laden("[Optionen]\nAutosave=true").e.Autosave);
     const Geladen g = Laden("[optionen]\nautosave=2\n[SONSTIGES]\nForm10Sichtbar=-1\nEnterab=1");
@@ -50,19 +44,6 @@ TEST(Einstellungen, BooleansAreAnyNonZeroNumberAndWrittenAsOne) {
     const std::string text = g.Gespeichert(false);
     EXPECT_NE(text.find("Autosave=1\r\n"), std::string::npos);
     EXPECT_NE(text.find("Form10Sichtbar=0\r\n"), std::string::npos);
-}
-
-TEST(Farben, NamedColoursAreWrittenByNameAnyOtherInHex) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"clred", "clRed"},         {"255", "clRed"},           {"$00A0B0C0", "$00A0B0C0"},
-        {"CLBTNFACE", "clBtnFace"}, {"$FF00000F", "clBtnFace"}, {"$1FFFFFFF", "clNone"},
-        {"$00F0CAA6", "clSkyBlue"}, {"1193046", "$00123456"},   {"clMenuBar", "clMenuBar"}};
-    for (const auto& [gelesen, geschrieben] : faelle) {
-        const auto farbe = TextNachFarbe(gelesen);
-        ASSERT_TRUE(farbe) << gelesen;
-        EXPECT_EQ(FarbeNachText(*farbe), geschrieben) << gelesen;
-    }
-    EXPECT_EQ(TextNachFarbe("clred"), clRed);
 }
 
 TEST(Einstellungen, UnreadableColourStopsReadingAndLeavesTheRestFalse) {

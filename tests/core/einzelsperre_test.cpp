@@ -6,16 +6,7 @@
 namespace lexidor {
 namespace {
 
-TEST(Einzelsperre, ALockThatCannotBeCheckedFromHereIsTakenOver) {
-    const std::pair<std::optional<Sperrinhaber>, bool> faelle[] = {
-        {Sperrinhaber{12, "hier"}, false},
-        {Sperrinhaber{12, ""}, false},
-        {Sperrinhaber{12, "dort"}, true},
-        {std::nullopt, true},
-    };
-    for (const auto& [inhaber, uebernehmen] : faelle) {
-        EXPECT_EQ(SperreUebernehmen(inhaber, "hier"), uebernehmen);
-    }
+TEST(Einzelsperre, TheNoteOnATakenOverLockNamesItsComputer) {
     EXPECT_EQ(UebernahmeHinweis(Sperrinhaber{12, "nfs\xE2\x80\xAE"
                                                  "a"}),
               "Eine Sperre vom Rechner „nfsU+202Ea“ zeigt an, dass Lexidor schon läuft; von hier "

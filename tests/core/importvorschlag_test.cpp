@@ -27,23 +27,19 @@ TEST(Vorschlag, TheDefaultsGiveTheRightCards) {
             abgelehnt += (abgelehnt.empty() ? "" : " ") + std::to_string(a.zeile);
         }
         EXPECT_EQ(abgelehnt, fall[5]);
-        std::vector<std::string> karten;
-        for (int f = 1; f <= 6; ++f) {
-            for (int i = 0; i < kartei.Fach[f].Count(); ++i) {
-                const std::string karte = std::to_string(f) + " " +
-                                          std::string(kartei.Fach[f].Deutsch(i)) + " = " +
-                                          std::string(kartei.Fach[f].Fremd(i));
-                karten.push_back(karte.ends_with(' ') ? karte.substr(0, karte.size() - 1) : karte);
-            }
-        }
-        EXPECT_EQ(karten, std::vector<std::string>(fall.begin() + 6, fall.end()));
+        EXPECT_EQ(Kartenliste(kartei), std::vector<std::string>(fall.begin() + 6, fall.end()));
     }
 }
 
 // Heading rows of a text file are offered like lessons, each with the rows up to the next.
 TEST(Vorschlag, HeadingsBecomeLessons) {
-    EXPECT_EQ(Lektionsnamen(TextdateiLesen(Testdatei("import/ueberschriften.csv"))),
-              (std::vector<std::string>{"Vocabularium 1 (2)", "Vocabularium 2 (2)"}));
+    for (const auto& fall : Testfaelle("lektionen.txt")) {
+        std::string namen;
+        for (const std::string& n : Lektionsnamen(TextdateiLesen(fall[0]))) {
+            namen += (namen.empty() ? "" : ", ") + n;
+        }
+        EXPECT_EQ(namen, fall[1]) << fall[0];
+    }
 }
 
 // The preview marks a card with a blank side, which the add dialog allows, and turning the
@@ -69,27 +65,17 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
                        "Deutsch;Fremd;Lernstufe\r\n<b>fett</b>;\"a&amp;b\";1\r\n");
     EXPECT_EQ(eigen.Feld(1, 0), "<b>fett</b>");
     EXPECT_EQ(eigen.Feld(1, 1), "a&amp;b");
-    // A named column stays a side even when its first rows are all empty.
-    const Importtabelle leer = TextdateiLesen("Deutsch;Fremd;Lernstufe\r\n;house;1\r\n");
-    EXPECT_EQ(StandardWahl(leer).deutsch, 0);
-    EXPECT_EQ(StandardWahl(leer).fremd, 1);
     // The user's separator wins over the one found.
     art.trenner = ',';
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");
 }
 
-TEST(Vorschlag, HowGermanACellLooksAndWhatANameSays) {
-    for (const auto& [zelle, punkte] : {std::pair{"Haus", 0.5},
-                                        {"haus", 0.0},
-                                        {"Straße", 1.5},
-                                        {"der Bär", 3.0},
-                                        {"gehen und laufen", 1.0}}) {
-        EXPECT_EQ(DeutschPunkte(zelle), punkte) << zelle;
+TEST(Vorschlag, TheColumnsProposedAsGermanAndForeign) {
+    for (const auto& fall : Testfaelle("spaltenvorschlag.txt")) {
+        const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen(fall[0]));
+        EXPECT_EQ(std::pair(v.deutsch, v.fremd), std::pair(std::stoi(fall[1]), std::stoi(fall[2])))
+            << fall[0];
     }
-    EXPECT_EQ(Namenswoerter("Перевод_2"), (std::vector<std::string>{"Перевод", "2"}));
-    // An empty column between German and its translation is neither.
-    const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen("Haus;;house\nBär;;bear\n"));
-    EXPECT_EQ(std::pair(v.deutsch, v.fremd), std::pair(0, 2));
 }
 
 // Lesson numbers beyond 6 are no levels; a column from 0 to 5 is, each one compartment higher.
@@ -110,6 +96,7 @@ TEST(Vorschlag, LevelsFromAnyColumnOnTheScaleItShows) {
         EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisSechs), nullBisSechs[wert]);
         EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisFuenf), wert <= 5 ? wert + 1 : 0);
     }
+    EXPECT_EQ(StufeLesen("7", Stufenskala::NullBisSechs), 0); // a wrong level, refused
 }
 
 } // namespace

@@ -142,16 +142,5 @@ TEST(TKartei, SchliessenEmptiesTheListsButKeepsNameAndSavedFlag) {
     EXPECT_EQ(k.Termin[5], DatumAus(2026, 4, 1));
 }
 
-TEST(Umbrueche, TwoLineSideIsStoredOnOneLineAndListedByItsFirstLine) {
-    const std::string feld = "Haus\r\nHäuser";
-    const std::string kodiert = UmbruecheKodieren(feld);
-    EXPECT_EQ(kodiert, "Haus¾¼Häuser");
-    EXPECT_EQ(UmbruecheDekodieren(kodiert), feld);
-    EXPECT_EQ(ErsteZeile(kodiert), "Haus");
-    EXPECT_EQ(UmbruecheKodieren("a\ng\rh"), "a¼g¾h");
-    // Only the carriage-return marker ends the first line.
-    EXPECT_EQ(ErsteZeile("a¼g"), "a¼g");
-}
-
 } // namespace
 } // namespace lexidor

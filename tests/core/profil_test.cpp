@@ -24,6 +24,8 @@ TEST(Profildatei, FindsSectionsAndKeysWithoutRegardToCase) {
     EXPECT_EQ(ini.Lesen("Optionen", "Autosave"), std::nullopt);
     EXPECT_EQ(ini.Lesen("Eigenes", "Abfragerichtung"), std::nullopt);
     EXPECT_EQ(ini.Lesen("Intervalle", "Fach2"), std::nullopt);
+    EXPECT_EQ(ini.Lesen("Optionen", "Fremd ohne Gleichheitszeichen"), std::nullopt);
+    EXPECT_EQ(Profildatei("[A]\nx=1\n[B]\ny=2").Lesen("B", "x"), std::nullopt);
 }
 
 TEST(Profildatei, WritingChangesOneEntryAndLeavesEveryOtherLine) {

@@ -21,13 +21,6 @@ TEST(Programmordner, BesideTheBinaryOrInShareAndTheXdgFolders) {
     }
 }
 
-TEST(Programmordner, SharedFolderIsOnlyNamedForABinaryInBin) {
-    EXPECT_EQ(GeteilterOrdner("/usr/local/bin/lexidor"), "/usr/local/share/lexidor");
-    EXPECT_EQ(GeteilterOrdner("/usr/local/sbin/lexidor"), "");
-    EXPECT_EQ(GeteilterOrdner("/home/anna/bin2/lexidor"), "");
-    EXPECT_EQ(GeteilterOrdner("lexidor"), "");
-}
-
 TEST(Programmordner, MissingUserKeyMappingFallsBackToTheShippedOneOnlyWhenInstalled) {
     const auto installiert = ProgrammordnerBestimmen("/usr/bin/lexidor", true, kNurHome);
     EXPECT_EQ(SonderzeichenQuelle(installiert, true),

@@ -3,6 +3,7 @@
 
 #include "importlektion.h"
 #include "importtabelle.h"
+#include "kartei.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,20 @@ inline std::vector<std::string> Lektionsnamen(const Importtabelle& tabelle) {
         namen.push_back(l.name + " (" + std::to_string(l.eintraege) + ")");
     }
     return namen;
+}
+
+// The box's cards in list order, each as "compartment German = foreign".
+inline std::vector<std::string> Kartenliste(const TKartei& kartei) {
+    std::vector<std::string> karten;
+    for (int f = 1; f <= 6; ++f) {
+        for (int i = 0; i < kartei.Fach[f].Count(); ++i) {
+            const std::string karte = std::to_string(f) + " " +
+                                      std::string(kartei.Fach[f].Deutsch(i)) + " = " +
+                                      std::string(kartei.Fach[f].Fremd(i));
+            karten.push_back(karte.ends_with(' ') ? karte.substr(0, karte.size() - 1) : karte);
+        }
+    }
+    return karten;
 }
 
 // A case file holds one case a line, its fields split at "|" and stripped of the blanks

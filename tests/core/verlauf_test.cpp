@@ -1,4 +1,4 @@
-// The learning history: its day records and file, the streak, the period, and the forecast.
+// The learning history: its day records and file, and the forecast.
 #include "verlauf.h"
 
 #include "testdatei.h"
@@ -30,49 +30,6 @@ TEST(Tagesstand, RecordsTodayAndWritesBack) {
         EXPECT_EQ(geschrieben, fall[3]);
         EXPECT_EQ(VerlaufLesen(geschrieben).Tage, verlauf.Tage);
     }
-}
-
-TVerlauf Gelernt(std::initializer_list<std::pair<int, int>> tageUndAntworten) {
-    TVerlauf v;
-    for (const auto& [vorTagen, antworten] : tageUndAntworten) {
-        v.Tage.push_back({PlusTage(kHeute, -vorTagen), antworten, 0, {}});
-    }
-    return v;
-}
-
-TEST(Lernverlauf, DaysInARowEndTodayOrYesterdayAndNeedAnswers) {
-    struct {
-        TVerlauf verlauf;
-        int folge;
-    } const faelle[] = {
-        {Gelernt({}), 0},
-        {Gelernt({{2, 1}, {1, 3}, {0, 1}}), 3},
-        {Gelernt({{2, 1}, {1, 3}, {0, 0}}), 2}, // today only saved so far
-        {Gelernt({{3, 1}, {1, 3}}), 1},         // a gap
-        {Gelernt({{2, 1}, {1, 0}, {0, 4}}), 1}, // a day saved without answers
-        {Gelernt({{5, 1}, {2, 1}}), 0},
-        {Gelernt({{1, 1}, {-1, 1}}), 1}, // a day after today (clock set back) is passed over
-    };
-    for (const auto& fall : faelle) {
-        EXPECT_EQ(TageInFolge(fall.verlauf, kHeute), fall.folge);
-    }
-}
-
-TEST(Lernverlauf, PeriodTakesTheLastDaysUpToToday) {
-    const TVerlauf v = Gelernt({{400, 1}, {90, 1}, {89, 1}, {30, 1}, {29, 1}, {0, 1}, {-2, 1}});
-    struct {
-        int tage;
-        std::size_t anzahl;
-    } const faelle[] = {{30, 2}, {90, 4}, {365, 5}, {0, 6}, {1, 1}};
-    for (const auto& fall : faelle) {
-        EXPECT_EQ(Zeitraum(v, kHeute, fall.tage).size(), fall.anzahl) << fall.tage;
-    }
-}
-
-TEST(Lernverlauf, FileNameDependsOnTheWholePathOnly) {
-    EXPECT_EQ(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/a/Englisch.vkd"));
-    EXPECT_NE(VerlaufDateiname("/home/a/Englisch.vkd"), VerlaufDateiname("/home/b/Englisch.vkd"));
-    EXPECT_EQ(VerlaufDateiname(""), "cbf29ce484222325.txt");
 }
 
 TEST(Faelligkeitsvorschau, CountsCardsOnTheirDay) {

@@ -10,28 +10,6 @@
 namespace lexidor {
 namespace {
 
-struct Karte {
-    int fach;
-    std::string deutsch; // code page 1252
-    std::string fremd;
-    bool operator==(const Karte&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Karte& k) {
-    return os << k.fach << ' ' << k.deutsch << " / " << k.fremd;
-}
-
-std::vector<Karte> Karten(const TKartei& kartei) {
-    std::vector<Karte> karten;
-    for (int k = 1; k <= 6; ++k) {
-        for (int i = 0; i < kartei.Fach[k].Count(); ++i) {
-            karten.push_back(
-                {k, std::string(kartei.Fach[k].Deutsch(i)), std::string(kartei.Fach[k].Fremd(i))});
-        }
-    }
-    return karten;
-}
-
 Importergebnis Importiert(TKartei& kartei, const Importtabelle& t, bool stufen) {
     Importwahl wahl = StandardWahl(t);
     wahl.stufenBehalten = stufen;
@@ -69,7 +47,7 @@ TEST(KarteAusZeile, ARowWithAStrayByteIsRefusedAndTheOthersKeepTheirUmlauts) {
     const Importergebnis e = Importiert(
         kartei, TextdateiLesen("B\xC3\xA4r;bear\nT\xFCr;door\nK\xC3\xA4se;cheese\n"), false);
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{2, Ablehnung::Kodierung, ""}}));
-    EXPECT_EQ(Karten(kartei), (std::vector<Karte>{{1, "Bär", "bear"}, {1, "Käse", "cheese"}}));
+    EXPECT_EQ(Kartenliste(kartei), (std::vector<std::string>{"1 Bär = bear", "1 Käse = cheese"}));
     EXPECT_EQ(AblehnungGrund(e.abgelehnt[0]),
               "Die Zeile enthält Bytes, die in der Kodierung der Datei kein Zeichen sind.");
 }
@@ -96,8 +74,8 @@ TEST(KarteiTabelle, AnotherBoxComesInWithItsCompartmentsAndLineBreaks) {
     EXPECT_EQ(e.abgelehnt, (std::vector<Abgelehnt>{{3, Ablehnung::Leer, ""}}));
     EXPECT_FALSE(kartei.Gesichert);
     // A bare "¼" is a line break to a field, and comes back as the Windows one.
-    EXPECT_EQ(Karten(kartei),
-              (std::vector<Karte>{{2, "Häuser¾¼Gebäude", "houses"}, {6, "€", "euro¾¼"}}));
+    EXPECT_EQ(Kartenliste(kartei),
+              (std::vector<std::string>{"2 Häuser¾¼Gebäude = houses", "6 € = euro¾¼"}));
 }
 
 TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
@@ -191,10 +169,10 @@ TEST(Textimport, PiecesOfAnySizeGiveWhatTheWholeFileGives) {
             TKartei kartei;
             Textimport import(kartei, vorlage, wahl, datei.size());
             for (std::size_t pos = 0; pos < datei.size(); pos += groesse) {
-                import.Stueck(std::string_view(datei).substr(pos, groesse),
-                              pos + groesse >= datei.size());
+                ASSERT_TRUE(import.Stueck(std::string_view(datei).substr(pos, groesse),
+                                          pos + groesse >= datei.size()));
             }
-            EXPECT_EQ(Karten(kartei), Karten(ganz)) << datei << groesse;
+            EXPECT_EQ(Kartenliste(kartei), Kartenliste(ganz)) << datei << groesse;
             EXPECT_EQ(import.Ergebnis().abgelehnt, erwartet.abgelehnt) << datei << groesse;
             EXPECT_EQ(import.Ergebnis().uebersprungen, erwartet.uebersprungen);
         }
@@ -202,6 +180,44 @@ TEST(Textimport, PiecesOfAnySizeGiveWhatTheWholeFileGives) {
     const Importtabelle anfang = TextanfangLesen("Haus;house\nT\xC3\xBCr;door\nBa");
     EXPECT_EQ(anfang.Zeilen(), 2);
     EXPECT_TRUE(anfang.nurAnfang);
+}
+
+// The shell's progress report comes between pieces, also of an Anki export once its leading
+// lines are read; refused, the import stops at the first row not yet a card. Cancelled, it
+// hands the box back only with every card of the pieces before in it.
+TEST(Textimport, StopsWhereTheReportIsRefusedAndCancelsWithTheCardsIn) {
+    const std::string anki = Testdatei("import/anki_notizen.txt");
+    std::string liste;
+    for (int i = 1; i <= 300'000; ++i) {
+        liste += "Haus" + std::to_string(i) + ";house\n";
+    }
+    const struct {
+        const std::string& datei;
+        int erlaubt; // reports answered yes
+        int berichte, karten, abbruchzeile;
+    } faelle[] = {{anki, 99, 4, 2, 0}, {liste, 1, 2, 4, 5}};
+    for (const auto& f : faelle) {
+        const Importtabelle vorlage = TextanfangLesen(f.datei.substr(0, 500));
+        TKartei kartei;
+        int berichte = 0;
+        Textimport import(kartei, vorlage, StandardWahl(vorlage), f.datei.size(),
+                          [&](std::size_t, std::size_t) { return ++berichte <= f.erlaubt; });
+        bool weiter = true;
+        for (std::size_t pos = 0; weiter && pos < 250; pos += 50) {
+            weiter = import.Stueck(std::string_view(f.datei).substr(pos, 50), false);
+        }
+        EXPECT_EQ(import.Ergebnis().abgebrochenAbZeile.value_or(0), f.abbruchzeile);
+        EXPECT_EQ(berichte, f.berichte);
+        EXPECT_EQ(kartei.Gesamtzahl(), f.karten);
+    }
+    // A piece of 300000 cards is still coming in when the next cannot be read.
+    const Importtabelle vorlage = TextanfangLesen(liste.substr(0, 500));
+    TKartei kartei;
+    Textimport import(kartei, vorlage, StandardWahl(vorlage), liste.size());
+    ASSERT_TRUE(import.Stueck(liste, false));
+    import.Abbrechen();
+    EXPECT_EQ(kartei.Gesamtzahl(), 299'999); // the last row might have gone on
+    EXPECT_EQ(import.Ergebnis().abgebrochenAbZeile, 300'000);
 }
 
 } // namespace lexidor

@@ -9,14 +9,17 @@
 namespace lexidor {
 namespace {
 
-// Counts the pixels of each colour and notes the largest coordinates drawn at random.
-std::map<Wirbelfarbe, std::uint64_t> Durchlaufen(Wirbelablauf& ablauf, int& max_x, int& max_y) {
+// Counts the pixels of each colour and notes the largest coordinates drawn at random, and how
+// many of those end a column (none should: only the sweep has columns).
+std::map<Wirbelfarbe, std::uint64_t> Durchlaufen(Wirbelablauf& ablauf, int& max_x, int& max_y,
+                                                 int& zufallsenden) {
     std::map<Wirbelfarbe, std::uint64_t> je_farbe;
     while (const auto p = ablauf.Naechster()) {
         ++je_farbe[p->farbe];
         if (p->farbe != Wirbelfarbe::Flaeche) {
             max_x = std::max(max_x, p->x);
             max_y = std::max(max_y, p->y);
+            zufallsenden += p->spaltenende ? 1 : 0;
         }
     }
     return je_farbe;
@@ -29,7 +32,9 @@ TEST(Wirbelablauf, SetsTwoMillionAndOnePixelsOfEachColourInsideTheArea) {
         Wirbelablauf ablauf(breite, hoehe, zufall);
         int max_x = -1;
         int max_y = -1;
-        auto je_farbe = Durchlaufen(ablauf, max_x, max_y);
+        int zufallsenden = 0;
+        auto je_farbe = Durchlaufen(ablauf, max_x, max_y, zufallsenden);
+        EXPECT_EQ(zufallsenden, 0);
         for (const auto farbe : {Wirbelfarbe::Blau, Wirbelfarbe::Rot, Wirbelfarbe::Schwarz}) {
             EXPECT_EQ(je_farbe[farbe], kWirbelPunkteJeFarbe);
         }

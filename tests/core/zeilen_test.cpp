@@ -35,12 +35,5 @@ TEST(ZeilenendeSuchen, FindsTheFirstCrOrLfFromAnyPlace) {
     }
 }
 
-TEST(Zeilenleser, SplitsAtEveryKindOfLineEnd) {
-    EXPECT_EQ(ZeilenTeilen("a\r\nbb\rccc\n\n\rletzte"),
-              (std::vector<std::string>{"a", "bb", "ccc", "", "", "letzte"}));
-    EXPECT_EQ(ZeilenTeilen("eins\r\n"), std::vector<std::string>{"eins"});
-    EXPECT_TRUE(ZeilenTeilen("").empty());
-}
-
 } // namespace
 } // namespace lexidor

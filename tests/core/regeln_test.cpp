@@ -1,0 +1,251 @@
+// Rules that turn a few texts into a text, as rows of tests/data/regeln.txt: the rule, its
+// inputs and what it gives; "ja" and "nein" stand for true and false, "-" for nothing.
+#include "abfrage.h"
+#include "ankinotizen.h"
+#include "cp1252.h"
+#include "dateibefehle.h"
+#include "druck.h"
+#include "einstellungen.h"
+#include "einzelsperre.h"
+#include "history.h"
+#include "kurzdatum.h"
+#include "kvtml.h"
+#include "optionen.h"
+#include "programmordner.h"
+#include "schreibfehler.h"
+#include "sitzungsende.h"
+#include "sonderzeichen.h"
+#include "suche.h"
+#include "testdatei.h"
+#include "textkodierung.h"
+#include "trennwerte.h"
+#include "verlauf.h"
+#include "vokabeleingabe.h"
+#include "vokabelimport_vorschlag.h"
+#include "vokabelzeilen.h"
+#include "zeichenanzeige.h"
+#include "zeilen.h"
+
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace lexidor {
+namespace {
+
+using Felder = std::vector<std::string>;
+
+std::string Text(std::string s) {
+    return s;
+}
+std::string Text(bool b) {
+    return b ? "ja" : "nein";
+}
+std::string Text(int i) {
+    return std::to_string(i);
+}
+std::string Text(Datum d) {
+    const std::chrono::year_month_day t(d);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(t.year()),
+                  static_cast<unsigned>(t.month()), static_cast<unsigned>(t.day()));
+    return text;
+}
+std::string Text(double d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", d);
+    return text;
+}
+std::string Text(const std::vector<std::string>& teile) {
+    std::string text;
+    for (const std::string& t : teile) {
+        text += t + ";";
+    }
+    return text;
+}
+template <typename T> std::string Text(const std::optional<T>& wert) {
+    return wert ? Text(*wert) : "-";
+}
+
+Datum DatumAusText(const std::string& text) {
+    int jahr = 0;
+    unsigned monat = 0, tag = 0;
+    EXPECT_EQ(std::sscanf(text.c_str(), "%d-%u-%u", &jahr, &monat, &tag), 3) << text;
+    return DatumAus(jahr, monat, tag);
+}
+
+// "2:1 0:3": one answer right two days before 2026-12-07, three that day.
+TVerlauf Gelernt(const std::string& tage) {
+    TVerlauf v;
+    std::istringstream text(tage);
+    int vorTagen = 0, antworten = 0;
+    for (char doppelpunkt = 0; text >> vorTagen >> doppelpunkt >> antworten;) {
+        v.Tage.push_back({PlusTage(DatumAus(2026, 12, 7), -vorTagen), antworten, 0, {}});
+    }
+    return v;
+}
+
+// Keys 1, -, ", /, ü and Ä replaced; "/" by "(nichts)", which is not exactly "(Nichts)".
+Ersatztexte Ersatz() {
+    Ersatztexte t = ErsatztexteLeer();
+    t[0] = "ç";
+    t[13] = "";
+    t[16] = "";
+    t[21] = "(nichts)";
+    t[29] = "ææ";
+    t[34] = "çæ";
+    return t;
+}
+
+std::optional<int> ZahlOderNichts(const std::string& text) {
+    return text == "-" ? std::nullopt : std::optional(std::stoi(text));
+}
+
+const std::map<std::string, std::function<std::string(const Felder&)>, std::less<>> kRegeln = {
+    {"AntwortRichtig", [](const Felder& f) { return Text(AntwortRichtig(f[1], f[2])); }},
+    {"Anzeigetext", [](const Felder& f) { return Anzeigetext(f[1]); }},
+    {"Dekodiert",
+     [](const Felder& f) {
+         static constexpr const char* kNamen[] = {"Utf8", "Utf8MitBom", "Utf16Le", "Utf16Be",
+                                                  "Windows1252"};
+         std::string puffer;
+         const Textkodierung k = KodierungErkennen(f[1]);
+         return kNamen[static_cast<int>(k)] + (" " + std::string(AlsUtf8(f[1], k, puffer)));
+     }},
+    {"Belegungszeile", [](const Felder& f) { return Belegungszeile(Ersatz(), std::stoi(f[1])); }},
+    {"DeutschPunkte", [](const Felder& f) { return Text(DeutschPunkte(f[1])); }},
+    {"DeutscheSprache",
+     [](const Felder& f) {
+         std::vector<KvtmlSprache> sprachen;
+         for (std::size_t i = 1; i + 1 < f.size(); ++i) {
+             sprachen.push_back({"", "", f[i]});
+         }
+         return Text(static_cast<int>(DeutscheSprache(sprachen)));
+     }},
+    {"Ersetzung", [](const Felder& f) { return Text(Ersetzung(Ersatz(), f[1])); }},
+    {"ErsteZeile", [](const Felder& f) { return std::string(ErsteZeile(f[1])); }},
+    {"Farbe",
+     [](const Felder& f) {
+         const auto farbe = TextNachFarbe(f[1]);
+         return farbe ? FarbeNachText(*farbe) : "-";
+     }},
+    {"GeteilterOrdner", [](const Felder& f) { return GeteilterOrdner(f[1]); }},
+    {"HatHtml", [](const Felder& f) { return Text(HatHtml(f[1])); }},
+    {"HoechsterGrad",
+     [](const Felder& f) { return Text(HoechsterGrad(ZahlOderNichts(f[1]), GradLesen(f[2]))); }},
+    {"HtmlNachText", [](const Felder& f) { return HtmlNachText(f[1]); }},
+    {"IniZahl",
+     [](const Felder& f) {
+         TEinstellungen e;
+         bool start = false;
+         EinstellungenLaden(Profildatei("[Intervalle]\nFach2=" + f[1]), e, start);
+         return Text(e.Fach2);
+     }},
+    {"IstKopfzeile", [](const Felder& f) { return Text(IstKopfzeile(TrennwerteLesen(f[1]))); }},
+    {"IstAnkiExport", [](const Felder& f) { return Text(IstAnkiExport(f[1])); }},
+    {"Kleinschreibung", [](const Felder& f) { return Kleinschreibung(f[1]); }},
+    {"Kurzanzeige",
+     [](const Felder& f) {
+         THistory h(1);
+         h.Load(f[1]);
+         return h.GetDisplay(0);
+     }},
+    {"KurzdatumFormatieren",
+     [](const Felder& f) { return KurzdatumFormatieren(DatumAusText(f[1]), f[2]); }},
+    {"KurzdatumLesen", [](const Felder& f) { return Text(KurzdatumLesen(f[1], f[2])); }},
+    {"KurzdatumMuster", [](const Felder& f) { return KurzdatumMuster(f[1], f[2]); }},
+    {"KvtmlFach", [](const Felder& f) { return Text(KvtmlFach(ZahlOderNichts(f[1]))); }},
+    {"LinkFolgen",
+     [](const Felder& f) {
+         const auto zahl = [&f](int i, int basis) {
+             return static_cast<unsigned>(std::stoul(f[i], nullptr, basis));
+         };
+         return Text(LinkFolgen({zahl(1, 10), zahl(2, 10), zahl(3, 8), zahl(4, 10)}));
+     }},
+    {"MitErklaerung", [](const Felder& f) { return MitErklaerung(f[1], f[2]); }},
+    {"Namenswoerter", [](const Felder& f) { return Text(Namenswoerter(f[1])); }},
+    {"PlusTage",
+     [](const Felder& f) { return Text(PlusTage(DatumAusText(f[1]), std::stoi(f[2]))); }},
+    {"Prozent",
+     [](const Felder& f) {
+         TAbfrage a;
+         a.Richtige = std::stoi(f[1]);
+         a.Falsche = std::stoi(f[2]);
+         return Text(a.Prozent());
+     }},
+    {"RichtungsIndex",
+     [](const Felder& f) { return Text(RichtungsIndex(std::stoi(f[1]), std::stoi(f[2]))); }},
+    {"Schreibfehlertext",
+     [](const Felder& f) {
+         static const std::map<std::string, Schreibgrund> kGruende = {
+             {"Unbekannt", Schreibgrund::Unbekannt}, {"KeinPlatz", Schreibgrund::KeinPlatz}};
+         return Schreibfehlertext({f[1] == "ja", kGruende.at(f[2]), f[3]});
+     }},
+    {"Seitenumbruch", // on pages 10 high: each page's first row and the row after its last
+     [](const Felder& f) {
+         std::vector<int> hoehen;
+         std::istringstream zahlen(f[1]);
+         for (int h = 0; zahlen >> h;) {
+             hoehen.push_back(h);
+         }
+         TSeitenplan plan(static_cast<int>(hoehen.size()), 10,
+                          [&](int i) { return hoehen[static_cast<std::size_t>(i)]; });
+         std::string seiten;
+         for (int s = 0; const auto seite = plan.Seite(s); ++s) {
+             seiten += std::to_string(seite->first) + "-" + std::to_string(seite->second) + " ";
+         }
+         return seiten + Text(plan.Fertig()) + " " + Text(plan.BekannteSeiten());
+     }},
+    {"Sicherungsname", [](const Felder& f) { return Sicherungsname(f[1], f[2], std::stoi(f[3])); }},
+    {"Sitzungsende",
+     [](const Felder& f) {
+         TKartei k;
+         k.Geoeffnet = f[1] == "ja";
+         k.Gesichert = f[2] == "ja";
+         k.Dateipfad = f[4];
+         static constexpr const char* kNamen[] = {"Nichts", "Kartei", "Kopie"};
+         return std::string(kNamen[static_cast<int>(BeimSitzungsende(k, f[3] == "ja"))]);
+     }},
+    {"SperreUebernehmen",
+     [](const Felder& f) {
+         const auto inhaber =
+             f[1] == "-" ? std::nullopt : std::optional(Sperrinhaber{std::stoi(f[1]), f[2]});
+         return Text(SperreUebernehmen(inhaber, "hier"));
+     }},
+    {"Speicherziel", [](const Felder& f) { return Speicherziel(f[1]); }},
+    {"Stufenspalte", [](const Felder& f) { return Text(TrennwerteLesen(f[1]).stufenspalte); }},
+    {"TageText", [](const Felder& f) { return TageText(std::stoi(f[1])); }},
+    {"TageInFolge",
+     [](const Felder& f) { return Text(TageInFolge(Gelernt(f[1]), DatumAus(2026, 12, 7))); }},
+    {"TimerText", [](const Felder& f) { return TimerText(std::stoi(f[1])); }},
+    {"Zeitraum",
+     [](const Felder& f) {
+         const TVerlauf v = Gelernt(f[1]);
+         return Text(static_cast<int>(Zeitraum(v, DatumAus(2026, 12, 7), std::stoi(f[2])).size()));
+     }},
+    {"Treffer",
+     [](const Felder& f) { return Text(TSuchmuster(f[1]).Treffer(f[2], f[3], std::stoi(f[4]))); }},
+    {"TrennzeichenErkennen",
+     [](const Felder& f) { return std::string(1, TrennzeichenErkennen(f[1])); }},
+    {"UmbruecheDekodieren", [](const Felder& f) { return UmbruecheDekodieren(f[1]); }},
+    {"UmbruecheImFeld", [](const Felder& f) { return UmbruecheImFeld(f[1]); }},
+    {"UmbruecheKodieren", [](const Felder& f) { return UmbruecheKodieren(f[1]); }},
+    {"Utf8Kleinschreibung", [](const Felder& f) { return Utf8Kleinschreibung(f[1]); }},
+    {"VerlaufDateiname", [](const Felder& f) { return VerlaufDateiname(f[1]); }},
+    {"XmlWurzel", [](const Felder& f) { return Text(XmlWurzel(f[1])); }},
+    {"ZeichenInCp1252",
+     [](const Felder& f) { return Text(ZeichenInCp1252(std::stoul(f[1], nullptr, 16))); }},
+    {"ZeilenTeilen", [](const Felder& f) { return Text(ZeilenTeilen(f[1])); }},
+};
+
+TEST(Regeln, EveryRowGivesItsResult) {
+    for (const auto& f : Testfaelle("regeln.txt")) {
+        ASSERT_TRUE(kRegeln.contains(f[0])) << f[0];
+        EXPECT_EQ(kRegeln.at(f[0])(f), f.back()) << f[0] << " | " << f[1];
+    }
+}
+
+} // namespace
+} // namespace lexidor
