@@ -1,4 +1,5 @@
 // The compartment list, the card box operations and the line-break encoding of card sides.
+#include "cp1252.h"
 #include "kartei.h"
 #include "skriptzufall.h"
 
@@ -38,17 +39,39 @@ TEST(TVokList, ManyEditsAndDeletesKeepEveryCardIntact) {
             l.Delete(i);
             modell.erase(modell.begin() + i);
         } else {
-            modell[i] = Karte(std::string(r % 13, 'x') + std::to_string(r));
+            // Lengths on both sides of what a card's short head holds (64 and 256 bytes), and
+            // texts that code page 1252 cannot hold among them.
+            const std::string text = std::string((r * 37) % 300, 'x') + std::to_string(r);
+            modell[i] = Karte(r % 3 == 0 ? text + "\u0436" : text);
             l.Put(i, modell[i]);
         }
     }
     ASSERT_EQ(l.Count(), static_cast<int>(modell.size()));
     for (int i = 0; i < l.Count(); ++i) {
         EXPECT_EQ(l.Get(i), modell[i]) << i;
+        EXPECT_EQ(l.NurCp1252(i), PasstCp1252(modell[i].Deutsch)) << i;
     }
     l.Clear();
     l.Add(Karte("neu"));
     EXPECT_EQ(Reihe(l), "neu");
+}
+
+// Code page 1252 is converted in place: a text of n bytes may take up to 3n, so the room and
+// the head are chosen for that and cut back after.
+TEST(TVokList, TextsInCodePage1252OfEveryLengthComeInAsUtf8) {
+    TVokList l;
+    std::vector<std::string> seiten;
+    for (std::size_t n = 0; n < 300; n += 7) {
+        seiten.push_back(std::string(n, n % 2 == 0 ? 'a' : '\xE4') + (n % 3 == 0 ? "\x80" : ""));
+        l.AnhaengenCp1252(seiten.back(), std::string(n / 2, '\x9F'), n % 5 == 0 ? "z" : "");
+    }
+    for (int i = 0; i < l.Count(); ++i) {
+        const std::size_t n = static_cast<std::size_t>(i) * 7;
+        EXPECT_EQ(l.Deutsch(i), Cp1252NachUtf8(seiten[static_cast<std::size_t>(i)])) << n;
+        EXPECT_EQ(l.Fremd(i), Cp1252NachUtf8(std::string(n / 2, '\x9F'))) << n;
+        EXPECT_EQ(l.Zusatz(i), n % 5 == 0 ? "z" : "") << n;
+        EXPECT_TRUE(l.NurCp1252(i));
+    }
 }
 
 TEST(TVokList, ACardBiggerThanABlockOfTextIsKept) {
