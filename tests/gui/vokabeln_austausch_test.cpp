@@ -241,7 +241,14 @@ TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
         EXPECT_TRUE(Meldung::Gezeigt()[0].startsWith(meldung.arg(pfad)))
             << Meldung::Gezeigt()[0].toStdString();
     }
-    Importieren(Beispiel("liste_tab.txt"), {}, "Button2");
+    QString kodierung;
+    Importieren(
+        Beispiel("tabelle_1252.csv"),
+        [&](QWidget* dialog) {
+            kodierung = Kind<QLabel>(dialog, "Label1")->text().section(u',', -1);
+        },
+        "Button2");
+    EXPECT_EQ(kodierung, QStringLiteral(" Windows-1252"));
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
     // A file whose rows are all refused leaves the box as it was.
     Schreiben(QStringLiteral("abgelehnt.txt"), "----;x\n----;y\n");
