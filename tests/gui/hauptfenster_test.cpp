@@ -26,7 +26,7 @@ TEST_F(HauptfensterTest, FreshProgramDirectoryStartsWithOneMessageAndLeavesThree
     EXPECT_EQ(form->windowTitle(), kTitel);
     EXPECT_TRUE(Teil<QWidget>("JvPanel1")->isVisible());
     EXPECT_FALSE(Teil<QAction>("C1")->isVisible());
-    QTRY_VERIFY(Beschriftung("Uhrfeld").contains(u':')); // the status bar's clock runs
+    EXPECT_TRUE(Beschriftung("Uhrfeld").contains(u':')); // the status bar shows the time
     ASSERT_TRUE(form->close());
 
     EXPECT_EQ(Lesen(QStringLiteral("sonderzeichen.ini")), ErsatztexteSpeichern(ErsatztexteLeer()));
