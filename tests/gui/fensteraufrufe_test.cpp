@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,22 +32,33 @@ protected:
         }
         return nullptr;
     }
-    static void Klicken(QWidget* modal, const char* knopf) {
-        Kind<QPushButton>(modal, knopf)->click();
-    }
-    // Opens the box and answers the first card, so a card is being asked.
-    void MitKartei(const std::vector<Karte>& karten) {
-        Starten();
-        Oeffnen(Kartei(QStringLiteral("k.vkd"), karten));
-        ASSERT_TRUE(form->Kartei.Geoeffnet);
-    }
 };
 
-TEST_F(FensteraufrufeTest, WithoutACardBoxAddAndListOnlySayIt) {
+// Each command that needs a box sits where learners look for it and, without a box, only
+// says so.
+TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
     Starten();
-    for (const char* befehl : {"Hinzufgen1", "Liste1"}) {
+    struct Zeile {
+        const char* menue;
+        const char* name;
+        const char* davor;
+    };
+    const Zeile befehle[] = {{"Vokabeln1", "Hinzufgen1", nullptr},
+                             {"Vokabeln1", "Liste1", "Hinzufgen1"},
+                             {"Vokabeln1", "Importieren1", "Liste1"},
+                             {"Vokabeln1", "Exportieren1", "Importieren1"},
+                             {"Vokabeln1", "Lernverlauf1", "Exportieren1"},
+                             {"Datei1", "Drucken1", "Schlieen1"}};
+    for (const auto& [menue, befehl, davor] : befehle) {
+        QAction* aktion = Teil<QAction>(befehl);
+        const QList<QAction*> eintraege = Teil<QMenu>(menue)->actions();
+        const qsizetype stelle = eintraege.indexOf(aktion);
+        EXPECT_TRUE(davor ? stelle > 0 && eintraege[stelle - 1] == Teil<QAction>(davor)
+                          : stelle == 0)
+            << befehl;
+        EXPECT_FALSE(aktion->statusTip().isEmpty()) << befehl;
         Meldung::Zuruecksetzen();
-        Befehl(befehl)->trigger();
+        aktion->trigger();
         EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineKartei}) << befehl;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -54,7 +66,7 @@ TEST_F(FensteraufrufeTest, WithoutACardBoxAddAndListOnlySayIt) {
 
 TEST_F(FensteraufrufeTest, AddedCardsCountAtOnceAndAreSavedAutomatically) {
     Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
-    MitKartei({{1, "Haus", "house"}});
+    MitKartei();
     ModalBedienen([](QWidget* modal) {
         for (const auto& [d, f] : {std::pair{"Baum", "tree"}, std::pair{"Katze", "cat"}}) {
             Kind<QPlainTextEdit>(modal, "Memo1")->setPlainText(QString::fromUtf8(d));
@@ -73,7 +85,7 @@ TEST_F(FensteraufrufeTest, AddedCardsCountAtOnceAndAreSavedAutomatically) {
 }
 
 TEST_F(FensteraufrufeTest, TheToolbarButtonOpensTheSameDialogAndItsCloseBoxStillMarksTheBox) {
-    MitKartei({{1, "Haus", "house"}});
+    MitKartei();
     form->Kartei.Gesichert = true;
     bool offen = false;
     ModalBedienen([&](QWidget* modal) {
@@ -81,14 +93,14 @@ TEST_F(FensteraufrufeTest, TheToolbarButtonOpensTheSameDialogAndItsCloseBoxStill
         modal->close();
     });
     Teil<QWidget>("SpeedButton3")->setFocus();
-    QTest::mouseClick(Teil<QWidget>("SpeedButton3"), Qt::LeftButton);
+    Klicken(form.get(), "SpeedButton3");
     EXPECT_TRUE(offen);
     EXPECT_FALSE(form->Kartei.Gesichert);
     EXPECT_TRUE(Uhr()->isActive());
 }
 
 TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesIsUsedAndWritten) {
-    MitKartei({{1, "Haus", "house"}});
+    MitKartei();
     form->Hintergrundanaus1Click();
     bool uhrLiefOffen = true;
     ModalBedienen([&](QWidget* modal) {
@@ -147,7 +159,7 @@ TEST_F(FensteraufrufeTest, HelpOpensThePageThenTheNoticeAndHomepageOnlyThePage) 
 }
 
 TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
-    MitKartei({{1, "Haus", "house"}});
+    MitKartei();
     ModalBedienen([](QWidget* modal) {
         ModalBedienen([](QWidget* picker) {
             Kind<QLineEdit>(picker, "Edit1")->setText(QStringLiteral("é"));
@@ -196,7 +208,7 @@ private:
 };
 
 TEST_F(FensteraufrufeTest, TheEffectBlinksSixTimesDrawsOverTheWindowAndLeavesItAsItWas) {
-    MitKartei({{1, "Haus", "house"}});
+    MitKartei();
     auto* flaeche = form->findChild<Wirbelflaeche*>();
     flaeche->SchritteBegrenzen(1000);
     Wirbelbeobachter beobachter(flaeche);

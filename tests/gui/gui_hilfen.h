@@ -9,8 +9,10 @@
 #include "programmpfade.h"
 #include "umwandlung.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,6 +110,37 @@ template <typename T> T* Kind(const QObject* fenster, const char* name) {
     EXPECT_NE(teil, nullptr) << name;
     return teil;
 }
+
+// Clicks a window's named push button; a missing one fails the test.
+inline void Klicken(const QObject* fenster, const char* knopf) {
+    if (auto* k = Kind<QAbstractButton>(fenster, knopf)) {
+        QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(8, k->height() / 2));
+    }
+}
+
+// Handles events until the condition holds or the deadline has passed.
+inline bool Bis(const std::function<bool()>& bedingung, int ms = 5000) {
+    const QDeadlineTimer frist(ms);
+    while (!bedingung() && !frist.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return bedingung();
+}
+
+// An environment variable set for as long as the object lives.
+class Umgebung {
+public:
+    Umgebung(const char* name, const QString& wert) : name_(name), alt_(qgetenv(name)) {
+        qputenv(name, QFile::encodeName(wert));
+    }
+    ~Umgebung() { alt_.isNull() ? qunsetenv(name_) : qputenv(name_, alt_); }
+    Umgebung(const Umgebung&) = delete;
+    Umgebung& operator=(const Umgebung&) = delete;
+
+private:
+    const char* name_;
+    QByteArray alt_;
+};
 
 // Types text character by character, umlauts included.
 inline void Tippen(QWidget* w, const QString& text) {

@@ -55,45 +55,29 @@ std::string Wiederholt(std::string_view stueck, int n) {
     return text;
 }
 
-// The older format of kvoctrain reads as Parley's does, German found by its language code.
-// The lessons and what a card cannot hold come along for the dialog and the closing message.
-TEST(KvtmlLesen, SampleFilesGiveTheirRowsLessonsAndWhatIsLeftOut) {
-    struct Fall {
-        const char* datei;
-        std::vector<std::string> karten;
-        std::vector<std::string> lektionen;
-        std::string meldung;
-    };
-    const Fall faelle[] = {
-        {"kvtml1.kvtml",
-         {"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"},
-         {"Haustiere (2)", "Ohne Lektion (1)"},
-         "3 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar"},
-        {"lektionen.kvtml",
-         {"Hund | dog", "Katze | cat", "Haus | house", "Tisch | table", "Baum | tree"},
-         {"Tiere (2)", "Wohnen (2)", "Wohnen / Möbel (1)", "Ohne Lektion (1)"},
-         "5 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar, 1 Aussprache, 1 "
-         "Beispiel, 1 weitere Sprache (Französisch)"},
-    };
-    for (const Fall& f : faelle) {
-        QString fehler;
-        const auto d = KvtmlLesen(Testdatei(std::string("import/") + f.datei), fehler);
-        ASSERT_TRUE(d) << fehler.toStdString();
-        const Importtabelle t = KvtmlTabelle(*d);
-        const Importwahl wahl = StandardWahl(t);
-        std::vector<std::string> karten;
-        for (int z = 0; z < t.Zeilen(); ++z) {
-            karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
-                             std::string(t.Feld(z, wahl.fremd)));
-        }
-        EXPECT_EQ(karten, f.karten);
-        EXPECT_EQ(Lektionsnamen(t), f.lektionen);
-        TKartei kartei;
-        EXPECT_EQ(ImportMeldung(Importieren(kartei, t, wahl)), f.meldung);
+// The older format of kvoctrain reads as Parley's does, German found by its language code;
+// the lessons and what a card cannot hold come along for the dialog and the closing message.
+TEST(KvtmlLesen, TheOlderFormatGivesItsRowsLessonsAndWhatIsLeftOut) {
+    QString fehler;
+    const auto d = KvtmlLesen(Testdatei("import/kvtml1.kvtml"), fehler);
+    ASSERT_TRUE(d) << fehler.toStdString();
+    const Importtabelle t = KvtmlTabelle(*d);
+    const Importwahl wahl = StandardWahl(t);
+    std::vector<std::string> karten;
+    for (int z = 0; z < t.Zeilen(); ++z) {
+        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
+                         std::string(t.Feld(z, wahl.fremd)));
     }
+    EXPECT_EQ(karten,
+              (std::vector<std::string>{"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"}));
+    EXPECT_EQ(Lektionsnamen(t), (std::vector<std::string>{"Haustiere (2)", "Ohne Lektion (1)"}));
+    TKartei kartei;
+    EXPECT_EQ(ImportMeldung(Importieren(kartei, t, wahl)),
+              "3 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar");
 }
 
 // Hostile files: each is refused with its German reason, never crashes or exhausts memory.
+// Where the limits lie is core's; a row for each count the reader makes.
 TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
     const std::string sprachen = "<identifiers><identifier id=\"0\"/><identifier id=\"1\"/>"
                                  "</identifiers>";
@@ -109,9 +93,6 @@ TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
                              "</text></translation></entry></entries>"),
          QStringLiteral("Die Datei ergibt entpackt mehr als das Vierfache ihrer Größe an Text: "
                         "ihre Entitäten vervielfachen sich.")},
-        {Kvtml("", "<identifiers>" + Wiederholt("<identifier/>", 2000) + "</identifiers><entries>" +
-                       Wiederholt("<entry/>", 200'000) + "</entries>"),
-         QStringLiteral("Die Datei nennt mehr als 100 Sprachen.")},
         {Kvtml("", "<identifiers>" + Wiederholt("<identifier/>", 100) + "</identifiers><entries>" +
                        Wiederholt("<entry/>", 200'000) + "</entries>"),
          QStringLiteral("Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
@@ -119,10 +100,6 @@ TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
         {Testdatei("import/einsprachig.kvtml"),
          QStringLiteral("Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
                         "braucht zwei Bedeutungen.")},
-        {Kvtml("", "<entries><entry><translation id=\"0\"><text>Haus</text></translation>"
-                   "</entry></entries>"),
-         QStringLiteral("Die Datei nennt keine Sprachen (<identifiers>), also ist unklar, welcher "
-                        "Text welche Bedeutung ist.")},
     };
     for (const auto& [datei, grund] : faelle) {
         QString fehler;

@@ -1,5 +1,5 @@
 // The settings dialog: filling from the settings, value labels, the reset, the colour choice,
-// "OK" and "Abbrechen", and what "lexidor.ini" holds afterwards.
+// "OK" and "Abbrechen". How the settings are written is core's.
 #include "einstellungsdialog.h"
 #include "gui_hilfen.h"
 
@@ -28,7 +28,7 @@ protected:
     template <typename T> T* Teil(const char* name) { return Kind<T>(form.get(), name); }
     QSlider* Bar(const char* name) { return Teil<QSlider>(name); }
     QString Label(const char* name) { return Teil<QLabel>(name)->text(); }
-    void Klick(const char* name) { QTest::mouseClick(Teil<QPushButton>(name), Qt::LeftButton); }
+    void Klick(const char* name) { Klicken(form.get(), name); }
     QRadioButton* Richtung(int i) {
         return Teil<QGroupBox>("RG")->findChildren<QRadioButton*>().at(i);
     }
@@ -53,12 +53,6 @@ protected:
             bestaetigen ? dialog->accept() : dialog->reject();
         });
         Klick("Button4");
-    }
-    std::string IniNachOk() {
-        Klick("JvBitBtn2");
-        Profildatei ini;
-        EinstellungenSpeichern(ini, einstellungen, false);
-        return ini.Daten();
     }
 
     TEinstellungen einstellungen;
@@ -114,17 +108,17 @@ TEST_F(EinstellungsdialogTest, EnterConfirmsAndCancelOrTheCloseBoxChangeNothing)
     EXPECT_EQ(Swatch(), QColor(0, 0, 128));
 }
 
-TEST_F(EinstellungsdialogTest, OkStoresEveryControlAndTheIniNamesAPickedNamedColour) {
+TEST_F(EinstellungsdialogTest, OkStoresEveryControl) {
     form->show();
-    QTest::mouseClick(Teil<QCheckBox>("AutosaveBox"), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(Teil<QCheckBox>("EnterBox"), Qt::LeftButton, {}, QPoint(8, 8));
+    Klicken(form.get(), "AutosaveBox");
+    Klicken(form.get(), "EnterBox");
     Richtung(2)->click();
     // Each interval is free of the others.
     Bar("tb2")->setValue(200);
     QTest::keyClick(Bar("tb3"), Qt::Key_Home);
     Bar("timerbar")->setValue(0);
     FarbeWaehlen(QColor(255, 0, 0), true);
-    const std::string ini = IniNachOk();
+    Klick("JvBitBtn2");
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_TRUE(einstellungen.Autosave);
     EXPECT_TRUE(einstellungen.Enterab);
@@ -132,7 +126,7 @@ TEST_F(EinstellungsdialogTest, OkStoresEveryControlAndTheIniNamesAPickedNamedCol
     EXPECT_EQ(einstellungen.Fach2, 200);
     EXPECT_EQ(einstellungen.Fach3, 3);
     EXPECT_EQ(einstellungen.Timer, 0);
-    EXPECT_NE(ini.find("Hintergrundfarbe=clRed\r\n"), std::string::npos);
+    EXPECT_EQ(einstellungen.Hintergrundfarbe, clRed);
 }
 
 // A cancelled choice is not remembered, the swatch does not preset the dialog, and a colour
@@ -147,7 +141,7 @@ TEST_F(EinstellungsdialogTest, ColourDialogOpensWithTheColourLastConfirmedInIt) 
     FarbeWaehlen(QColor(0, 0, 255), false, &geoeffnet);
     EXPECT_EQ(geoeffnet, QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(Swatch(), QColor(0x10, 0x20, 0x30));
-    IniNachOk();
+    Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Hintergrundfarbe, 0x302010);
 }
 
@@ -156,7 +150,7 @@ TEST_F(EinstellungsdialogTest, SystemColourShowsThePaletteAndSurvivesOk) {
     einstellungen.Hintergrundfarbe = clBtnFace;
     form->show();
     EXPECT_EQ(Swatch(), QApplication::palette().color(QPalette::Button));
-    IniNachOk();
+    Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Hintergrundfarbe, clBtnFace);
 }
 
@@ -173,7 +167,7 @@ TEST_F(EinstellungsdialogTest, OutOfRangeValuesSitAtTheNearestEnd) {
     Klick("JvBitBtn1");
     EXPECT_EQ(einstellungen.Fach2, 500);
     form->show();
-    IniNachOk();
+    Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Fach2, 200);
     EXPECT_EQ(einstellungen.Fach4, 6);
     EXPECT_EQ(einstellungen.Timer, 60);
@@ -181,7 +175,7 @@ TEST_F(EinstellungsdialogTest, OutOfRangeValuesSitAtTheNearestEnd) {
     einstellungen.Abfragerichtung = -3;
     form->show();
     EXPECT_EQ(GewaehlteRichtung(), -1);
-    IniNachOk();
+    Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Abfragerichtung, -1);
 }
 

@@ -39,7 +39,7 @@ protected:
             text = Kind<QLineEdit>(modal, "Edit1")->text();
             bedienen(modal);
         });
-        QTest::mouseClick(Kind<QPushButton>(form.get(), "Button10"), Qt::LeftButton);
+        Klicken(form.get(), "Button10");
     }
     static void Eintippen(QWidget* modal, const QString& s) {
         auto* edit = Kind<QLineEdit>(modal, "Edit1");
@@ -65,10 +65,10 @@ TEST_F(TastaturbelegungTest, WithoutASelectedRowNothingOpensAndTheButtonOrEscape
             modal->close();
         }
     });
-    QTest::mouseClick(Kind<QPushButton>(form.get(), "Button10"), Qt::LeftButton);
+    Klicken(form.get(), "Button10");
     QCoreApplication::processEvents();
     EXPECT_FALSE(gezeigt);
-    QTest::mouseClick(Kind<QPushButton>(form.get(), "JvBitBtn1"), Qt::LeftButton);
+    Klicken(form.get(), "JvBitBtn1");
     EXPECT_FALSE(form->isVisible());
     // Escape closes it as well: every change is made already, as with "OK".
     form->show();
@@ -76,71 +76,59 @@ TEST_F(TastaturbelegungTest, WithoutASelectedRowNothingOpensAndTheButtonOrEscape
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(TastaturbelegungTest, PickerButtonThenOkStoresTheCharacterAndTheNextKeyInsertsIt) {
+// Every way of closing the picker: what the table keeps, what the panel shows, and the next
+// key press inserting the replacement.
+TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerKeepsOrDropsItsText) {
+    const auto knopf = [](const char* name) {
+        return [name](QWidget* modal) { Klicken(modal, name); };
+    };
+    const auto tippen = [](const char* s) {
+        return [s](QWidget* modal) { Eintippen(modal, QString::fromUtf8(s)); };
+    };
+    const auto taste = [](Qt::Key k) {
+        return [k](QWidget* modal) { QTest::keyClick(modal->focusWidget(), k); };
+    };
+    const auto offen = [](QWidget* modal) { EXPECT_TRUE(modal->isVisible()); };
+    const auto schliessen = [](QWidget* modal) { modal->close(); };
+    struct Fall {
+        int zeile;
+        std::vector<std::function<void(QWidget*)>> schritte;
+        const char* titel;
+        const char* tabelle;
+        const char* panel;
+    };
+    ersatztexte[5] = "x";
+    const Fall faelle[] = {
+        {0, {knopf("Button2"), offen, knopf("BitBtn1")}, "1", "ç", "ç"},
+        {31, {tippen("aŁб"), knopf("BitBtn1")}, "ä", "aŁб", "aŁб"},
+        {30, {tippen("ae"), taste(Qt::Key_Return)}, "ö", "ae", "ae"},
+        {3, {knopf("Button8"), knopf("BitBtn2")}, "4", "(Nichts)", "æ"},
+        {4, {tippen("zz"), taste(Qt::Key_Escape), offen, schliessen}, "5", "(Nichts)", "zz"},
+        {5, {tippen(""), knopf("BitBtn1")}, "6", "(Nichts)", "(Nichts)"},
+    };
+    for (const Fall& f : faelle) {
+        Waehlen(f.zeile);
+        Aendern([&](QWidget* modal) {
+            for (const auto& schritt : f.schritte) {
+                schritt(modal);
+            }
+        });
+        EXPECT_EQ(
+            titel,
+            QStringLiteral("Die Taste %1 wird ersetzt durch...").arg(QString::fromUtf8(f.titel)));
+        EXPECT_EQ(ersatztexte[f.zeile], f.tabelle) << f.zeile;
+        EXPECT_EQ(Zeile(f.zeile),
+                  QString::fromUtf8(f.titel) + kVierzehn + QString::fromUtf8(f.tabelle));
+        EXPECT_EQ(Panel(), QString::fromUtf8(f.panel)) << f.zeile;
+        EXPECT_TRUE(Liste()->selectedItems().isEmpty());
+    }
+    EXPECT_EQ(text, QStringLiteral("x")); // the picker opened with the key's replacement
+    EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
     QPlainTextEdit antwort;
     Sonderzeichenersetzung ersetzung(ersatztexte, &antwort);
     ersetzung.Einrichten(&antwort);
-    Waehlen(0);
-    EXPECT_EQ(Panel(), QStringLiteral("(Nichts)"));
-    Aendern([](QWidget* modal) {
-        QTest::mouseClick(Kind<QPushButton>(modal, "Button2"), Qt::LeftButton);
-        EXPECT_TRUE(modal->isVisible());
-        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
-    });
-    EXPECT_EQ(titel, QStringLiteral("Die Taste 1 wird ersetzt durch..."));
-    EXPECT_EQ(ersatztexte[0], "ç");
-    EXPECT_EQ(Zeile(0), QStringLiteral("1") + kVierzehn + QStringLiteral("ç"));
-    EXPECT_EQ(Panel(), QStringLiteral("ç"));
-    EXPECT_TRUE(Liste()->selectedItems().isEmpty());
-    Tippen(&antwort, QStringLiteral("a1!"));
-    EXPECT_EQ(antwort.toPlainText(), QStringLiteral("aç!"));
-}
-
-// Typed text confirmed with "OK" or Enter is stored whole, in any script; an empty field
-// removes the replacement.
-TEST_F(TastaturbelegungTest, TypedTextIsStoredWholeAndAnEmptyFieldRemoves) {
-    ersatztexte[5] = "x";
-    Waehlen(31);
-    Aendern([&](QWidget* modal) {
-        Eintippen(modal, QStringLiteral("aŁб"));
-        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
-    });
-    EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
-    EXPECT_EQ(titel, QStringLiteral("Die Taste ä wird ersetzt durch..."));
-    EXPECT_EQ(ersatztexte[31], "aŁб");
-    Waehlen(30);
-    Aendern([&](QWidget* modal) {
-        Eintippen(modal, QStringLiteral("ae"));
-        QTest::keyClick(Kind<QLineEdit>(modal, "Edit1"), Qt::Key_Return);
-    });
-    EXPECT_EQ(ersatztexte[30], "ae");
-    Waehlen(5);
-    Aendern([](QWidget* modal) {
-        Eintippen(modal, QString());
-        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn1"), Qt::LeftButton);
-    });
-    EXPECT_EQ(text, QStringLiteral("x"));
-    EXPECT_EQ(ersatztexte[5], "(Nichts)");
-    EXPECT_EQ(Panel(), QStringLiteral("(Nichts)"));
-}
-
-TEST_F(TastaturbelegungTest, AbortAndCloseBoxLeaveTheTableButThePanelShowsThePickerText) {
-    Waehlen(3);
-    Aendern([](QWidget* modal) {
-        QTest::mouseClick(Kind<QPushButton>(modal, "Button8"), Qt::LeftButton);
-        QTest::mouseClick(Kind<QPushButton>(modal, "BitBtn2"), Qt::LeftButton);
-    });
-    EXPECT_EQ(ersatztexte[3], "(Nichts)");
-    EXPECT_EQ(Panel(), QStringLiteral("æ"));
-    Waehlen(4);
-    Aendern([](QWidget* modal) {
-        Eintippen(modal, QStringLiteral("zz"));
-        QTest::keyClick(modal, Qt::Key_Escape);
-        EXPECT_TRUE(modal->isVisible());
-        modal->close();
-    });
-    EXPECT_EQ(ersatztexte[4], "(Nichts)");
-    EXPECT_EQ(Panel(), QStringLiteral("zz"));
+    Tippen(&antwort, QStringLiteral("a1ö!"));
+    EXPECT_EQ(antwort.toPlainText(), QStringLiteral("açae!"));
 }
 
 TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
@@ -149,7 +137,7 @@ TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
     form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
     form->show();
     Waehlen(0);
-    QTest::mouseClick(Kind<QPushButton>(form.get(), "Button3"), Qt::LeftButton);
+    Klicken(form.get(), "Button3");
     EXPECT_EQ(ersatztexte, ErsatztexteLeer());
     EXPECT_EQ(Zeile(34), QStringLiteral("Ä") + kVierzehn + QStringLiteral("(Nichts)"));
     EXPECT_EQ(Panel(), QStringLiteral("ç"));

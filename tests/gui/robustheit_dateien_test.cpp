@@ -25,14 +25,7 @@ const QString kLadefehler = QStringLiteral("Datei ist fehlerhaft oder nicht vorh
 class RobustheitTest : public HauptfensterTest {
 protected:
     // Copies of old contents go to a cache folder of the test's own.
-    void SetUp() override {
-        HauptfensterTest::SetUp();
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(Pfad(QStringLiteral("cache"))));
-    }
-    void TearDown() override {
-        qunsetenv("XDG_CACHE_HOME");
-        HauptfensterTest::TearDown();
-    }
+    Umgebung cache{"XDG_CACHE_HOME", Pfad(QStringLiteral("cache"))};
     QString Fifo(const QString& name) {
         const QString pfad = Pfad(name);
         QFile::remove(pfad);
@@ -260,8 +253,7 @@ TEST_F(RobustheitTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
         Schreiben(QStringLiteral("eigen.txt"), "geheim");
     }
     // The export names the refusal.
-    Starten();
-    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
+    MitKartei();
     const QString link = geteilt + QStringLiteral("/x.csv");
     QFile::remove(link);
     ASSERT_TRUE(QFile::link(Pfad(QStringLiteral("eigen.txt")), link));

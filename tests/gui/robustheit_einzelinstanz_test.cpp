@@ -14,39 +14,15 @@ namespace {
 
 class EinzelinstanzTest : public GuiTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        ASSERT_TRUE(laufzeit.isValid());
-        ASSERT_TRUE(cache.isValid());
-        vorher = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit.path()));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-    }
-    void TearDown() override {
-        if (vorher.isNull()) {
-            qunsetenv("XDG_RUNTIME_DIR");
-        } else {
-            qputenv("XDG_RUNTIME_DIR", vorher);
-        }
-        qunsetenv("XDG_CACHE_HOME");
-        GuiTest::TearDown();
-    }
     static int Modus(const QString& pfad) {
         struct stat st {};
         return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
     }
-    // Events are handled until the condition holds or the deadline has passed.
-    static bool Bis(const std::function<bool()>& bedingung) {
-        const QDeadlineTimer frist(5000);
-        while (!bedingung() && !frist.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return bedingung();
-    }
 
     QTemporaryDir laufzeit; // made with mode 0700, as a session's runtime folder is
     QTemporaryDir cache;
-    QByteArray vorher;
+    Umgebung laufzeitOrdner{"XDG_RUNTIME_DIR", laufzeit.path()};
+    Umgebung cacheOrdner{"XDG_CACHE_HOME", cache.path()};
 };
 
 // A second start hands over and ends; once the first has ended, the next one runs. The

@@ -3,7 +3,6 @@
 // for real seconds.
 #include "hauptfenster_hilfen.h"
 
-#include <QDeadlineTimer>
 #include <QMessageBox>
 
 namespace lexidor::test {
@@ -24,19 +23,13 @@ TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
     bool geschlossen = false;
     ModalBedienen([&](QWidget* modal) {
         titel = modal->windowTitle();
-        const QDeadlineTimer frist(5000);
-        while (Beschriftung("Label8") <= QStringLiteral("01:00") && !frist.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
+        Bis([&] { return Beschriftung("Label8") > QStringLiteral("01:00"); });
         zeitImOffenenFenster = Beschriftung("Label8");
         static_cast<QMessageBox*>(modal)->accept();
         geschlossen = true;
     });
     uhr->setInterval(1);
-    const QDeadlineTimer frist(10000);
-    while (!geschlossen && !frist.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    Bis([&] { return geschlossen; }, 10000);
     uhr->stop();
     Meldung::Testbetrieb(true);
     ASSERT_TRUE(geschlossen) << "the reminder did not come";

@@ -4,7 +4,6 @@
 #include "hauptfenster_hilfen.h"
 
 #include <QAbstractButton>
-#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
@@ -21,10 +20,8 @@ TEST_F(HauptfensterTest, LeavingTheUnsavedQuestionKeepsTheWindowAndTheChanges) {
         [](TForm1& f) { return f.close(); },
         [](TForm1& f) { return f.SitzungBeantworten(true); },
     };
-    Starten();
-    const QString box = Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}});
-    Oeffnen(box);
-    const std::string vorher = Lesen(QStringLiteral("a.vkd"));
+    MitKartei();
+    const std::string vorher = Lesen(QStringLiteral("k.vkd"));
     // The real box, not the test hook: Qt decides what Escape and the close box press.
     Meldung::Testbetrieb(false);
     for (const auto& v : verlassen) {
@@ -46,7 +43,7 @@ TEST_F(HauptfensterTest, LeavingTheUnsavedQuestionKeepsTheWindowAndTheChanges) {
         }
     }
     Meldung::Testbetrieb(true);
-    EXPECT_EQ(Lesen(QStringLiteral("a.vkd")), vorher);
+    EXPECT_EQ(Lesen(QStringLiteral("k.vkd")), vorher);
 }
 
 // Qt's own file dialog (the one shown where no desktop supplies one) with the card-box type:
@@ -61,10 +58,7 @@ TEST_F(HauptfensterTest, TheCardBoxTypeListsVkdInAnyCase) {
         auto* dialog = static_cast<QFileDialog*>(modal);
         auto* modell = dialog->findChild<QFileSystemModel*>();
         const QModelIndex ordner = modell->index(verzeichnis.path());
-        const QDeadlineTimer frist(10000);
-        while (modell->rowCount(ordner) < 3 && !frist.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
+        Bis([&] { return modell->rowCount(ordner) >= 3; }, 10000);
         for (int i = 0; i < modell->rowCount(ordner); ++i) {
             gezeigt.append(modell->index(i, 0, ordner).data().toString());
         }

@@ -1,11 +1,10 @@
-// The learning-progress and print windows: their menu items, the refusal without a box, and
-// each window on an open box, the history it records and a damaged history it survives.
+// The learning-progress and print windows on an open box: the history recorded and shown, a
+// damaged history survived, and the print preview's pages.
 #include "hauptfenster_hilfen.h"
 #include "lernverlauf.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -15,36 +14,14 @@ namespace {
 class VerlaufDruckTest : public HauptfensterTest {
 protected:
     void MitKartei() {
-        Starten();
-        Oeffnen(Kartei(
-            QStringLiteral("k.vkd"),
-            {{1, "Haus", "house"}, {1, "Baum", "tree"}, {3, "Katze", "cat"}, {6, "Hund", "dog"}}));
-        ASSERT_TRUE(form->Kartei.Geoeffnet);
+        HauptfensterTest::MitKartei(
+            {{1, "Haus", "house"}, {1, "Baum", "tree"}, {3, "Katze", "cat"}, {6, "Hund", "dog"}});
     }
     QString Verlaufsdatei() { return VerlaufDatei(PfadBytes(Pfad(QStringLiteral("k.vkd")))); }
     static QString Inhalt(QWidget* fenster, const char* name) {
         return Kind<QLabel>(fenster, name)->text();
     }
 };
-
-TEST_F(VerlaufDruckTest, MenuItemsSitWhereLearnersLookAndRefuseWithoutABox) {
-    Starten();
-    const auto nachbar = [this](const char* menue, const char* name) {
-        const QList<QAction*> aktionen = Teil<QMenu>(menue)->actions();
-        const auto it = std::find(aktionen.begin(), aktionen.end(), Teil<QAction>(name));
-        return it == aktionen.begin() || it == aktionen.end() ? QString()
-                                                              : (*(it - 1))->objectName();
-    };
-    EXPECT_EQ(nachbar("Vokabeln1", "Lernverlauf1"), QStringLiteral("Exportieren1"));
-    EXPECT_EQ(nachbar("Datei1", "Drucken1"), QStringLiteral("Schlieen1"));
-    EXPECT_EQ(Teil<QAction>("Drucken1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    for (const char* befehl : {"Lernverlauf1", "Drucken1"}) {
-        EXPECT_FALSE(Teil<QAction>(befehl)->statusTip().isEmpty()) << befehl;
-        Meldung::Zuruecksetzen();
-        Teil<QAction>(befehl)->trigger();
-        EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral("Keine Vokabelkartei geöffnet!")});
-    }
-}
 
 TEST_F(VerlaufDruckTest, AnswersAndSavesAreRecordedAndShownInTheProgressWindow) {
     MitKartei();

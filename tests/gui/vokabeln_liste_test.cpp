@@ -44,9 +44,7 @@ protected:
         return zeilen.size() == 1 ? zeilen.first().row() : -1;
     }
     void Waehlen(int zeile) { List()->selectRow(zeile); }
-    void Klick(const char* knopf) {
-        QTest::mouseClick(Kind<QPushButton>(form.get(), knopf), Qt::LeftButton);
-    }
+    void Klick(const char* knopf) { Klicken(form.get(), knopf); }
     QLineEdit* Suchfeld() { return Kind<QLineEdit>(form.get(), "Edit1"); }
     void Suchen(const QString& text) {
         Suchfeld()->clear();
@@ -142,7 +140,7 @@ TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
         QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
         EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(),
                   QStringLiteral("----медведь"));
-        QTest::mouseClick(Kind<QPushButton>(dialog, "JvBitBtn2"), Qt::LeftButton);
+        Klicken(dialog, "JvBitBtn2");
     });
     EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral(
                                       "Die deutsche Bedeutung darf nicht mit \"----\" beginnen.")});
