@@ -176,7 +176,7 @@ Textergebnis TextImportieren(TKartei& kartei, const QString& pfad, std::string_v
         import.Stueck(datei, true);
         return {import.Ergebnis()};
     }
-    constexpr qint64 kStueck = qint64{1} << 20;
+    constexpr auto kStueck = static_cast<qint64>(kImportstueck);
     QFile quelle(pfad);
     const bool offen = quelle.open(QIODevice::ReadOnly);
     Textimport import(kartei, vorlage, wahl, static_cast<std::uint64_t>(quelle.size()),

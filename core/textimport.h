@@ -15,6 +15,10 @@
 
 namespace lexidor {
 
+// The pieces a large file is read in. Two of them, with their rows, are held at once beside
+// the cards, so they stay small against a file of hundreds of megabytes.
+inline constexpr std::size_t kImportstueck = std::size_t{1} << 18;
+
 // Reads every record as TextdateiLesen read the file's start for the dialog (`vorlage`: its
 // encoding, separator, Anki columns, HTML and answers), and makes cards of them as Importieren
 // does. A record is made a card once the piece after it has come, so that a quoted field, a
