@@ -23,7 +23,6 @@ protected:
     QTimer* Uhr() {
         return form->findChild<QTimer*>(QStringLiteral("Timer1"), Qt::FindDirectChildrenOnly);
     }
-    QAction* Befehl(const char* name) { return Teil<QAction>(name); }
     static QWidget* Hintergrund() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QStringLiteral("Form10")) {
@@ -132,7 +131,7 @@ TEST_F(FensteraufrufeTest, AboutStopsTheClockAndItsClosingStartsItAgain) {
             EXPECT_EQ(modal->objectName(), QStringLiteral("Form4"));
             modal->close();
         });
-        Befehl("ber1")->trigger();
+        Teil<QAction>("ber1")->trigger();
         EXPECT_FALSE(uhrLiefOffen);
     };
     zeigen();
@@ -152,7 +151,7 @@ TEST_F(FensteraufrufeTest, HelpOpensThePageThenTheNoticeAndHomepageOnlyThePage) 
     });
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_EQ(hinweis, QStringLiteral("Form3"));
-    Befehl("Homepage1")->trigger();
+    Teil<QAction>("Homepage1")->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(falle.geoeffnet, (QStringList{Pfad(QStringLiteral("Hilfe.html")),
                                             Pfad(QStringLiteral("Connect.html"))}));
@@ -169,14 +168,14 @@ TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
         Klicken(modal, "Button10");
         Klicken(modal, "JvBitBtn1");
     });
-    Befehl("TastaturbelegungSonderzeichen1")->trigger();
+    Teil<QAction>("TastaturbelegungSonderzeichen1")->trigger();
     Antworten(QStringLiteral("1"));
     EXPECT_EQ(Text("Memo2"), QStringLiteral("é"));
 }
 
 TEST_F(FensteraufrufeTest, TheBackdropComesBackAfterARestartWhenItWasOnAtExit) {
     Starten();
-    Befehl("Hintergrundanaus1")->trigger();
+    Teil<QAction>("Hintergrundanaus1")->trigger();
     ASSERT_TRUE(Hintergrund()->isVisible());
     form->close();
     EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Form10Sichtbar=1"), std::string::npos);
@@ -184,7 +183,7 @@ TEST_F(FensteraufrufeTest, TheBackdropComesBackAfterARestartWhenItWasOnAtExit) {
     EXPECT_EQ(Hintergrund(), nullptr);
     Starten();
     QTRY_VERIFY(Hintergrund() && Hintergrund()->isVisible());
-    Befehl("Hintergrundanaus1")->trigger();
+    Teil<QAction>("Hintergrundanaus1")->trigger();
     EXPECT_FALSE(Hintergrund()->isVisible());
 }
 
@@ -217,7 +216,7 @@ TEST_F(FensteraufrufeTest, TheEffectBlinksSixTimesDrawsOverTheWindowAndLeavesItA
     // The program keeps running meanwhile: what is queued is handled before the effect ends.
     bool behandelt = false;
     QTimer::singleShot(0, [&] { behandelt = true; });
-    Befehl("Wirbel1")->trigger();
+    Teil<QAction>("Wirbel1")->trigger();
     EXPECT_EQ(beobachter.versteckt, 6);
     EXPECT_EQ(beobachter.breite, form->width());
     EXPECT_TRUE(behandelt);

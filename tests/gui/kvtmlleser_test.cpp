@@ -47,12 +47,8 @@ std::string Kvtml(const std::string& kopf, const std::string& inhalt) {
     return "<?xml version=\"1.0\"?>" + kopf + "<kvtml version=\"2.0\">" + inhalt + "</kvtml>";
 }
 
-std::string Wiederholt(std::string_view stueck, int n) {
-    std::string text;
-    for (int i = 0; i < n; ++i) {
-        text += stueck;
-    }
-    return text;
+std::string Wiederholt(const char* stueck, int n) {
+    return QByteArray(stueck).repeated(n).toStdString();
 }
 
 // The older format of kvoctrain reads as Parley's does, German found by its language code;
