@@ -15,13 +15,7 @@ TEST(AufrufDeuten, NamesTheBoxAnswersHelpAndVersionAndRefusesStrangeOptions) {
                                                     {"Version", Aufrufart::Version},
                                                     {"Fehler", Aufrufart::Fehler}};
     for (const auto& fall : Testfaelle("aufrufe.txt")) {
-        std::vector<std::string> argumente;
-        for (std::size_t pos = 0; pos < fall[0].size();) {
-            const std::size_t ende = std::min(fall[0].find(' ', pos), fall[0].size());
-            argumente.push_back(fall[0].substr(pos, ende - pos));
-            pos = ende + 1;
-        }
-        const Aufruf a = AufrufDeuten(argumente);
+        const Aufruf a = AufrufDeuten(Teilen(fall[0], " "));
         EXPECT_EQ(a.Art, arten.at(fall[1])) << fall[0];
         EXPECT_EQ(a.Datei, fall[2]) << fall[0];
     }

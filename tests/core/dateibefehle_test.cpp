@@ -175,16 +175,6 @@ struct Fenster {
 
 class Dateibefehle : public ::testing::Test, protected Fenster {};
 
-std::vector<std::string> Teilen(std::string_view text, std::string_view trenner) {
-    std::vector<std::string> teile;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t ende = std::min(text.find(trenner, pos), text.size());
-        teile.emplace_back(text.substr(pos, ende - pos));
-        pos = ende + trenner.size();
-    }
-    return teile;
-}
-
 // One row of the scenario file: the box made ready, the command run, and what came of it.
 void Szenario(const std::vector<std::string>& feld) {
     Fenster w;

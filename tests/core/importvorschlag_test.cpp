@@ -34,11 +34,7 @@ TEST(Vorschlag, TheDefaultsGiveTheRightCards) {
 // Heading rows of a text file are offered like lessons, each with the rows up to the next.
 TEST(Vorschlag, HeadingsBecomeLessons) {
     for (const auto& fall : Testfaelle("lektionen.txt")) {
-        std::string namen;
-        for (const std::string& n : Lektionsnamen(TextdateiLesen(fall[0]))) {
-            namen += (namen.empty() ? "" : ", ") + n;
-        }
-        EXPECT_EQ(namen, fall[1]) << fall[0];
+        EXPECT_EQ(Lektionsnamen(TextdateiLesen(fall[0])), Teilen(fall[1], ", ")) << fall[0];
     }
 }
 
@@ -78,25 +74,12 @@ TEST(Vorschlag, TheColumnsProposedAsGermanAndForeign) {
     }
 }
 
-// Lesson numbers beyond 6 are no levels; a column from 0 to 5 is, each one compartment higher.
-TEST(Vorschlag, LevelsFromAnyColumnOnTheScaleItShows) {
+// A column from 0 to 5 holds levels, each one compartment higher.
+TEST(Vorschlag, LevelsFromAColumnOfZeroToFive) {
     const Importtabelle t = TextdateiLesen(Testdatei("import/stufen_0_5.csv"));
     const Importwahl wahl = StandardWahl(t);
     EXPECT_EQ(wahl.stufenspalte, 3);
     EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
-    const auto sechs = [](const char* zellen) {
-        return TrennwerteLesen(std::string("a;b;") + zellen);
-    };
-    EXPECT_EQ(StufenskalaErkennen(sechs("0\na;b;6\n"), 2, 0), Stufenskala::NullBisSechs);
-    EXPECT_EQ(StufenskalaErkennen(sechs("1\na;b;6\n"), 2, 0), Stufenskala::EinsBisSechs);
-    EXPECT_EQ(StufenskalaErkennen(sechs("1\na;b;7\n"), 2, 0), std::nullopt);
-    const int nullBisSechs[] = {1, 1, 2, 3, 4, 5, 6};
-    for (int wert = 0; wert <= 6; ++wert) {
-        const std::string zelle(1, static_cast<char>('0' + wert));
-        EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisSechs), nullBisSechs[wert]);
-        EXPECT_EQ(StufeLesen(zelle, Stufenskala::NullBisFuenf), wert <= 5 ? wert + 1 : 0);
-    }
-    EXPECT_EQ(StufeLesen("7", Stufenskala::NullBisSechs), 0); // a wrong level, refused
 }
 
 } // namespace

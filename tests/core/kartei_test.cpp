@@ -110,12 +110,16 @@ TEST(TVokList, ShuffleOfFewCardsMakesEveryOrderEquallyLikely) {
 // and a seed gives one order.
 TEST(TVokList, ShuffleOfManyCardsKeepsThemAllAndMovesThemFar) {
     constexpr int kAnzahl = 50000;
-    TVokList l;
-    for (int i = 0; i < kAnzahl; ++i) {
-        l.Anhaengen(std::to_string(i), "", "");
-    }
-    MersenneZufall zufall(5);
-    l.Shuffle(zufall);
+    const auto gemischt = [] {
+        TVokList l;
+        for (int i = 0; i < kAnzahl; ++i) {
+            l.Anhaengen(std::to_string(i), "", "");
+        }
+        MersenneZufall zufall(5);
+        l.Shuffle(zufall);
+        return l;
+    };
+    const TVokList l = gemischt();
     std::vector<int> stelle(kAnzahl, -1);
     double weg = 0;
     for (int i = 0; i < kAnzahl; ++i) {
@@ -126,13 +130,7 @@ TEST(TVokList, ShuffleOfManyCardsKeepsThemAllAndMovesThemFar) {
     }
     // In a random order a card moves a third of the list on average.
     EXPECT_NEAR(weg / kAnzahl, kAnzahl / 3.0, kAnzahl / 100.0);
-
-    TVokList gleich;
-    for (int i = 0; i < kAnzahl; ++i) {
-        gleich.Anhaengen(std::to_string(i), "", "");
-    }
-    MersenneZufall nochmal(5);
-    gleich.Shuffle(nochmal);
+    const TVokList gleich = gemischt();
     for (int i = 0; i < kAnzahl; ++i) {
         ASSERT_EQ(gleich.Deutsch(i), l.Deutsch(i)) << i;
     }
@@ -158,10 +156,8 @@ TEST(TKartei, SchliessenEmptiesTheListsButKeepsNameAndSavedFlag) {
     k.Fach[6].Add(Karte("b"));
     k.Schliessen();
     EXPECT_EQ(k.Gesamtzahl(), 0);
-    EXPECT_FALSE(k.Geoeffnet);
-    EXPECT_FALSE(k.Gesichert);
-    EXPECT_EQ(k.Dateipfad, "?none?");
-    EXPECT_EQ(k.Anzeigename, "Neu");
+    EXPECT_FALSE(k.Geoeffnet || k.Gesichert);
+    EXPECT_EQ(k.Dateipfad + " " + k.Anzeigename, "?none? Neu");
     EXPECT_EQ(k.Termin[5], DatumAus(2026, 4, 1));
 }
 

@@ -1,4 +1,4 @@
-// The profile-file model: lookups without regard to case, and writes that touch one line.
+// The profile-file model: writes that touch one line; the lookups are rows of regeln.txt.
 #include "profil.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +15,6 @@ const char* const kDatei = "; eigene Notiz\r\n"
                            "[Eigenes]\n"
                            "Autosave=1\r"
                            "Leer=\r\n";
-
-TEST(Profildatei, FindsSectionsAndKeysWithoutRegardToCase) {
-    const Profildatei ini(kDatei);
-    EXPECT_EQ(ini.Lesen("Optionen", "Abfragerichtung"), "2");
-    EXPECT_EQ(ini.Lesen("eigenes", "LEER"), "");
-    // A commented entry does not count, nor does a key of another section.
-    EXPECT_EQ(ini.Lesen("Optionen", "Autosave"), std::nullopt);
-    EXPECT_EQ(ini.Lesen("Eigenes", "Abfragerichtung"), std::nullopt);
-    EXPECT_EQ(ini.Lesen("Intervalle", "Fach2"), std::nullopt);
-    EXPECT_EQ(ini.Lesen("Optionen", "Fremd ohne Gleichheitszeichen"), std::nullopt);
-    EXPECT_EQ(Profildatei("[A]\nx=1\n[B]\ny=2").Lesen("B", "x"), std::nullopt);
-}
 
 TEST(Profildatei, WritingChangesOneEntryAndLeavesEveryOtherLine) {
     Profildatei ini(kDatei);

@@ -19,6 +19,7 @@
 #include "testdatei.h"
 #include "textkodierung.h"
 #include "trennwerte.h"
+#include "unicodetext.h"
 #include "verlauf.h"
 #include "vokabeleingabe.h"
 #include "vokabelimport_vorschlag.h"
@@ -26,6 +27,7 @@
 #include "zeichenanzeige.h"
 #include "zeilen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -103,6 +105,8 @@ std::optional<int> ZahlOderNichts(const std::string& text) {
     return text == "-" ? std::nullopt : std::optional(std::stoi(text));
 }
 
+constexpr std::string_view kSkalen[] = {"EinsBisSechs", "NullBisFuenf", "NullBisSechs"};
+
 const std::map<std::string, std::function<std::string(const Felder&)>, std::less<>> kRegeln = {
     {"AntwortRichtig", [](const Felder& f) { return Text(AntwortRichtig(f[1], f[2])); }},
     {"Anzeigetext", [](const Felder& f) { return Anzeigetext(f[1]); }},
@@ -123,6 +127,15 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
              sprachen.push_back({"", "", f[i]});
          }
          return Text(static_cast<int>(DeutscheSprache(sprachen)));
+     }},
+    {"Einstellungen", // read, then what the next exit writes into an empty file
+     [](const Felder& f) {
+         TEinstellungen e;
+         bool start = false;
+         const bool ok = EinstellungenLaden(Profildatei(f[1]), e, start).ok;
+         Profildatei ini;
+         EinstellungenSpeichern(ini, e, false);
+         return Text(ok) + " " + Text(start) + " " + ini.Daten();
      }},
     {"Ersetzung", [](const Felder& f) { return Text(Ersetzung(Ersatz(), f[1])); }},
     {"ErsteZeile", [](const Felder& f) { return std::string(ErsteZeile(f[1])); }},
@@ -146,6 +159,11 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"IstKopfzeile", [](const Felder& f) { return Text(IstKopfzeile(TrennwerteLesen(f[1]))); }},
     {"IstAnkiExport", [](const Felder& f) { return Text(IstAnkiExport(f[1])); }},
     {"Kleinschreibung", [](const Felder& f) { return Kleinschreibung(f[1]); }},
+    {"Kopfzeile", // whether the first row is a header, and the column names it gives
+     [](const Felder& f) {
+         const Importtabelle t = TrennwerteLesen(f[1]);
+         return Text(t.kopfzeile) + " " + Text(t.spaltennamen);
+     }},
     {"Kurzanzeige",
      [](const Felder& f) {
          THistory h(1);
@@ -168,6 +186,7 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"Namenswoerter", [](const Felder& f) { return Text(Namenswoerter(f[1])); }},
     {"PlusTage",
      [](const Felder& f) { return Text(PlusTage(DatumAusText(f[1]), std::stoi(f[2]))); }},
+    {"Profil", [](const Felder& f) { return Text(Profildatei(f[1]).Lesen(f[2], f[3])); }},
     {"Prozent",
      [](const Felder& f) {
          TAbfrage a;
@@ -182,6 +201,22 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          static const std::map<std::string, Schreibgrund> kGruende = {
              {"Unbekannt", Schreibgrund::Unbekannt}, {"KeinPlatz", Schreibgrund::KeinPlatz}};
          return Schreibfehlertext({f[1] == "ja", kGruende.at(f[2]), f[3]});
+     }},
+    {"Satzleser", // each record as its line number and fields, each field followed by "/"
+     [](const Felder& f) {
+         Importtabelle t;
+         Satzleser leser(f[1], ';');
+         std::string saetze;
+         while (leser.Naechster(t)) {
+         }
+         for (int r = 0; r < t.Zeilen(); ++r) {
+             saetze += std::to_string(t.Zeilennummer(r)) + ":";
+             for (int s = 0; s < t.Felder(r); ++s) {
+                 saetze += std::string(t.Feld(r, s)) + "/";
+             }
+             saetze += " ";
+         }
+         return saetze;
      }},
     {"Seitenumbruch", // on pages 10 high: each page's first row and the row after its last
      [](const Felder& f) {
@@ -215,6 +250,16 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          return Text(SperreUebernehmen(inhaber, "hier"));
      }},
     {"Speicherziel", [](const Felder& f) { return Speicherziel(f[1]); }},
+    {"StufeLesen",
+     [](const Felder& f) {
+         const auto skala = std::ranges::find(kSkalen, f[1]) - std::begin(kSkalen);
+         return Text(StufeLesen(f[2], static_cast<Stufenskala>(skala)));
+     }},
+    {"StufenskalaErkennen", // the third column from the second row on
+     [](const Felder& f) {
+         const auto skala = StufenskalaErkennen(TrennwerteLesen(f[1]), 2, 0);
+         return skala ? std::string(kSkalen[static_cast<int>(*skala)]) : "-";
+     }},
     {"Stufenspalte", [](const Felder& f) { return Text(TrennwerteLesen(f[1]).stufenspalte); }},
     {"TageText", [](const Felder& f) { return TageText(std::stoi(f[1])); }},
     {"TageInFolge",
@@ -231,6 +276,12 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
      [](const Felder& f) { return std::string(1, TrennzeichenErkennen(f[1])); }},
     {"UmbruecheDekodieren", [](const Felder& f) { return UmbruecheDekodieren(f[1]); }},
     {"UmbruecheImFeld", [](const Felder& f) { return UmbruecheImFeld(f[1]); }},
+    {"Utf8Pruefen", // valid, NFC, within code page 1252, and the quick validity check
+     [](const Felder& f) {
+         const Utf8Befund b = Utf8Pruefen(f[1]);
+         return Text(b.gueltig) + " " + Text(b.nfc) + " " + Text(b.cp1252) + " " +
+                Text(IstUtf8(f[1]));
+     }},
     {"UmbruecheKodieren", [](const Felder& f) { return UmbruecheKodieren(f[1]); }},
     {"Utf8Kleinschreibung", [](const Felder& f) { return Utf8Kleinschreibung(f[1]); }},
     {"VerlaufDateiname", [](const Felder& f) { return VerlaufDateiname(f[1]); }},

@@ -22,6 +22,26 @@ inline std::string Testdatei(const std::string& name) {
     return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
 }
 
+// A field's parts between the separators; none for an empty text.
+inline std::vector<std::string> Teilen(std::string_view text, std::string_view trenner) {
+    std::vector<std::string> teile;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t ende = std::min(text.find(trenner, pos), text.size());
+        teile.emplace_back(text.substr(pos, ende - pos));
+        pos = ende + trenner.size();
+    }
+    return teile;
+}
+
+// ASCII text as UTF-16 LE, with or without its byte-order mark.
+inline std::string Utf16Le(std::string_view ascii, bool bom) {
+    std::string text = bom ? "\xFF\xFE" : "";
+    for (const char c : ascii) {
+        text += {c, '\0'};
+    }
+    return text;
+}
+
 // The lessons the import dialog offers, as "Name (entries)".
 inline std::vector<std::string> Lektionsnamen(const Importtabelle& tabelle) {
     std::vector<std::string> namen;

@@ -27,7 +27,7 @@ TEST(ImportdateiErkennen, TheContentDecidesNotTheName) {
          "Sie ist eine XML-Datei, aber keine KVTML-Datei (Parley, KWordQuiz)."},
         {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, Importdatei::Binaer,
          "Sie ist keine Textdatei, sondern etwa ein Bild oder ein Programm."},
-        {"H\0a\0u\0s\0;\0h\0"s, Importdatei::Text, ""}, // UTF-16 without a mark
+        {Utf16Le("Haus;h", false), Importdatei::Text, ""}, // UTF-16 without a mark
         {Testdatei("import/tabelle_1252.csv"), Importdatei::Text, ""},
     };
     for (const auto& [datei, art, grund] : faelle) {
@@ -150,15 +150,12 @@ TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
 // refused rows that reading it whole gives, wherever a piece ends: in a character, a line end,
 // a quoted field, an Anki export's leading lines.
 TEST(Textimport, PiecesOfAnySizeGiveWhatTheWholeFileGives) {
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : std::string_view("Haus;house\r\n\"zwei\r\nZeilen\";two\r\n;\r\n")) {
-        utf16 += {c, '\0'};
-    }
     for (const std::string& datei :
          {Testdatei("import/tabelle_1252.csv"), Testdatei("import/tabelle_utf8.csv"),
           Testdatei("import/anki_notizen.txt"), Testdatei("import/anki_karten.txt"),
           Testdatei("import/anki_alt_html.txt"), Testdatei("import/ueberschriften.csv"),
-          Testdatei("import/stufen_0_5.csv"), utf16,
+          Testdatei("import/stufen_0_5.csv"),
+          Utf16Le("Haus;house\r\n\"zwei\r\nZeilen\";two\r\n;\r\n", true),
           std::string("\"zwei\nZeilen\";two\r\nT\xC3\xBCr;door\r\n\"offen;open\nzu;closed\n")}) {
         const Importtabelle vorlage = TextdateiLesen(datei);
         Importwahl wahl = StandardWahl(vorlage);

@@ -46,20 +46,16 @@ TEST(VokabelHinzufuegen, TakesAnyScriptInNfcAndRefusesOnlyTheMarkerLine) {
     EXPECT_EQ(k.Fach[1].Count(), 4);
 }
 
-TEST(VokabelAendern, WithoutACompartmentOnlyMarksTheBoxChanged) {
-    TKartei k;
-    k.Fach[1].Add(Karte("a", "b", "z"));
-    EXPECT_EQ(VokabelAendern(k, {0, 0}, "x", "y", {}, {}).ergebnis, Eingabe::Ok);
-    EXPECT_EQ(k.Fach[1].Get(0), Karte("a", "b", "z"));
-    EXPECT_FALSE(k.Gesichert);
-}
-
-TEST(VokabelAendern, RefusedTextLeavesCardAndSavedFlag) {
-    TKartei k;
-    k.Fach[2].Add(Karte("a", "b", "z"));
-    EXPECT_EQ(VokabelAendern(k, {2, 0}, "-----", "b", {}, {}).ergebnis, Eingabe::Markerzeile);
-    EXPECT_EQ(k.Fach[2].Get(0), Karte("a", "b", "z"));
-    EXPECT_TRUE(k.Gesichert);
+// Without a compartment an edit only marks the box changed; a refused one changes nothing.
+TEST(VokabelAendern, WithoutACompartmentOrRefusedLeavesTheCard) {
+    for (const auto& [pos, deutsch, ergebnis] : {std::tuple{TPosInfo{0, 0}, "x", Eingabe::Ok},
+                                                 {TPosInfo{2, 0}, "-----", Eingabe::Markerzeile}}) {
+        TKartei k;
+        k.Fach[pos.Stufe == 0 ? 1 : pos.Stufe].Add(Karte("a", "b", "z"));
+        EXPECT_EQ(VokabelAendern(k, pos, deutsch, "b", {}, {}).ergebnis, ergebnis);
+        EXPECT_EQ(k.Fach[pos.Stufe == 0 ? 1 : pos.Stufe].Get(0), Karte("a", "b", "z"));
+        EXPECT_EQ(k.Gesichert, ergebnis != Eingabe::Ok);
+    }
 }
 
 // The field shows a bare "¼", a bare "¾" and "¾¼" alike as one line break.
@@ -90,26 +86,40 @@ protected:
 };
 
 TEST_F(VokabellisteTest, RowsFollowCompartmentOrderAndSkipEmptyOnes) {
-    ASSERT_EQ(liste.Zeilen(), 5);
-    EXPECT_EQ(liste.Position(0), (TPosInfo{1, 0}));
-    EXPECT_EQ(liste.Position(1), (TPosInfo{1, 1}));
-    EXPECT_EQ(liste.Position(2), (TPosInfo{3, 0}));
-    EXPECT_EQ(liste.Position(3), (TPosInfo{3, 1}));
-    EXPECT_EQ(liste.Position(4), (TPosInfo{6, 0}));
+    std::vector<TPosInfo> positionen;
+    for (int i = 0; i < liste.Zeilen(); ++i) {
+        positionen.push_back(liste.Position(i));
+    }
+    EXPECT_EQ(positionen, (std::vector<TPosInfo>{{1, 0}, {1, 1}, {3, 0}, {3, 1}, {6, 0}}));
     EXPECT_EQ(liste.Deutsch(0), "Haus");
     EXPECT_EQ(liste.Deutsch(1), "");
     EXPECT_EQ(liste.Fremd(4), "mouse 3");
 }
 
-TEST_F(VokabellisteTest, SearchFindsShownTextIgnoringCase) {
-    EXPECT_EQ(liste.Suchen("B\xC3\x84R").zeile, 3); // "BÄR" finds "Bär"
-    EXPECT_EQ(liste.Suchposition, 4);
-    EXPECT_EQ(liste.Suchen("\xC3\xA4pfel").zeile, 1); // "äpfel" finds "ÄPFEL"
-    // The second line of a side is not shown, so not searched.
-    EXPECT_EQ(liste.Suchen("hund").ausgang, Suchausgang::KeinTreffer);
-    EXPECT_EQ(liste.Suchposition, -1);
-    EXPECT_EQ(liste.Suchen("").ausgang, Suchausgang::KeinTreffer);
-    EXPECT_EQ(liste.Suchen("ł").ausgang, Suchausgang::KeinTreffer);
+// Search and search-next in turn, each with its text and what it gives: the row hit, "kein"
+// or "nicht" (no search since the text changed), and the search position after it. Untouched,
+// the search resumes at row 0 with the empty text, which never hits. Search ignores case and
+// the second line of a side, which is not shown; it finds the level digit and the compartment
+// 6 card too.
+TEST_F(VokabellisteTest, SearchFindsShownTextIgnoringCaseAndSearchNextGoesOn) {
+    const std::tuple<char, std::string_view, std::string_view> schritte[] = {
+        {'W', "", "kein -1"},     {'S', "B\xC3\x84R", "3 4"}, {'S', "\xC3\xA4pfel", "1 2"},
+        {'S', "hund", "kein -1"}, {'S', "", "kein -1"},       {'S', "ł", "kein -1"},
+        {'S', "3", "2 3"},        {'W', "3", "3 4"},          {'W', "3", "4 5"},
+        {'S', "a", "0 1"},        {'G', "a", "nicht -1"},     {'P', "a", "kein -1"}};
+    for (const auto& [schritt, text, erwartet] : schritte) {
+        if (schritt == 'G') {
+            liste.SuchtextGeaendert();
+        } else if (schritt == 'P') {
+            liste.Suchposition = 99; // past the last row, after deletes
+        }
+        const Suchlauf lauf = schritt == 'S' ? liste.Suchen(text) : liste.Weitersuchen(text);
+        const std::string ergebnis = lauf.ausgang == Suchausgang::Treffer
+                                         ? std::to_string(lauf.zeile)
+                                     : lauf.ausgang == Suchausgang::KeinTreffer ? "kein"
+                                                                                : "nicht";
+        EXPECT_EQ(ergebnis + " " + std::to_string(liste.Suchposition), erwartet) << text;
+    }
 }
 
 TEST_F(VokabellisteTest, DeletingARowTakesItsCardOutOfTheBox) {
@@ -120,22 +130,6 @@ TEST_F(VokabellisteTest, DeletingARowTakesItsCardOutOfTheBox) {
     EXPECT_FALSE(k.Gesichert);
     EXPECT_EQ(liste.Loeschen(3), -1); // the last row: none is left below it
     EXPECT_EQ(k.Gesamtzahl(), 3);
-}
-
-TEST_F(VokabellisteTest, LevelDigitIsSearchedToo) {
-    EXPECT_EQ(liste.Suchen("3").zeile, 2);
-    EXPECT_EQ(liste.Weitersuchen("3").zeile, 3);
-    EXPECT_EQ(liste.Weitersuchen("3").zeile, 4); // "mouse 3" in compartment 6
-}
-
-TEST_F(VokabellisteTest, SearchNextNeedsASearchSinceTheTextChanged) {
-    // Untouched, the search resumes at row 0 with the empty text, which never hits.
-    EXPECT_EQ(liste.Weitersuchen("").ausgang, Suchausgang::KeinTreffer);
-    EXPECT_EQ(liste.Suchen("a").zeile, 0);
-    liste.SuchtextGeaendert();
-    EXPECT_EQ(liste.Weitersuchen("a").ausgang, Suchausgang::NichtGesucht);
-    liste.Suchposition = 99; // past the last row, after deletes
-    EXPECT_EQ(liste.Weitersuchen("a").ausgang, Suchausgang::KeinTreffer);
 }
 
 } // namespace

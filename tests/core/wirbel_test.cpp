@@ -55,10 +55,8 @@ TEST(Wirbelablauf, SweepsColumnByColumnIncludingWidthAndHeight) {
     for (const auto& e : erwartet) {
         const auto p = ablauf.Naechster();
         ASSERT_TRUE(p);
-        EXPECT_EQ(p->farbe, Wirbelfarbe::Flaeche);
-        EXPECT_EQ(p->x, e[0]);
-        EXPECT_EQ(p->y, e[1]);
-        EXPECT_EQ(p->spaltenende, e[2] == 1);
+        EXPECT_EQ(std::tuple(p->farbe, p->x, p->y, p->spaltenende),
+                  std::tuple(Wirbelfarbe::Flaeche, e[0], e[1], e[2] == 1));
     }
     EXPECT_FALSE(ablauf.Naechster());
 }
