@@ -17,10 +17,9 @@ namespace {
 
 // Blocks of text grow from a size that suits a small box to one that holds tens of thousands
 // of cards, whose unused end still costs little. A full block with its run-out is exactly one
-// large memory page and lies on one, so the platform can back it with such a page.
+// window of the span, as large as a large memory page, and lies on one, so the platform can
+// back it with such a page.
 constexpr std::size_t kErsterBlock = std::size_t{1} << 12;
-constexpr std::size_t kGrosseSeite = std::size_t{1} << 21;
-constexpr std::size_t kBlock = kGrosseSeite - TVokList::kNachlauf;
 // Cards per bucket of the shuffle: the entries of one bucket fit in the second-level cache.
 constexpr std::size_t kEimer = std::size_t{1} << 14;
 
@@ -34,15 +33,15 @@ template <typename T> void FisherYates(T* karten, std::size_t n, Zufall& zufall)
 
 void TVokList::NeuerBlock(std::size_t groesse) {
     // Uninitialised first, so that the platform's advice comes before the pages are touched.
-    const std::size_t ausrichtung =
-        groesse + kNachlauf >= kGrosseSeite ? kGrosseSeite : alignof(std::max_align_t);
+    const bool gross = groesse + kNachlauf >= kFenster;
+    const std::size_t ausrichtung = gross ? kFenster : alignof(std::max_align_t);
     const std::size_t bytes = (groesse + kNachlauf + ausrichtung - 1) / ausrichtung * ausrichtung;
     std::unique_ptr<char[], Freigabe> block(
         static_cast<char*>(std::aligned_alloc(ausrichtung, bytes)));
     if (!block) {
         throw std::bad_alloc();
     }
-    if (blockrat_ != nullptr) {
+    if (gross && blockrat_ != nullptr) {
         blockrat_(block.get(), bytes);
     }
     std::memset(block.get(), 0, bytes);
@@ -64,7 +63,7 @@ void TVokList::NeuerBlock(std::size_t groesse) {
 char* TVokList::Platz(std::size_t laenge) {
     if (laenge > frei_ || bloecke_.empty()) {
         const std::size_t bisher = bloecke_.empty() ? 0 : belegt_ + frei_;
-        NeuerBlock(std::max(laenge, std::clamp(2 * bisher, kErsterBlock, kBlock)));
+        NeuerBlock(std::max(laenge, std::clamp(2 * bisher, kErsterBlock, kFenster - kNachlauf)));
     }
     char* p = bloecke_.back().get() + belegt_;
     belegt_ += laenge;
@@ -123,7 +122,7 @@ void TVokList::Verdichten() {
     fenster_.clear();
     ort_ = belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
     for (Eintrag& e : eintraege_) {
-        const Karte k = KarteAb(alteFenster[e >> kFensterBits] + (e & (kFenster - 1)));
+        const Karte k = KarteAb(Anfang(alteFenster, e));
         e = Ablegen({k.text, k.d}, {k.text + k.d, k.f}, {k.text + k.d + k.f, k.z}, !k.utf8);
     }
 }

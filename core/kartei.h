@@ -76,9 +76,9 @@ public:
     void AnhaengenCp1252(std::string_view deutsch, std::string_view fremd, std::string_view zusatz);
     std::size_t Speicherbedarf() const;
 
-    // How the platform may back a new block of text before it is first touched: with large
-    // memory pages, a walk over millions of shuffled cards no longer waits on a translation of
-    // each card's address. Core itself knows no such pages.
+    // How the platform may back a new block of whole large pages, aligned to one, before it is
+    // first touched: with large memory pages, a walk over millions of shuffled cards no longer
+    // waits on a translation of each card's address. Core itself knows no such pages.
     using Blockrat = void (*)(char* anfang, std::size_t laenge);
     static void BlockratSetzen(Blockrat rat) { blockrat_ = rat; }
     // Whether every card fits code page 1252, so the file can be written in it.
@@ -122,9 +122,10 @@ private:
     Eintrag Ort(const char* p) const;
     static char* KopfSchreiben(char* p, bool kurz, bool utf8, std::size_t d, std::size_t f,
                                std::size_t z);
-    const char* Anfang(Eintrag e) const {
-        return fenster_[e >> kFensterBits] + (e & (kFenster - 1));
+    static const char* Anfang(const std::vector<const char*>& fenster, Eintrag e) {
+        return fenster[e >> kFensterBits] + (e & (kFenster - 1));
     }
+    const char* Anfang(Eintrag e) const { return Anfang(fenster_, e); }
     Eintrag Ablegen(std::string_view deutsch, std::string_view fremd, std::string_view zusatz,
                     bool nurCp1252);
     char* Platz(std::size_t laenge);
