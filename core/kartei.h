@@ -50,16 +50,27 @@ public:
         const Karte k = Lesen(eintraege_[i]);
         return {k.text + k.d, k.f};
     }
+    // Both sides at once, the foreign one right after the German, for a scan of both.
+    std::string_view Seiten(int i) const {
+        const Karte k = Lesen(eintraege_[i]);
+        return {k.text, k.d + k.f};
+    }
     std::string_view Zusatz(int i) const {
         const Karte k = Lesen(eintraege_[i]);
         return {k.text + k.d + k.f, k.z};
     }
-    // After a shuffle the texts of neighbouring cards lie far apart: a walk in list order
-    // asks for card i + kVoraus ahead of time, so that waiting for memory overlaps the work.
+    // After a shuffle the texts of neighbouring cards lie far apart. A walk in list order calls
+    // this at each card i, so that waiting for memory overlaps the work: the head of card
+    // i + 2 * kVoraus is asked for, and the rest of card i + kVoraus, whose head has arrived by
+    // then and tells how far its text reaches. A card of two cache lines would otherwise still
+    // wait once for its second.
     static constexpr int kVoraus = 16;
     void Vorausladen(int i) const {
-        if (i < Count()) {
-            __builtin_prefetch(Anfang(eintraege_[i]));
+        if (i + 2 * kVoraus < Count()) {
+            __builtin_prefetch(Anfang(eintraege_[i + 2 * kVoraus]));
+        }
+        if (i + kVoraus < Count()) {
+            RestVorausladen(Anfang(eintraege_[i + kVoraus]));
         }
     }
 
@@ -119,6 +130,15 @@ private:
         return {kopf + kKopfLang, l[0], l[1], l[2], utf8};
     }
     Karte Lesen(Eintrag e) const { return KarteAb(Anfang(e)); }
+    static void RestVorausladen(const char* kopf) {
+        constexpr std::uintptr_t kZeile = 64;
+        const Karte k = KarteAb(kopf);
+        const auto ende = reinterpret_cast<std::uintptr_t>(k.text + k.d + k.f + k.z);
+        auto zeile = (reinterpret_cast<std::uintptr_t>(kopf) | (kZeile - 1)) + 1;
+        for (; zeile < ende; zeile += kZeile) {
+            __builtin_prefetch(reinterpret_cast<const char*>(zeile));
+        }
+    }
     Eintrag Ort(const char* p) const;
     static char* KopfSchreiben(char* p, bool kurz, bool utf8, std::size_t d, std::size_t f,
                                std::size_t z);

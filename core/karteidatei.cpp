@@ -78,7 +78,7 @@ bool KarteiSchreiben(const TKartei& kartei, std::string_view datumsmuster, const
     for (int c = 1; c <= 6; ++c) {
         const TVokList& fach = kartei.Fach[c];
         for (int i = 0; i < fach.Count(); ++i) {
-            fach.Vorausladen(i + TVokList::kVoraus);
+            fach.Vorausladen(i);
             if (!out.Zeilen(
                     {fach.Deutsch(i), fach.Fremd(i), fach.Zusatz(i), "true", kKartenende})) {
                 return false;

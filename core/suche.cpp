@@ -109,42 +109,47 @@ bool TSuchmuster::PasstAb(std::string_view seite, std::size_t i) const {
     return true;
 }
 
-// The places where a hit can start are found for a window of a side at once, in vector
+// The places where a hit can start are found for a window of a card at once, in vector
 // registers and without a branch that depends on each byte: such branches, mispredicted for
-// nearly every one of millions of sides, would take most of the time. The card box lets a
-// window be read past a side's end (TVokList::kNachlauf); the bytes there do not count.
-bool TSuchmuster::SeiteImFach(std::string_view seite) const {
-    if (seite.size() < mindestens_) {
-        return false;
-    }
-    const auto* daten = reinterpret_cast<const unsigned char*>(seite.data());
-    const std::size_t letzte = seite.size() - mindestens_; // the last place a hit can start
-    for (std::size_t ab = 0; ab <= letzte; ab += kFenster) {
+// nearly every one of millions of cards, would take most of the time. The German side is
+// directly followed by the foreign one, so both are scanned in one pass, and a hit may start
+// in two stretches: before the first line end or the last place a hit fits, of either side.
+// The card box lets a window be read past the card's end (TVokList::kNachlauf); the bytes
+// there do not count.
+bool TSuchmuster::KarteImFach(std::string_view seiten, std::size_t d) const {
+    const std::size_t f = seiten.size() - d;
+    // Each stretch ends where a hit no longer fits, or at its side's first line end.
+    std::size_t endeD = d >= mindestens_ ? d - mindestens_ + 1 : 0;
+    std::size_t endeF = f >= mindestens_ ? d + f - mindestens_ + 1 : d;
+    const auto* daten = reinterpret_cast<const unsigned char*>(seiten.data());
+    // A place relative to a window at ab, limited to the window.
+    const auto relativ = [](std::size_t stelle, std::size_t ab) {
+        return static_cast<unsigned char>(std::min(std::max(stelle, ab) - ab, kFenster));
+    };
+    for (std::size_t ab = 0; ab < std::max(endeD, endeF > d ? endeF : 0); ab += kFenster) {
         const Fenster bytes(daten + ab, stdx::element_aligned);
-        const Fenster danach(daten + ab + 1, stdx::element_aligned);
-        auto anfaenge =
-            Eines(bytes, stellen_[0]) &
-            (kStellen <= static_cast<unsigned char>(std::min(letzte - ab, kFenster - 1)));
+        auto enden = (bytes == static_cast<unsigned char>(kKodiertCR[0])) &
+                     (Fenster(daten + ab + 1, stdx::element_aligned) ==
+                      static_cast<unsigned char>(kKodiertCR[1]));
+        while (stdx::any_of(enden)) {
+            const auto stelle = static_cast<std::size_t>(stdx::find_first_set(enden));
+            std::size_t& ende = ab + stelle < d ? endeD : endeF;
+            ende = std::min(ende, ab + stelle);
+            enden[static_cast<int>(stelle)] = false;
+        }
+        auto anfaenge = Eines(bytes, stellen_[0]) &
+                        ((kStellen < relativ(endeD, ab)) |
+                         ((kStellen >= relativ(d, ab)) & (kStellen < relativ(endeF, ab))));
         for (std::size_t k = 1; k < stellen_.size(); ++k) {
             anfaenge &= Eines(Fenster(daten + ab + k, stdx::element_aligned), stellen_[k]);
         }
-        const auto enden =
-            (bytes == static_cast<unsigned char>(kKodiertCR[0])) &
-            (danach == static_cast<unsigned char>(kKodiertCR[1])) &
-            (kStellen < static_cast<unsigned char>(std::min(seite.size() - ab, kFenster)));
-        const bool zeilenende = stdx::any_of(enden);
-        if (zeilenende) {
-            anfaenge &= kStellen < static_cast<unsigned char>(stdx::find_first_set(enden));
-        }
         while (stdx::any_of(anfaenge)) {
             const int stelle = stdx::find_first_set(anfaenge);
-            if (PasstAb(seite, ab + static_cast<std::size_t>(stelle))) {
+            const std::size_t i = ab + static_cast<std::size_t>(stelle);
+            if (i < d ? PasstAb(seiten.substr(0, d), i) : PasstAb(seiten.substr(d), i - d)) {
                 return true;
             }
             anfaenge[stelle] = false;
-        }
-        if (zeilenende) {
-            return false;
         }
     }
     return false;
@@ -180,8 +185,8 @@ int TSuchmuster::ErsterTreffer(const TVokList& fach, int stufe, int ab) const {
         return ab;
     }
     for (int i = ab; i < fach.Count(); ++i) {
-        fach.Vorausladen(i + TVokList::kVoraus);
-        if (SeiteImFach(fach.Deutsch(i)) || SeiteImFach(fach.Fremd(i))) {
+        fach.Vorausladen(i);
+        if (KarteImFach(fach.Seiten(i), fach.Deutsch(i).size())) {
             return i;
         }
     }

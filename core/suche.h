@@ -19,10 +19,10 @@ public:
     int ErsterTreffer(const TVokList& fach, int stufe, int ab) const;
 
 private:
-    // Whether the first line of a side holds the pattern: of any text, and of a text of the
-    // card box, which may be read past its end.
+    // Whether the first line of a side holds the pattern: of any text, and of either side of
+    // a card of the card box, both sides at once, which may be read past their end.
     bool Seite(std::string_view seite) const;
-    bool SeiteImFach(std::string_view seite) const;
+    bool KarteImFach(std::string_view seiten, std::size_t d) const;
     bool Ziffer(int stufe) const;
     bool PasstAb(std::string_view seite, std::size_t i) const;
     void FormenSammeln();
