@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +65,10 @@ protected:
     QString Text(const char* memo) { return Teil<QPlainTextEdit>(memo)->toPlainText(); }
     QString Beschriftung(const char* label) { return Teil<QLabel>(label)->text(); }
     void Taste(Qt::Key taste) { QTest::keyClick(Teil<QPlainTextEdit>("Memo2"), taste); }
+    // The clock of the elapsed time, not that of a window it owns.
+    QTimer* Uhr() {
+        return form->findChild<QTimer*>(QStringLiteral("Timer1"), Qt::FindDirectChildrenOnly);
+    }
     void Antworten(const QString& text) { Tippen(Teil<QPlainTextEdit>("Memo2"), text); }
 
     std::unique_ptr<TForm1> form;

@@ -28,19 +28,11 @@ TEST(KvtmlLesen, OnlyTheTranslationsOwnTextAndHighestGradeCount) {
     ASSERT_EQ(d->sprachen.size(), 2u);
     EXPECT_EQ(d->sprachen[0].id + d->sprachen[0].name + d->sprachen[0].locale, "0Deutschde");
     ASSERT_EQ(d->eintraege.size(), 1u);
-    EXPECT_EQ(d->eintraege[0].zeile, 3);
     ASSERT_EQ(d->eintraege[0].uebersetzungen.size(), 1u);
     const KvtmlUebersetzung& u = d->eintraege[0].uebersetzungen[0];
-    EXPECT_EQ(u.id + '=' + u.text, "0=gehen & laufen");
+    EXPECT_EQ(std::to_string(d->eintraege[0].zeile) + ':' + u.id + '=' + u.text,
+              "3:0=gehen & laufen");
     EXPECT_EQ(u.grad, 5);
-}
-
-TEST(KvtmlLesen, BrokenXmlIsRefusedWithAReason) {
-    QString fehler;
-    EXPECT_FALSE(KvtmlLesen("<kvtml version=\"2.0\">\n<entries>\n<entry>\n</entries>", fehler));
-    EXPECT_TRUE(fehler.startsWith(QStringLiteral("Zeile 4: "))) << fehler.toStdString();
-    EXPECT_FALSE(KvtmlLesen("<html><p>&lt;kvtml&gt;</p></html>", fehler));
-    EXPECT_EQ(fehler, QStringLiteral("Die Datei ist keine KVTML-Datei."));
 }
 
 std::string Kvtml(const std::string& kopf, const std::string& inhalt) {
@@ -72,14 +64,16 @@ TEST(KvtmlLesen, TheOlderFormatGivesItsRowsLessonsAndWhatIsLeftOut) {
               "3 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar");
 }
 
-// Hostile files: each is refused with its German reason, never crashes or exhausts memory.
-// Where the limits lie is core's; a row for each count the reader makes.
-TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
+// Broken and hostile files: each is refused with its German reason, never crashes or exhausts
+// memory. Where the limits lie is core's; a row for each count the reader makes.
+TEST(KvtmlLesen, BrokenFilesAndFilesThatWouldOverflowTheStackOrMemoryAreRefused) {
     const std::string sprachen = "<identifiers><identifier id=\"0\"/><identifier id=\"1\"/>"
                                  "</identifiers>";
     const std::string entitaet =
         "<!DOCTYPE kvtml [<!ENTITY e \"" + std::string(3000, 'x') + "\">]>";
     const std::pair<std::string, QString> faelle[] = {
+        {"<kvtml version=\"2.0\">\n<entries>\n<entry>\n</entries>", QStringLiteral("Zeile 4: ")},
+        {"<html><p>&lt;kvtml&gt;</p></html>", QStringLiteral("Die Datei ist keine KVTML-Datei.")},
         {Kvtml("", sprachen + "<entries><entry><translation id=\"0\"><text>" +
                        Wiederholt("<b>", 60'000) + "</text></translation></entry></entries>"),
          QStringLiteral("Die Elemente der Datei sind tiefer als 64 Ebenen ineinander "
@@ -100,7 +94,7 @@ TEST(KvtmlLesen, FilesThatWouldOverflowTheStackOrMemoryAreRefused) {
     for (const auto& [datei, grund] : faelle) {
         QString fehler;
         EXPECT_FALSE(KvtmlLesen(datei, fehler));
-        EXPECT_TRUE(fehler.endsWith(grund)) << fehler.toStdString();
+        EXPECT_TRUE(fehler.contains(grund)) << fehler.toStdString();
     }
 }
 

@@ -65,8 +65,7 @@ TEST_F(EinzelinstanzTest, ThePlaceLiesInAFolderOnlyTheUserMayEnter) {
 TEST_F(EinzelinstanzTest, ALockThatCannotBeCheckedNeverKeepsTheProgramOut) {
     for (const QByteArray& inhalt :
          {QByteArray("4711\nlexidor\nanderer-rechner\n"), QByteArray("x")}) {
-        Meldung::Zuruecksetzen();
-        Meldung::Testbetrieb(true);
+        Meldung::Gezeigt().clear();
         Einzelinstanz instanz;
         QFile sperre(instanz.Socketpfad() + QStringLiteral(".lock"));
         ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));

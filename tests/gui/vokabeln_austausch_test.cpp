@@ -1,5 +1,6 @@
-// Import and export through the main window: each kind of sample file through the import
-// dialog and its choices, round trips, the save dialog's file types and the messages.
+// Import and export through the main window: the import dialog shows what core read and hands
+// back the user's choices; the save dialog's file type picks the format; the window's own
+// messages. What becomes of each row, and the closing message's text, are core's.
 #include "hauptfenster_hilfen.h"
 #include "importdialog.h"
 
@@ -90,13 +91,8 @@ TEST_F(AustauschTest, ASpreadsheetComesInWithItsLevelsAndItsReport) {
     EXPECT_EQ(gesehen,
               (QStringList{QStringLiteral(" UTF-8 mit BOM"), QStringLiteral("Haus1"),
                            QStringLiteral("11wird übersprungen: Beide Seiten sind leer.")}));
-    EXPECT_EQ(Karten().size(), 8);
     EXPECT_EQ(Karten().last(), QStringLiteral("6 Häuser¾¼Gebäude | houses¾¼buildings"));
-    EXPECT_EQ(Meldung::Gezeigt(),
-              QStringList{
-                  QStringLiteral("8 Vokabeln wurden importiert.\n\n2 Zeilen wurden übersprungen:\n"
-                                 "Zeile 11: Beide Seiten sind leer.\n"
-                                 "Zeile 13: Die deutsche Bedeutung beginnt mit \"----\".")});
+    EXPECT_TRUE(Meldung::Gezeigt().value(0).startsWith(QStringLiteral("8 Vokabeln wurden")));
     EXPECT_FALSE(form->Kartei.Gesichert);
     EXPECT_EQ(Beschriftung("gesamt"), QStringLiteral("Gesamt:  8"));
     EXPECT_FALSE(Text("Memo1").isEmpty()); // the next card is asked
@@ -118,9 +114,6 @@ TEST_F(AustauschTest, LessonsAreListedAndOnlyTheCheckedOnesComeIn) {
                                                    "Ohne Lektion (1)"));
     EXPECT_EQ(Karten().join(u','), QStringLiteral("1 Katze | cat,1 Haus | house,1 Tisch | table,"
                                                   "1 Baum | tree"));
-    EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral(
-                                      "4 Vokabeln wurden importiert.\n\nNicht übernommen: 1 "
-                                      "Aussprache, 1 Beispiel, 1 weitere Sprache (Französisch)")});
 }
 
 QStringList Spaltentitel(QWidget* dialog) {
@@ -157,6 +150,7 @@ TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
                                     QStringLiteral("Spalte 2\n(fremdsprachlich)"),
                                     QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
     EXPECT_EQ(zelle, QStringLiteral("noun,article,plural,english"));
+    EXPECT_TRUE(Meldung::Gezeigt().isEmpty()); // cancelled: nothing imported
 }
 
 // A list larger than what the dialog reads of it: the preview shows its start, the import
@@ -164,9 +158,7 @@ TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
 TEST_F(AustauschTest, ALargeListIsPreviewedByItsStartAndImportedWhole) {
     std::string liste = "Deutsch;Englisch\n";
     for (int i = 0; i < 100'000; ++i) {
-        liste += "Stra\xC3\x9F"
-                 "e " +
-                 std::to_string(i) + ";street\n";
+        liste += "Straße " + std::to_string(i) + ";street\n";
     }
     Schreiben(QStringLiteral("gross.csv"), liste + "----;x\n");
     Starten();
@@ -177,27 +169,11 @@ TEST_F(AustauschTest, ALargeListIsPreviewedByItsStartAndImportedWhole) {
     EXPECT_EQ(vorschau, QStringLiteral("&Vorschau: die ersten 30 Zeilen"));
     const TVokList& fach = form->Kartei.Fach[1];
     ASSERT_EQ(fach.Count(), 100'000);
-    EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Stra\xC3\x9F"
-                                              "e 99999");
+    EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Straße 99999");
     EXPECT_EQ(Meldung::Gezeigt(),
               QStringList{QStringLiteral("100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
                                          "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
                                          "beginnt mit \"----\".")});
-}
-
-// The file formats are core's; here the export writes the chosen file and the import with
-// levels kept brings the box back.
-TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
-    MitKartei({{1, "Haus", "house"}, {2, "sagen \"Hallo\"", "to say; hello"}, {6, "Euro", "€"}});
-    const QStringList vorher = Karten();
-    Dateiwahl::NaechsteAntwort(Pfad(QStringLiteral("v.csv")), 0);
-    form->Exportieren1Click();
-    EXPECT_TRUE(Lesen(QStringLiteral("v.csv"))
-                    .starts_with("\xEF\xBB\xBF"
-                                 "Deutsch;Fremd;Lernstufe\r\n"));
-    LeereKartei();
-    Importieren(Pfad(QStringLiteral("v.csv")), StufenBehalten);
-    EXPECT_EQ(Karten(), vorher);
 }
 
 // Qt's own save dialog, driven by keys: the file type decides the format, a name typed without
@@ -205,11 +181,19 @@ TEST_F(AustauschTest, ExportThenImportWithLevelsKeptGivesTheSameBox) {
 TEST_F(AustauschTest, TheChosenFileTypeDecidesFormatAndEnding) {
     MitKartei();
     Dateiwahl::Testbetrieb(false);
-    for (const char* name : {"liste", "noch"}) {
-        ModalBedienen([name, this](QWidget* modal) {
+    const struct {
+        const char* name;
+        bool naechsterTyp;
+        const char* datei;
+        std::string inhalt;
+    } faelle[] = {{"v", false, "v.csv", "Deutsch;Fremd;Lernstufe\r\nHaus;house;1\r\n"},
+                  {"liste", true, "liste.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"},
+                  {"noch", false, "noch.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"}};
+    for (const auto& [name, naechsterTyp, datei, inhalt] : faelle) {
+        ModalBedienen([name, naechsterTyp, this](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            if (name == std::string_view("liste")) {
+            if (naechsterTyp) {
                 QTest::keyClick(Kind<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
             }
             // Qt's file dialog follows a typed name only while its field has the focus.
@@ -219,9 +203,7 @@ TEST_F(AustauschTest, TheChosenFileTypeDecidesFormatAndEnding) {
             QTest::keyClick(feld, Qt::Key_Return);
         });
         form->Exportieren1Click();
-        EXPECT_EQ(Lesen(QString::fromLatin1(name) + QStringLiteral(".txt")),
-                  "\xEF\xBB\xBF"
-                  "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n");
+        EXPECT_EQ(Lesen(QString::fromLatin1(datei)), "\xEF\xBB\xBF" + inhalt);
     }
 }
 
@@ -241,15 +223,6 @@ TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
         EXPECT_TRUE(Meldung::Gezeigt()[0].startsWith(meldung.arg(pfad)))
             << Meldung::Gezeigt()[0].toStdString();
     }
-    QString kodierung;
-    Importieren(
-        Beispiel("tabelle_1252.csv"),
-        [&](QWidget* dialog) {
-            kodierung = Kind<QLabel>(dialog, "Label1")->text().section(u',', -1);
-        },
-        "Button2");
-    EXPECT_EQ(kodierung, QStringLiteral(" Windows-1252"));
-    EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
     // A file whose rows are all refused leaves the box as it was.
     Schreiben(QStringLiteral("abgelehnt.txt"), "----;x\n----;y\n");
     Importieren(Pfad(QStringLiteral("abgelehnt.txt")));

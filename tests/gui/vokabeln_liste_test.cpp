@@ -22,9 +22,7 @@ protected:
         GuiTest::SetUp();
         kartei.Geoeffnet = true;
         kartei.Fach[1].Add({"Haus¾¼Häuser", "house", "z1", true});
-        kartei.Fach[1].Add({"¾¼"
-                            "Apfel",
-                            "APFEL", "", true});
+        kartei.Fach[1].Add({"¾¼Apfel", "APFEL", "", true});
         kartei.Fach[3].Add({"Katze", "cat", "z3", true});
         kartei.Fach[6].Add({"Bär", "bear", "", true});
         form6 = std::make_unique<TForm6>(kartei, ersatztexte, nullptr);
