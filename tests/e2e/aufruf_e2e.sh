@@ -12,5 +12,5 @@ hilfe=$(ohne_anzeige --help) && [[ $hilfe == "Aufruf: lexidor"* ]] || fehler "--
 [ "$(ohne_anzeige --version)" = "Karvello Lexidor 1.1" ] || fehler "--version"
 status=0
 meldung=$(ohne_anzeige --unsinn 2>&1 >/dev/null) || status=$?
-[ "$status" -eq 2 ] && [ -n "$meldung" ] || fehler "unbekannte Option: $status, „$meldung“"
+[ "$status" -eq 2 ] && [ -n "$meldung" ] || fehler "unbekannte Option: $status, $meldung"
 echo "ok"

@@ -101,8 +101,8 @@ TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
     }
 }
 
-// Under a light palette the fixed colours need no face of their own; under a dark one (white
-// text on black fields) the texts without a fixed colour follow the palette.
+// Under a light palette the fixed colours need no face of their own; under a dark one (Qt's,
+// derived from a dark grey) the texts without a fixed colour follow the palette.
 TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
     for (const bool dunkel : {false, true}) {
         QApplication::setPalette(dunkel ? QPalette(QColor(53, 53, 53))
@@ -120,7 +120,7 @@ TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
         EXPECT_GE(FeldKontrast(form.get(), "Memo3"), 3.0);
     }
     EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo1")->palette().color(QPalette::Base),
-              QColor(Qt::black));
+              QColor(53, 53, 53));
 }
 
 TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {

@@ -84,11 +84,11 @@ TEST_F(ZugangTastaturTest, AWholeQueryIsAnsweredReadAndAnnouncedFromTheKeys) {
     EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Momentan gibt es nichts zu lernen!"));
     // F8 reads the statistics out where the user is.
     Druecken(Qt::Key_F8);
-    EXPECT_TRUE(
-        Fokus().startsWith(QStringLiteral("Eingabe | Keine Stufe, Bereits abgefragte Vokabeln: 3, "
-                                          "Davon richtig beantwortet: 2, Davon falsch "
-                                          "beantwortet: 1,")))
-        << Fokus().toStdString();
+    const QString statistik = Fokus();
+    EXPECT_TRUE(statistik.startsWith(QStringLiteral("Eingabe | ")) &&
+                statistik.contains(QStringLiteral("Bereits abgefragte Vokabeln: 3, Davon richtig "
+                                                  "beantwortet: 2, Davon falsch beantwortet: 1,")))
+        << statistik.toStdString();
 }
 
 // Tab reaches the query direction at its chosen button on the way to the sliders.
