@@ -137,10 +137,11 @@ TEST_F(EinstellungsdialogTest, ColourDialogOpensWithTheColourLastConfirmedInIt) 
 }
 
 // A system colour shows as the palette's; a negative direction checks no item and OK
-// stores -1.
-TEST_F(EinstellungsdialogTest, SystemColourAndNoDirectionSurviveOk) {
+// stores -1; a time beyond the bar's end is stored as its end.
+TEST_F(EinstellungsdialogTest, SystemColourNoDirectionAndALongTimeSurviveOk) {
     const TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
     einstellungen.Hintergrundfarbe = clBtnFace;
+    einstellungen.Timer = 90;
     einstellungen.Abfragerichtung = 1;
     form->show();
     form->close();
@@ -151,6 +152,7 @@ TEST_F(EinstellungsdialogTest, SystemColourAndNoDirectionSurviveOk) {
     Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Hintergrundfarbe, clBtnFace);
     EXPECT_EQ(einstellungen.Abfragerichtung, -1);
+    EXPECT_EQ(einstellungen.Timer, 60);
 }
 
 } // namespace
