@@ -18,23 +18,20 @@ taste "^Karvello Lexidor" F9 r F9 f
 vorschau="^Drucken - Beispiel.vkd$"
 # From the preview through the print dialog into the PDF; the preview comes back.
 drucken() {
-    taste "^(Drucken|Print)$" alt+d
-    bild "druckdialog-$1"
+    zustand "^(Drucken|Print)$" "druckdialog-$1" alt+d
     xdotool key Return
     warten_bis test -s "$ordner/$1.pdf" || fehler "$1.pdf entsteht nicht"
     aktiv_warten "$vorschau"
     pdftotext -layout "$ordner/$1.pdf" "$ordner/$1.txt"
 }
-taste "$vorschau" ctrl+p
-bild vorschau-liste
+zustand "$vorschau" vorschau-liste ctrl+p
 drucken Beispiel-Liste
 for text in "Beispiel.vkd - Vokabelliste, Alle Fächer" "vergessen +to forget +1" "Seite 1 von"; do
     grep -Eq "$text" Beispiel-Liste.txt || fehler "in der Liste fehlt \"$text\""
 done
 
 # The test sheet of the cards due today: German given, the foreign side to write.
-taste "$vorschau" alt+a Down
-bild vorschau-testbogen
+zustand "$vorschau" vorschau-testbogen alt+a Down
 drucken Beispiel-Testbogen
 for text in "Beispiel.vkd - Testbogen, Heute fällige" "Ihre Antwort" "vergessen"; do
     grep -q "$text" Beispiel-Testbogen.txt || fehler "im Testbogen fehlt \"$text\""
@@ -43,8 +40,7 @@ grep -q "to forget" Beispiel-Testbogen.txt && fehler "der Testbogen verrät die 
 taste "^Karvello Lexidor" Escape
 
 # Vokabeln > Lernverlauf... through the menu bar, for the picture.
-taste "^Lernverlauf - Beispiel.vkd$" alt Right Down Down Down Down Down Return
-bild lernverlauf
+zustand "^Lernverlauf - Beispiel.vkd$" lernverlauf alt Right Down Down Down Down Down Return
 taste "^Karvello Lexidor" Escape
 # Kartei > Beenden, saved first, so no question comes.
 xdotool key --delay 80 ctrl+s alt Down Up Return

@@ -29,8 +29,7 @@ meldung_bestaetigen
     fehler "mehr als ein Hauptfenster"
 laeuft || fehler "das laufende Programm ist fort"
 
-kill -9 "$programm_pid"
-wait "$programm_pid" 2>/dev/null || true
+beenden
 ls "$XDG_RUNTIME_DIR"/lexidor-* >/dev/null || fehler "der getötete Lauf hinterließ nichts"
 starten
 meldung_bestaetigen

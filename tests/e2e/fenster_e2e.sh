@@ -47,12 +47,6 @@ oeffnen() {
     starten "${@:2}"
     aktiv_warten "$1"
 }
-# Killed outright, as before the program answered SIGTERM: the next state starts afresh.
-beenden() {
-    kill -KILL "$programm_pid" || true
-    wait "$programm_pid" 2>/dev/null || true
-    programm_pid=
-}
 
 meldung="^Karvello Lexidor$"
 leer="^Karvello Lexidor 1.1$"
@@ -63,73 +57,50 @@ liste="^Vokabelliste  \(Doppelklicken zum Bearbeiten\)$"
 oeffnen "$meldung" "$ordner/fehlt.vkd"
 bild ladefehler
 mittig "die Ladefehlermeldung"
-taste "$leer" Return
-bild hauptfenster-ohne-kartei
+zustand "$leer" hauptfenster-ohne-kartei Return
 mittig "das Hauptfenster"
 pruefe_knoepfe "das Hauptfenster" "min close"
 beenden
 
-# Every card learned: nothing to ask.
-{
-    crlf 01.01.2020 01.01.2020 01.01.2020 01.01.2020 "${marker[@]:0:6}"
-    karte Haus house
-    crlf "${marker[6]}"
-} >gelernt.vkd
-oeffnen "^Karvello Lexidor 1.1   -   gelernt.vkd$" "$ordner/gelernt.vkd"
-bild nichts-zu-lernen
-beenden
-
 oeffnen "$haupt" "$ordner/Beispiel.vkd"
 bild abfrage-offen
-taste "$haupt" F9
-bild abfrage-aufgedeckt
+zustand "$haupt" abfrage-aufgedeckt F9
 taste "$haupt" f
 xdotool type --delay 60 "falsch"
-taste "$haupt" F10
-bild abfrage-abgelehnt
+zustand "$haupt" abfrage-abgelehnt F10
 taste "$haupt" F10
 
-taste "^Vokabeln hinzuf.*gen\.\.\.$" F5
-bild hinzufuegen
+zustand "^Vokabeln hinzuf.*gen\.\.\.$" hinzufuegen F5
 pruefe_knoepfe "der Hinzufügen-Dialog" "close"
-taste "^Vokabeln hinzuf" F10
-bild hinzufuegen-leer-abgelehnt
+zustand "^Vokabeln hinzuf" hinzufuegen-leer-abgelehnt F10
 taste "$haupt" alt+F4
 
-taste "$liste" F6
-bild liste-erstes-mal
+zustand "$liste" liste-erstes-mal F6
 mittig "die Vokabelliste"
 pruefe_knoepfe "die Vokabelliste" ""
 erstes_mal=$(rahmen)
-taste "^Vokabel bearbeiten\.\.\.$" Down Tab space
-bild bearbeiten
+zustand "^Vokabel bearbeiten\.\.\.$" bearbeiten Down Tab space
 taste "$liste" alt+F4
 # From the list, Shift+Tab reaches "Fertig (Fenster schließen)".
 taste "$haupt" shift+Tab space
-taste "$liste" F6
-bild liste-zweites-mal
+zustand "$liste" liste-zweites-mal F6
 [ "$(rahmen)" = "$erstes_mal" ] || fehler "die Liste steht beim zweiten Mal woanders: $(rahmen)"
 taste "$haupt" alt+F4
 
-taste "^Allgemeine Optionen$" ctrl+e
-bild einstellungen
+zustand "^Allgemeine Optionen$" einstellungen ctrl+e
 taste "$haupt" alt+F4
 
-taste "^Einen Moment\.\.\.$" F1
-bild hilfehinweis
+zustand "^Einen Moment\.\.\.$" hilfehinweis F1
 taste "$haupt" alt+F4 # the close box, not the three seconds
 
 # ? > Über...
-taste "^Infos zu diesem Programm$" alt Right Right Right Down Down Down Return
-bild info
+zustand "^Infos zu diesem Programm$" info alt Right Right Right Down Down Down Return
 taste "$haupt" alt+F4
 
 # Optionen > Tastaturbelegung, then the picker for the first key.
-taste "^Tastaturbelegung$" alt Right Right Down Down Return
-bild tastaturbelegung
+zustand "^Tastaturbelegung$" tastaturbelegung alt Right Right Down Down Return
 pruefe_knoepfe "die Tastaturbelegung" ""
-taste "^Die Taste . wird ersetzt durch\.\.\.$" Down Tab space
-bild zeichenwahl
+zustand "^Die Taste . wird ersetzt durch\.\.\.$" zeichenwahl Down Tab space
 pruefe_knoepfe "die Zeichenwahl" "close"
 taste "^Tastaturbelegung$" alt+F4
 taste "$haupt" Tab Tab space
@@ -140,18 +111,15 @@ xdotool key --delay 80 alt Down Down Down Down Return
 nicht_mehr() { ! titel_ist "$1"; }
 warten_bis nicht_mehr "$haupt" || fehler "kein Dateidialog"
 xdotool type --delay 120 "ordner"
-taste "$meldung" Return
-bild speichern-unter-fehler
+zustand "$meldung" speichern-unter-fehler Return
 # Qt would show the program's name and openbox "Unnamed Window" for an empty caption.
-taste "^ $" Return
-bild titel-nach-fehler
+zustand "^ $" titel-nach-fehler Return
 for name in _NET_WM_NAME _NET_WM_VISIBLE_NAME; do
     xprop -id "$(xdotool getactivewindow)" $name | grep -qx "$name(UTF8_STRING) = \" \"" ||
         fehler "die Titelleiste zeigt $(xprop -id "$(xdotool getactivewindow)" $name)"
 done
 
-taste "^Die momentan geöffnete Datei wurde nicht gesichert$" ctrl+w
-bild ungesichert-frage
+zustand "^Die momentan geöffnete Datei wurde nicht gesichert$" ungesichert-frage ctrl+w
 mittig "die Frage nach ungesicherten Änderungen"
 taste "^ $" Escape
 beenden

@@ -24,9 +24,14 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 xvfb_pid=
 wm_pid=
 programm_pid=
-aufraeumen() {
-    # Not SIGTERM: the program would write its files into the folder being removed.
+# Kills the program outright. Not SIGTERM: the program would write its files, perhaps into the
+# folder being removed.
+beenden() {
     [ -n "$programm_pid" ] && { kill -KILL "$programm_pid" && wait "$programm_pid"; } 2>/dev/null || true
+    programm_pid=
+}
+aufraeumen() {
+    beenden
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$ordner"
@@ -54,15 +59,8 @@ export DISPLAY=":$(cat "$ordner/display")"
 [ -z "$programm" ] || cp "$programm" "$ordner/lexidor"
 cd "$ordner"
 crlf() { printf '%s\r\n' "$@"; }
-marker=(
-    "-----------Anfang der Datei / Anfang Fach1----------"
-    "----------------ENDE Fach1 / Anfang Fach2-----------"
-    "---------------ENDE Fach2 / Anfang Fach3 -----------"
-    "--------------ENDE Fach3 / Anfang Fach4-------------"
-    "-------------ENDE Fach4 / Anfang Fach5--------------"
-    "-----------ENDE Fach5 / Anfang Fach6 -------------"
-    "----------ENDE Fach6 / ENDE DER DATEI --------------"
-)
+# The seven compartment markers, as the sample box has them.
+mapfile -t marker < <(grep -a '^-----' "$quelle/data/Beispiel.vkd" | tr -d '\r')
 karte() { crlf "$1" "$2" "" "true" "<<<<<>>>>>"; }
 # A box due since 2020 with the cards (word, solution, word, ...) in compartment 1.
 kartei() {
@@ -132,4 +130,9 @@ bild() {
     mkdir -p "$bilder"
     sleep 0.4
     import -window root "$bilder/$(printf '%02d-%s' "$nummer" "$1").png"
+}
+# A state a user meets: presses the keys, then waits as taste does and keeps the picture.
+zustand() {
+    taste "$1" "${@:3}"
+    bild "$2"
 }

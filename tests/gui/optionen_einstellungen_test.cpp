@@ -1,5 +1,6 @@
-// The settings dialog: filling from the settings, value labels, the reset, the colour choice,
-// "OK" and "Abbrechen". How the settings are written is core's.
+// The settings dialog's wiring: each control filled from the settings and stored by "OK", the
+// value labels, the reset, the colour choice, and what "Abbrechen" and the close box leave.
+// The labels' texts, the bars' ranges and the direction rule are core's.
 #include "einstellungsdialog.h"
 #include "gui_hilfen.h"
 
@@ -7,11 +8,9 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
+#include <array>
 #include <memory>
 
 namespace lexidor::test {
@@ -29,38 +28,30 @@ protected:
     QSlider* Bar(const char* name) { return Teil<QSlider>(name); }
     QString Label(const char* name) { return Teil<QLabel>(name)->text(); }
     void Klick(const char* name) { Klicken(form.get(), name); }
-    QRadioButton* Richtung(int i) {
-        return Teil<QGroupBox>("RG")->findChildren<QRadioButton*>().at(i);
-    }
-    int GewaehlteRichtung() {
-        for (int i = 0; i < 3; ++i) {
-            if (Richtung(i)->isChecked()) {
-                return i;
-            }
-        }
-        return -1;
-    }
+    QButtonGroup* Richtung() { return form->findChild<QButtonGroup*>(); }
     QColor Swatch() { return Teil<QFrame>("Panel1")->palette().color(QPalette::Window); }
-    // Confirms the colour dialog with farbe and records what it showed when it opened.
-    void FarbeWaehlen(const QColor& farbe, bool bestaetigen, QColor* geoeffnetMit = nullptr) {
-        ModalBedienen([=](QWidget* modal) {
+    // Confirms or cancels the colour dialog with farbe; returns the colour it opened with.
+    QColor FarbeWaehlen(const QColor& farbe, bool bestaetigen) {
+        QColor geoeffnet;
+        ModalBedienen([&](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            if (geoeffnetMit) {
-                *geoeffnetMit = dialog->currentColor();
-            }
+            geoeffnet = dialog->currentColor();
             dialog->setCurrentColor(farbe);
             bestaetigen ? dialog->accept() : dialog->reject();
         });
         Klick("Button4");
+        return geoeffnet;
     }
 
     TEinstellungen einstellungen;
     std::unique_ptr<TForm2> form;
 };
 
+// A value outside a bar's range shows at its nearest end.
 TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndTheLabelsFollowTheBars) {
     einstellungen.Autosave = true;
+    einstellungen.Fach2 = 500;
     einstellungen.Fach4 = 45;
     einstellungen.Abfragerichtung = 0;
     einstellungen.Enterab = true;
@@ -69,7 +60,8 @@ TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndTheLabelsFollowTheBars
     EXPECT_TRUE(Teil<QCheckBox>("AutosaveBox")->isChecked());
     EXPECT_EQ(Bar("tb4")->value(), 45);
     EXPECT_EQ(Label("lb4"), QStringLiteral("45 Tage"));
-    EXPECT_EQ(GewaehlteRichtung(), 0);
+    EXPECT_EQ(Label("lb2"), QStringLiteral("200 Tage"));
+    EXPECT_EQ(Richtung()->checkedId(), 0);
     EXPECT_TRUE(Teil<QCheckBox>("EnterBox")->isChecked());
     EXPECT_EQ(Swatch(), QColor(0, 0, 128));
     EXPECT_EQ(Label("Label5"), QStringLiteral("Deaktiviert"));
@@ -110,12 +102,14 @@ TEST_F(EinstellungsdialogTest, EnterConfirmsAndCancelOrTheCloseBoxChangeNothing)
 
 TEST_F(EinstellungsdialogTest, OkStoresEveryControl) {
     form->show();
-    Klicken(form.get(), "AutosaveBox");
-    Klicken(form.get(), "EnterBox");
-    Richtung(2)->click();
+    Klick("AutosaveBox");
+    Klick("EnterBox");
+    Richtung()->button(2)->click();
     // Each interval is free of the others.
     Bar("tb2")->setValue(200);
     QTest::keyClick(Bar("tb3"), Qt::Key_Home);
+    Bar("tb4")->setValue(7);
+    Bar("tb5")->setValue(9);
     Bar("timerbar")->setValue(0);
     FarbeWaehlen(QColor(255, 0, 0), true);
     Klick("JvBitBtn2");
@@ -123,8 +117,9 @@ TEST_F(EinstellungsdialogTest, OkStoresEveryControl) {
     EXPECT_TRUE(einstellungen.Autosave);
     EXPECT_TRUE(einstellungen.Enterab);
     EXPECT_EQ(einstellungen.Abfragerichtung, 2);
-    EXPECT_EQ(einstellungen.Fach2, 200);
-    EXPECT_EQ(einstellungen.Fach3, 3);
+    EXPECT_EQ((std::array{einstellungen.Fach2, einstellungen.Fach3, einstellungen.Fach4,
+                          einstellungen.Fach5}),
+              (std::array{200, 3, 7, 9}));
     EXPECT_EQ(einstellungen.Timer, 0);
     EXPECT_EQ(einstellungen.Hintergrundfarbe, clRed);
 }
@@ -133,50 +128,31 @@ TEST_F(EinstellungsdialogTest, OkStoresEveryControl) {
 // without a name is stored with red in the lowest byte.
 TEST_F(EinstellungsdialogTest, ColourDialogOpensWithTheColourLastConfirmedInIt) {
     form->show();
-    QColor geoeffnet;
-    FarbeWaehlen(QColor(0x10, 0x20, 0x30), true, &geoeffnet);
-    EXPECT_EQ(geoeffnet, QColor(Qt::black));
-    FarbeWaehlen(QColor(255, 255, 0), false, &geoeffnet);
-    EXPECT_EQ(geoeffnet, QColor(0x10, 0x20, 0x30));
-    FarbeWaehlen(QColor(0, 0, 255), false, &geoeffnet);
-    EXPECT_EQ(geoeffnet, QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(FarbeWaehlen(QColor(0x10, 0x20, 0x30), true), QColor(Qt::black));
+    EXPECT_EQ(FarbeWaehlen(QColor(255, 255, 0), false), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(FarbeWaehlen(QColor(0, 0, 255), false), QColor(0x10, 0x20, 0x30));
     EXPECT_EQ(Swatch(), QColor(0x10, 0x20, 0x30));
     Klick("JvBitBtn2");
     EXPECT_EQ(einstellungen.Hintergrundfarbe, 0x302010);
 }
 
-TEST_F(EinstellungsdialogTest, SystemColourShowsThePaletteAndSurvivesOk) {
+// A system colour shows as the palette's; a negative direction checks no item and OK
+// stores -1; a time beyond the bar's end is stored as its end.
+TEST_F(EinstellungsdialogTest, SystemColourNoDirectionAndALongTimeSurviveOk) {
     const TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
     einstellungen.Hintergrundfarbe = clBtnFace;
-    form->show();
-    EXPECT_EQ(Swatch(), QApplication::palette().color(QPalette::Button));
-    Klick("JvBitBtn2");
-    EXPECT_EQ(einstellungen.Hintergrundfarbe, clBtnFace);
-}
-
-// Values from the file outside a bar's range are shown at its nearest end and kept unless
-// OK is pressed; a negative direction selects no item and OK stores -1.
-TEST_F(EinstellungsdialogTest, OutOfRangeValuesSitAtTheNearestEnd) {
-    einstellungen.Fach2 = 500;
-    einstellungen.Fach4 = 2;
     einstellungen.Timer = 90;
-    einstellungen.Abfragerichtung = 5;
+    einstellungen.Abfragerichtung = 1;
     form->show();
-    EXPECT_EQ(Label("lb2"), QStringLiteral("200 Tage"));
-    EXPECT_EQ(GewaehlteRichtung(), 2);
-    Klick("JvBitBtn1");
-    EXPECT_EQ(einstellungen.Fach2, 500);
-    form->show();
-    Klick("JvBitBtn2");
-    EXPECT_EQ(einstellungen.Fach2, 200);
-    EXPECT_EQ(einstellungen.Fach4, 6);
-    EXPECT_EQ(einstellungen.Timer, 60);
-    EXPECT_EQ(einstellungen.Abfragerichtung, 2);
+    form->close();
     einstellungen.Abfragerichtung = -3;
     form->show();
-    EXPECT_EQ(GewaehlteRichtung(), -1);
+    EXPECT_EQ(Swatch(), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(Richtung()->checkedId(), -1);
     Klick("JvBitBtn2");
+    EXPECT_EQ(einstellungen.Hintergrundfarbe, clBtnFace);
     EXPECT_EQ(einstellungen.Abfragerichtung, -1);
+    EXPECT_EQ(einstellungen.Timer, 60);
 }
 
 } // namespace

@@ -10,25 +10,20 @@
 #include <QSignalSpy>
 
 namespace lexidor::test {
-
 namespace {
 
 using namespace std::chrono_literals;
 
-class HilfehinweisTest : public GuiTest {
-protected:
-    QTimer* Uhr(TForm3& form) { return Kind<QTimer>(&form, "Timer1"); }
-};
-
-TEST_F(HilfehinweisTest, ClosesByItselfAndAClickOrTheCloseBoxClosesItAtOnce) {
+TEST_F(GuiTest, HelpNoticeClosesByItselfAndAClickOrTheCloseBoxClosesItAtOnce) {
     TForm3 kurz(nullptr, 5ms);
     EXPECT_EQ(kurz.exec(), QDialog::Accepted);
 
     // A showing cut short leaves no timer running into the next one.
     TForm3 lang(nullptr, 1h);
+    auto* uhr = Kind<QTimer>(&lang, "Timer1");
     for (const bool klick : {true, false}) {
         ModalBedienen([&](QWidget* modal) {
-            EXPECT_TRUE(Uhr(lang)->isActive());
+            EXPECT_TRUE(uhr->isActive());
             if (klick) {
                 QTest::mouseClick(Kind<QLabel>(modal, "Panel1"), Qt::LeftButton);
             } else {
@@ -36,16 +31,14 @@ TEST_F(HilfehinweisTest, ClosesByItselfAndAClickOrTheCloseBoxClosesItAtOnce) {
             }
         });
         lang.exec();
-        EXPECT_FALSE(Uhr(lang)->isActive());
+        EXPECT_FALSE(uhr->isActive());
     }
 }
 
-class InfoTest : public GuiTest {
-protected:
-    TForm4 form{nullptr};
-};
-
-TEST_F(InfoTest, SaysOnceThatItClosedWhetherByCloseBoxOrEscape) {
+// The about window says once that it closed, by the close box or Escape; its link opens
+// Connect.html and it shows the program icon.
+TEST_F(GuiTest, AboutSaysOnceThatItClosedAndItsLinkOpensConnectHtml) {
+    TForm4 form(nullptr);
     QSignalSpy geschlossen(&form, &TForm4::Geschlossen);
     ModalBedienen([](QWidget* modal) { modal->close(); });
     form.exec();
@@ -53,9 +46,7 @@ TEST_F(InfoTest, SaysOnceThatItClosedWhetherByCloseBoxOrEscape) {
     ModalBedienen([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     form.exec();
     EXPECT_EQ(geschlossen.count(), 2);
-}
 
-TEST_F(InfoTest, TheLinkOpensConnectHtmlAndTheProgramIconShows) {
     Browserfalle falle;
     form.show();
     auto* link = Kind<QLabel>(&form, "Label8");

@@ -1,6 +1,5 @@
 // The mapping dialog and the character picker: every way of closing the picker, "Alles
-// löschen", text in any script, and the next key press.
-#include "ersetzung.h"
+// löschen" and text in any script. The rows' text and the replacing are core's.
 #include "gui_hilfen.h"
 #include "tastaturbelegung.h"
 #include "zeichenwahl.h"
@@ -8,14 +7,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <memory>
 
 namespace lexidor::test {
 namespace {
-
-const QString kVierzehn = QString(14, QLatin1Char(' '));
 
 class TastaturbelegungTest : public GuiTest {
 protected:
@@ -76,8 +72,7 @@ TEST_F(TastaturbelegungTest, WithoutASelectedRowNothingOpensAndTheButtonOrEscape
     EXPECT_FALSE(form->isVisible());
 }
 
-// Every way of closing the picker: what the table keeps, what the panel shows, and the next
-// key press inserting the replacement.
+// Every way of closing the picker: what the table and its row keep, what the panel shows.
 TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerKeepsOrDropsItsText) {
     const auto knopf = [](const char* name) {
         return [name](QWidget* modal) { Klicken(modal, name); };
@@ -117,18 +112,12 @@ TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerKeepsOrDropsItsText) {
             titel,
             QStringLiteral("Die Taste %1 wird ersetzt durch...").arg(QString::fromUtf8(f.titel)));
         EXPECT_EQ(ersatztexte[f.zeile], f.tabelle) << f.zeile;
-        EXPECT_EQ(Zeile(f.zeile),
-                  QString::fromUtf8(f.titel) + kVierzehn + QString::fromUtf8(f.tabelle));
+        EXPECT_TRUE(Zeile(f.zeile).endsWith(QString::fromUtf8(f.tabelle))) << f.zeile;
         EXPECT_EQ(Panel(), QString::fromUtf8(f.panel)) << f.zeile;
         EXPECT_TRUE(Liste()->selectedItems().isEmpty());
     }
     EXPECT_EQ(text, QStringLiteral("x")); // the picker opened with the key's replacement
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
-    QPlainTextEdit antwort;
-    Sonderzeichenersetzung ersetzung(ersatztexte, &antwort);
-    ersetzung.Einrichten(&antwort);
-    Tippen(&antwort, QStringLiteral("a1ö!"));
-    EXPECT_EQ(antwort.toPlainText(), QStringLiteral("açae!"));
 }
 
 TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
@@ -139,7 +128,7 @@ TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
     Waehlen(0);
     Klicken(form.get(), "Button3");
     EXPECT_EQ(ersatztexte, ErsatztexteLeer());
-    EXPECT_EQ(Zeile(34), QStringLiteral("Ä") + kVierzehn + QStringLiteral("(Nichts)"));
+    EXPECT_TRUE(Zeile(34).endsWith(QStringLiteral("(Nichts)")));
     EXPECT_EQ(Panel(), QStringLiteral("ç"));
 }
 
