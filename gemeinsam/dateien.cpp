@@ -113,7 +113,13 @@ Schreibergebnis DateiStueckweiseSchreiben(const QString& pfad, const Schreiber& 
     }
     const bool geschrieben = schreiber([&datei](std::string_view stueck) {
         const auto laenge = static_cast<qint64>(stueck.size());
-        return datei.write(stueck.data(), laenge) == laenge;
+        if (datei.write(stueck.data(), laenge) != laenge) {
+            return false;
+        }
+        // The piece starts on its way to the disk while the next one is made, so that the
+        // sync of the commit waits for little. Only a hint: the sync is what counts.
+        ::sync_file_range(datei.handle(), datei.pos() - laenge, laenge, SYNC_FILE_RANGE_WRITE);
+        return true;
     });
     if (!geschrieben) {
         const Schreibergebnis ergebnis = Gescheitert(datei);
