@@ -50,6 +50,9 @@ void TVokList::NeuerBlock(std::size_t groesse) {
     if (fenster_.size() + fenster > (std::size_t{1} << (32 - kFensterBits))) {
         throw std::length_error("more than 4 GiB of text in one compartment");
     }
+    if (!bloecke_.empty()) {
+        enden_.push_back(belegt_);
+    }
     ort_ = fenster_.size() << kFensterBits;
     for (std::size_t j = 0; j < fenster; ++j) {
         fenster_.push_back(block.get() + j * kFenster);
@@ -120,6 +123,7 @@ void TVokList::Verdichten() {
     const auto alteFenster = std::move(fenster_);
     bloecke_.clear();
     fenster_.clear();
+    enden_.clear();
     ort_ = belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
     for (Eintrag& e : eintraege_) {
         const Karte k = KarteAb(Anfang(alteFenster, e));
@@ -193,6 +197,7 @@ void TVokList::Clear() {
     eintraege_ = {};
     bloecke_.clear();
     fenster_.clear();
+    enden_.clear();
     ort_ = belegt_ = frei_ = reserviert_ = text_ = muell_ = utf8Karten_ = 0;
 }
 

@@ -74,6 +74,24 @@ public:
         }
     }
 
+    // Every stored card in the order its text lies in memory, cards given up by an edit or a
+    // delete included: a scan of all cards then reads memory front to back instead of jumping
+    // from card to card. f gets the card's place, as Stelle tells it for card i, both sides at
+    // once and the German side's length.
+    template <typename F> void InSpeicherfolge(F&& f) const {
+        for (std::size_t b = 0; b < bloecke_.size(); ++b) {
+            const char* p = bloecke_[b].get();
+            const char* const ende = p + (b < enden_.size() ? enden_[b] : belegt_);
+            while (p < ende) {
+                const Karte k = KarteAb(p);
+                f(static_cast<const void*>(p), std::string_view(k.text, k.d + k.f),
+                  std::size_t{k.d});
+                p = k.text + k.d + k.f + k.z;
+            }
+        }
+    }
+    const void* Stelle(int i) const { return Anfang(eintraege_[i]); }
+
     // Every text is followed by at least this many bytes of the same block, zeroed where no
     // text lies, so that scans may read whole words past a text's end.
     static constexpr std::size_t kNachlauf = 64;
@@ -159,6 +177,7 @@ private:
     static inline Blockrat blockrat_ = nullptr;
     std::vector<std::unique_ptr<char[], Freigabe>> bloecke_;
     std::vector<const char*> fenster_; // where each window of the span lies
+    std::vector<std::size_t> enden_;   // the bytes used in each block but the last
     std::size_t ort_ = 0;              // where the last block starts in the span
     std::size_t belegt_ = 0;           // bytes used in the last block
     std::size_t frei_ = 0;             // bytes still free in the last block

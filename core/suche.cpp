@@ -17,6 +17,8 @@ constexpr std::size_t kFenster = 32;
 // first byte of the next.
 constexpr std::size_t kStellenHoechstens = 5;
 static_assert(kFenster + kStellenHoechstens - 1 <= TVokList::kNachlauf);
+// The cards scanned in list order before all are scanned in memory order.
+constexpr int kVorn = 4096;
 namespace stdx = std::experimental;
 using Fenster = stdx::fixed_size_simd<unsigned char, kFenster>;
 const Fenster kStellen([](auto i) { return static_cast<unsigned char>(i); });
@@ -177,6 +179,10 @@ bool TSuchmuster::Treffer(std::string_view deutsch, std::string_view fremd, int 
     return !nie_ && (Seite(deutsch) || Seite(fremd) || Ziffer(stufe));
 }
 
+// A pattern that many cards hold is found among the first cards in list order. Else the cards
+// are scanned in the order their texts lie in memory, as the shuffled list order would jump
+// through it and wait for memory at nearly every card; the hits are then looked up in list
+// order, which ends at the first.
 int TSuchmuster::ErsterTreffer(const TVokList& fach, int stufe, int ab) const {
     if (nie_ || ab >= fach.Count()) {
         return -1;
@@ -184,9 +190,27 @@ int TSuchmuster::ErsterTreffer(const TVokList& fach, int stufe, int ab) const {
     if (Ziffer(stufe)) {
         return ab;
     }
-    for (int i = ab; i < fach.Count(); ++i) {
+    const int vorn = ab + std::min(fach.Count() - ab, kVorn);
+    for (int i = ab; i < vorn; ++i) {
         fach.Vorausladen(i);
         if (KarteImFach(fach.Seiten(i), fach.Deutsch(i).size())) {
+            return i;
+        }
+    }
+    std::vector<const void*> treffer;
+    if (vorn < fach.Count()) {
+        fach.InSpeicherfolge([&](const void* stelle, std::string_view seiten, std::size_t d) {
+            if (KarteImFach(seiten, d)) {
+                treffer.push_back(stelle);
+            }
+        });
+    }
+    if (treffer.empty()) {
+        return -1;
+    }
+    std::sort(treffer.begin(), treffer.end());
+    for (int i = vorn; i < fach.Count(); ++i) {
+        if (std::binary_search(treffer.begin(), treffer.end(), fach.Stelle(i))) {
             return i;
         }
     }
