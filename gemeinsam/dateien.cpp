@@ -10,8 +10,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -86,6 +90,79 @@ bool DateiStueckweiseLesen(const QString& pfad, const Stueckweise& verbraucher) 
 }
 
 namespace {
+// Writes the pieces on a thread of its own, so that making a piece and writing the one before
+// overlap; each written piece starts on its way to the disk at once, so that the sync of the
+// commit waits for little. At most kVorrat pieces wait, so a slow disk costs no more memory.
+class Hintergrundschreiber {
+public:
+    explicit Hintergrundschreiber(QSaveFile& datei) : datei_(datei), faden_([this] { Laufen(); }) {}
+    ~Hintergrundschreiber() { Ende(); }
+    Q_DISABLE_COPY_MOVE(Hintergrundschreiber)
+
+    // False once a piece could not be written.
+    bool Stueck(std::string_view stueck) {
+        std::unique_lock sperre(mutex_);
+        platz_.wait(sperre, [this] { return warten_.size() < kVorrat || fehler_; });
+        if (fehler_) {
+            return false;
+        }
+        warten_.emplace_back(stueck);
+        da_.notify_one();
+        return true;
+    }
+
+    // Waits until every piece is written; false when one could not be.
+    bool Ende() {
+        {
+            const std::lock_guard sperre(mutex_);
+            fertig_ = true;
+        }
+        da_.notify_one();
+        if (faden_.joinable()) {
+            faden_.join();
+        }
+        return !fehler_;
+    }
+
+private:
+    static constexpr std::size_t kVorrat = 4;
+
+    void Laufen() {
+        for (;;) {
+            std::string stueck;
+            {
+                std::unique_lock sperre(mutex_);
+                da_.wait(sperre, [this] { return !warten_.empty() || fertig_; });
+                if (warten_.empty()) {
+                    return;
+                }
+                stueck = std::move(warten_.front());
+                warten_.pop_front();
+            }
+            platz_.notify_one();
+            const auto laenge = static_cast<qint64>(stueck.size());
+            if (datei_.write(stueck.data(), laenge) != laenge) {
+                const std::lock_guard sperre(mutex_);
+                fehler_ = true;
+                platz_.notify_one();
+                return;
+            }
+            // Only a hint: the sync of the commit is what counts.
+            ::sync_file_range(datei_.handle(), datei_.pos() - laenge, laenge,
+                              SYNC_FILE_RANGE_WRITE);
+        }
+    }
+
+    QSaveFile& datei_;
+    std::mutex mutex_;
+    std::condition_variable da_;    // a piece waits, or the end has come
+    std::condition_variable platz_; // room for a piece, or a write failed
+    std::deque<std::string> warten_;
+    bool fertig_ = false;
+    bool fehler_ = false;
+    std::thread faden_; // last, so that it starts once everything above is there
+};
+
 // Qt tells a full disk by ResourceError; what else went wrong it does not say.
 Schreibergebnis Gescheitert(const QSaveFile& datei) {
     return {false,
@@ -111,17 +188,10 @@ Schreibergebnis DateiStueckweiseSchreiben(const QString& pfad, const Schreiber& 
         return QFileInfo(*ziel).isFile() ? AmOrtUeberschreiben(*ziel, schreiber)
                                          : Schreibergebnis{false, SchreibgrundAus(fehler), {}};
     }
-    const bool geschrieben = schreiber([&datei](std::string_view stueck) {
-        const auto laenge = static_cast<qint64>(stueck.size());
-        if (datei.write(stueck.data(), laenge) != laenge) {
-            return false;
-        }
-        // The piece starts on its way to the disk while the next one is made, so that the
-        // sync of the commit waits for little. Only a hint: the sync is what counts.
-        ::sync_file_range(datei.handle(), datei.pos() - laenge, laenge, SYNC_FILE_RANGE_WRITE);
-        return true;
-    });
-    if (!geschrieben) {
+    Hintergrundschreiber hinten(datei);
+    const bool gemacht =
+        schreiber([&hinten](std::string_view stueck) { return hinten.Stueck(stueck); });
+    if (!hinten.Ende() || !gemacht) {
         const Schreibergebnis ergebnis = Gescheitert(datei);
         datei.cancelWriting();
         return ergebnis;
