@@ -184,40 +184,32 @@ TEST(Abfragebild, EachAnswerStateHasItsButtonsCaptionsAndColours) {
     }
 }
 
-TEST(Statistik, TimeHasTwoDigitsEachAndANewQueryStartsFromNothing) {
+// The clock shows minutes and seconds with two digits each; the reminder comes once when it
+// reaches the set minute. A new query starts from nothing and arms the reminder again.
+TEST(Abfrageuhr, CountsFromNothingAndRemindsOnceAtTheSetMinute) {
     TAbfrage a;
-    for (int i = 0; i < 61; ++i) {
-        a.Sekundentakt();
-    }
-    EXPECT_EQ(a.Zeittext(), "01:01");
-    a.Minuten = 100;
-    EXPECT_EQ(a.Zeittext(), "100:01");
-    // A new query starts from nothing again.
     TKartei k;
     a.Richtige = 1;
     a.AbfrageStarten(k);
     EXPECT_EQ(a.Prozent(), std::nullopt);
-    EXPECT_EQ(a.Zeittext(), "00:00");
-    EXPECT_TRUE(a.ErinnerungOffen);
-}
-
-TEST(Erinnerung, ComesOnceWhenTheClockReachesTheSetMinute) {
-    TAbfrage a;
-    TKartei k;
-    a.AbfrageStarten(k);
     EXPECT_FALSE(a.ErinnerungFaellig(0)); // 0 switches it off, even at 00:00
     for (int s = 1; s < 7 * 60; ++s) {
         a.Sekundentakt();
         ASSERT_FALSE(a.ErinnerungFaellig(7)) << a.Zeittext();
     }
     a.Sekundentakt();
+    EXPECT_EQ(a.Zeittext(), "07:00");
     EXPECT_TRUE(a.ErinnerungFaellig(7));
     EXPECT_FALSE(a.ErinnerungFaellig(7));
-    // A limit the clock has already passed brings none; the next query arms it again.
+    a.Minuten = 100;
+    EXPECT_EQ(a.Zeittext(), "100:00");
+    // A limit the clock has already passed brings none.
     a.AbfrageStarten(k);
-    for (int s = 0; s < 2 * 60; ++s) {
+    EXPECT_EQ(a.Zeittext(), "00:00");
+    for (int s = 0; s < 2 * 60 + 1; ++s) {
         a.Sekundentakt();
     }
+    EXPECT_EQ(a.Zeittext(), "02:01");
     EXPECT_FALSE(a.ErinnerungFaellig(1));
     EXPECT_TRUE(a.ErinnerungFaellig(2));
 }

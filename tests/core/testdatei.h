@@ -88,22 +88,15 @@ inline std::string Entschluesselt(std::string_view feld) {
 
 inline std::vector<std::vector<std::string>> Testfaelle(const std::string& name) {
     std::vector<std::vector<std::string>> faelle;
-    const std::string datei = Testdatei(name);
-    for (std::size_t pos = 0; pos < datei.size();) {
-        const std::size_t ende = std::min(datei.find('\n', pos), datei.size());
-        const std::string_view zeile(datei.data() + pos, ende - pos);
-        pos = ende + 1;
+    for (const std::string& zeile : Teilen(Testdatei(name), "\n")) {
         if (zeile.empty() || zeile.starts_with('#')) {
             continue;
         }
         auto& feld = faelle.emplace_back();
-        for (std::size_t anfang = 0; anfang <= zeile.size();) {
-            const std::size_t trenner = std::min(zeile.find('|', anfang), zeile.size());
-            std::string_view f = zeile.substr(anfang, trenner - anfang);
+        for (std::string_view f : Teilen(zeile + "|", "|")) { // a last empty field too
             f.remove_prefix(std::min(f.size(), f.find_first_not_of(' ')));
             f.remove_suffix(f.size() - (f.find_last_not_of(' ') + 1));
             feld.push_back(Entschluesselt(f));
-            anfang = trenner + 1;
         }
     }
     return faelle;
