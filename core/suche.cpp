@@ -197,14 +197,15 @@ int TSuchmuster::ErsterTreffer(const TVokList& fach, int stufe, int ab) const {
             return i;
         }
     }
-    std::vector<const void*> treffer;
-    if (vorn < fach.Count()) {
-        fach.InSpeicherfolge([&](const void* stelle, std::string_view seiten, std::size_t d) {
-            if (KarteImFach(seiten, d)) {
-                treffer.push_back(stelle);
-            }
-        });
+    if (vorn == fach.Count()) {
+        return -1;
     }
+    std::vector<const void*> treffer;
+    fach.InSpeicherfolge([&](const void* stelle, std::string_view seiten, std::size_t d) {
+        if (KarteImFach(seiten, d)) {
+            treffer.push_back(stelle);
+        }
+    });
     if (treffer.empty()) {
         return -1;
     }
