@@ -2,6 +2,7 @@
 // inputs and what it gives; "ja" and "nein" stand for true and false, "-" for nothing.
 #include "abfrage.h"
 #include "ankinotizen.h"
+#include "aufruf.h"
 #include "cp1252.h"
 #include "dateibefehle.h"
 #include "druck.h"
@@ -11,10 +12,12 @@
 #include "kurzdatum.h"
 #include "kvtml.h"
 #include "optionen.h"
+#include "profil.h"
 #include "programmordner.h"
 #include "schreibfehler.h"
 #include "sitzungsende.h"
 #include "sonderzeichen.h"
+#include "stufenbar.h"
 #include "suche.h"
 #include "testdatei.h"
 #include "textkodierung.h"
@@ -28,6 +31,7 @@
 #include "zeilen.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -106,10 +110,27 @@ std::optional<int> ZahlOderNichts(const std::string& text) {
 }
 
 constexpr std::string_view kSkalen[] = {"EinsBisSechs", "NullBisFuenf", "NullBisSechs"};
+constexpr std::string_view kGruende[] = {"Unbekannt",      "KeinPlatz",   "KeinZugriff",
+                                         "KeineSicherung", "FremderLink", "KeineDatei"};
+
+template <std::size_t N> int Index(const std::string_view (&namen)[N], std::string_view name) {
+    return static_cast<int>(std::ranges::find(namen, name) - std::begin(namen));
+}
+
+std::optional<Sperrinhaber> Inhaber(const Felder& f) {
+    return f[1] == "-" ? std::nullopt : std::optional(Sperrinhaber{std::stoi(f[1]), f[2]});
+}
 
 const std::map<std::string, std::function<std::string(const Felder&)>, std::less<>> kRegeln = {
     {"AntwortRichtig", [](const Felder& f) { return Text(AntwortRichtig(f[1], f[2])); }},
     {"Anzeigetext", [](const Felder& f) { return Anzeigetext(f[1]); }},
+    {"Aufruf", // the command line split at blanks: what the program does and the box it opens
+     [](const Felder& f) {
+         static constexpr const char* kArten[] = {"Starten", "Hilfe", "Version", "Fehler"};
+         const Aufruf a = AufrufDeuten(Teilen(f[1], " "));
+         return kArten[static_cast<int>(a.Art)] + (":" + a.Datei);
+     }},
+    {"Aufruftext", [](const Felder& f) { return AufrufDeuten(Teilen(f[1], " ")).Text; }},
     {"Dekodiert",
      [](const Felder& f) {
          static constexpr const char* kNamen[] = {"Utf8", "Utf8MitBom", "Utf16Le", "Utf16Be",
@@ -137,6 +158,12 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          EinstellungenSpeichern(ini, e, false);
          return Text(ok) + " " + Text(start) + " " + ini.Daten();
      }},
+    {"ErsatztextAusFeld", // what the picker's field gives key 1
+     [](const Felder& f) {
+         Ersatztexte t = ErsatztexteLeer();
+         t[0] = ErsatztextAusFeld(f[1]);
+         return Text(Ersetzung(t, "1"));
+     }},
     {"Ersetzung", [](const Felder& f) { return Text(Ersetzung(Ersatz(), f[1])); }},
     {"ErsteZeile", [](const Felder& f) { return std::string(ErsteZeile(f[1])); }},
     {"Farbe",
@@ -148,6 +175,21 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"HatHtml", [](const Felder& f) { return Text(HatHtml(f[1])); }},
     {"HoechsterGrad",
      [](const Felder& f) { return Text(HoechsterGrad(ZahlOderNichts(f[1]), GradLesen(f[2]))); }},
+    {"Historie", // the file read (- for a new list), then each path added: the slots, - if free
+     [](const Felder& f) {
+         THistory h(4);
+         if (f[1] != "-") {
+             h.Load(f[1]);
+         }
+         for (const std::string& pfad : Teilen(f[2], " ")) {
+             h.Add(pfad);
+         }
+         std::string plaetze;
+         for (int i = 0; i < 4; ++i) {
+             plaetze += (h.Belegt(i) ? h.Get(i) : "-") + ";";
+         }
+         return plaetze;
+     }},
     {"HtmlNachText", [](const Felder& f) { return HtmlNachText(f[1]); }},
     {"IniZahl",
      [](const Felder& f) {
@@ -187,6 +229,19 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"PlusTage",
      [](const Felder& f) { return Text(PlusTage(DatumAusText(f[1]), std::stoi(f[2]))); }},
     {"Profil", [](const Felder& f) { return Text(Profildatei(f[1]).Lesen(f[2], f[3])); }},
+    {"ProfilSchreiben", // the file, then section, key and value of each write in turn
+     [](const Felder& f) {
+         Profildatei ini(f[1]);
+         for (std::size_t i = 2; i + 3 < f.size(); i += 3) {
+             ini.Schreiben(f[i], f[i + 1], f[i + 2]);
+         }
+         return ini.Daten();
+     }},
+    {"Programmordner", // installed, the user's files, the shipped files, the learning history
+     [](const Felder& f) {
+         const auto o = ProgrammordnerBestimmen(f[1], f[2] == "ja", {f[3], f[4], f[5]});
+         return Text(o.installiert) + " " + o.eigene + " " + o.mitgelieferte + " " + o.daten;
+     }},
     {"Prozent",
      [](const Felder& f) {
          TAbfrage a;
@@ -196,11 +251,16 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
      }},
     {"RichtungsIndex",
      [](const Felder& f) { return Text(RichtungsIndex(std::stoi(f[1]), std::stoi(f[2]))); }},
+    {"SchreibgrundAus",
+     [](const Felder& f) {
+         static const std::map<std::string, int> kFehler = {
+             {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EROFS", EROFS}, {"EIO", EIO}};
+         return std::string(kGruende[static_cast<int>(SchreibgrundAus(kFehler.at(f[1])))]);
+     }},
     {"Schreibfehlertext",
      [](const Felder& f) {
-         static const std::map<std::string, Schreibgrund> kGruende = {
-             {"Unbekannt", Schreibgrund::Unbekannt}, {"KeinPlatz", Schreibgrund::KeinPlatz}};
-         return Schreibfehlertext({f[1] == "ja", kGruende.at(f[2]), f[3]});
+         return Schreibfehlertext(
+             {f[1] == "ja", static_cast<Schreibgrund>(Index(kGruende, f[2])), f[3]});
      }},
     {"Satzleser", // each record as its line number and fields, each field followed by "/"
      [](const Felder& f) {
@@ -243,17 +303,34 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          static constexpr const char* kNamen[] = {"Nichts", "Kartei", "Kopie"};
          return std::string(kNamen[static_cast<int>(BeimSitzungsende(k, f[3] == "ja"))]);
      }},
-    {"SperreUebernehmen",
+    {"SonderzeichenQuelle", // an installed program or not, and whether the user's file is there
      [](const Felder& f) {
-         const auto inhaber =
-             f[1] == "-" ? std::nullopt : std::optional(Sperrinhaber{std::stoi(f[1]), f[2]});
-         return Text(SperreUebernehmen(inhaber, "hier"));
+         const auto ordner = ProgrammordnerBestimmen(f[1], f[2] == "ja", {"", "/home/anna", ""});
+         return SonderzeichenQuelle(ordner, f[3] == "ja");
      }},
+    {"SperreUebernehmen",
+     [](const Felder& f) { return Text(SperreUebernehmen(Inhaber(f), "hier")); }},
     {"Speicherziel", [](const Felder& f) { return Speicherziel(f[1]); }},
     {"StufeLesen",
      [](const Felder& f) {
-         const auto skala = std::ranges::find(kSkalen, f[1]) - std::begin(kSkalen);
-         return Text(StufeLesen(f[2], static_cast<Stufenskala>(skala)));
+         return Text(StufeLesen(f[2], static_cast<Stufenskala>(Index(kSkalen, f[1]))));
+     }},
+    {"Stufenbar", // width, level, level moved to: moved, steps, 1 ms pauses and the pixel reached
+     [](const Felder& f) {
+         TStufenbar bar(std::stoi(f[1]));
+         bar.Setzen(std::stoi(f[2]));
+         const bool bewegt = bar.Bewegen(std::stoi(f[3]));
+         int schritte = 0, pausen = 0;
+         for (; bar.Unterwegs(); ++schritte) {
+             pausen += bar.Schritt();
+         }
+         return Text(bewegt) + " " + Text(schritte) + " " + Text(pausen) + " " + Text(bar.Position);
+     }},
+    {"Stufenbeschriftung", // width, label, text width, bar height, text height: x and y
+     [](const Felder& f) {
+         const TStufenbar bar(std::stoi(f[1]));
+         return Text(bar.BeschriftungX(std::stoi(f[2]), std::stoi(f[3]))) + " " +
+                Text(TStufenbar::BeschriftungY(std::stoi(f[4]), std::stoi(f[5])));
      }},
     {"StufenskalaErkennen", // the third column from the second row on
      [](const Felder& f) {
@@ -282,9 +359,16 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          return Text(b.gueltig) + " " + Text(b.nfc) + " " + Text(b.cp1252) + " " +
                 Text(IstUtf8(f[1]));
      }},
+    {"UebernahmeHinweis", [](const Felder& f) { return UebernahmeHinweis(Inhaber(f)); }},
     {"UmbruecheKodieren", [](const Felder& f) { return UmbruecheKodieren(f[1]); }},
+    {"Utf8NachCp1252", // whether it fits, and the first character that does not
+     [](const Felder& f) {
+         const Cp1252Kodierung k = Utf8NachCp1252(f[1]);
+         return Text(k.ok()) + " " + Text(k.fremdzeichen);
+     }},
     {"Utf8Kleinschreibung", [](const Felder& f) { return Utf8Kleinschreibung(f[1]); }},
     {"VerlaufDateiname", [](const Felder& f) { return VerlaufDateiname(f[1]); }},
+    {"WiederherstellungFrage", [](const Felder& f) { return WiederherstellungFrage(f[1]); }},
     {"XmlWurzel", [](const Felder& f) { return Text(XmlWurzel(f[1])); }},
     {"ZeichenInCp1252",
      [](const Felder& f) { return Text(ZeichenInCp1252(std::stoul(f[1], nullptr, 16))); }},

@@ -54,13 +54,5 @@ TEST(ErsatztexteLaden, FixtureFilesInCodePageAndUtf8WithByteOrderMark) {
     EXPECT_EQ(kurz[10], "(Nichts)");
 }
 
-TEST(ErsatztextAusFeld, AnEmptyPickerFieldRemovesTheReplacement) {
-    Ersatztexte t = ErsatztexteLeer();
-    t[0] = ErsatztextAusFeld("");
-    EXPECT_EQ(Ersetzung(t, "1"), std::nullopt);
-    EXPECT_EQ(ErsatztextAusFeld(" "), " ");
-    EXPECT_EQ(ErsatztextAusFeld("çæ"), "çæ");
-}
-
 } // namespace
 } // namespace lexidor
