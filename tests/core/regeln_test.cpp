@@ -164,6 +164,13 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          t[0] = ErsatztextAusFeld(f[1]);
          return Text(Ersetzung(t, "1"));
      }},
+    {"ErsatztexteLaden", // the file (- for none): whether it held every key, and what is saved
+     [](const Felder& f) {
+         Ersatztexte t;
+         const bool ok = ErsatztexteLaden(t, f[1] == "-" ? std::nullopt
+                                                         : std::optional<std::string_view>(f[1]));
+         return Text(ok) + " " + ErsatztexteSpeichern(t);
+     }},
     {"Ersetzung", [](const Felder& f) { return Text(Ersetzung(Ersatz(), f[1])); }},
     {"ErsteZeile", [](const Felder& f) { return std::string(ErsteZeile(f[1])); }},
     {"Farbe",
@@ -307,6 +314,14 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
      [](const Felder& f) {
          const auto ordner = ProgrammordnerBestimmen(f[1], f[2] == "ja", {"", "/home/anna", ""});
          return SonderzeichenQuelle(ordner, f[3] == "ja");
+     }},
+    {"Sondertasten", // the keys in the file's line order
+     [](const Felder&) {
+         std::string alle;
+         for (const auto taste : Sondertasten) {
+             alle += taste;
+         }
+         return alle;
      }},
     {"SperreUebernehmen",
      [](const Felder& f) { return Text(SperreUebernehmen(Inhaber(f), "hier")); }},
