@@ -1,5 +1,4 @@
-// Rules that turn a few texts into a text, as rows of tests/data/regeln.txt: the rule, its
-// inputs and what it gives; "ja" and "nein" stand for true and false, "-" for nothing.
+// Rules that turn a few texts into a text, as rows of tests/data/regeln.txt.
 #include "abfrage.h"
 #include "ankinotizen.h"
 #include "aufruf.h"
@@ -124,13 +123,12 @@ std::optional<Sperrinhaber> Inhaber(const Felder& f) {
 const std::map<std::string, std::function<std::string(const Felder&)>, std::less<>> kRegeln = {
     {"AntwortRichtig", [](const Felder& f) { return Text(AntwortRichtig(f[1], f[2])); }},
     {"Anzeigetext", [](const Felder& f) { return Anzeigetext(f[1]); }},
-    {"Aufruf", // the command line split at blanks: what the program does and the box it opens
+    {"Aufruf", // the command line split at blanks: what the program does, the box, the text
      [](const Felder& f) {
          static constexpr const char* kArten[] = {"Starten", "Hilfe", "Version", "Fehler"};
          const Aufruf a = AufrufDeuten(Teilen(f[1], " "));
-         return kArten[static_cast<int>(a.Art)] + (":" + a.Datei);
+         return kArten[static_cast<int>(a.Art)] + (":" + a.Datei + ":" + a.Text);
      }},
-    {"Aufruftext", [](const Felder& f) { return AufrufDeuten(Teilen(f[1], " ")).Text; }},
     {"Dekodiert",
      [](const Felder& f) {
          static constexpr const char* kNamen[] = {"Utf8", "Utf8MitBom", "Utf16Le", "Utf16Be",
