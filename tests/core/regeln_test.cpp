@@ -190,7 +190,7 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
              h.Add(pfad);
          }
          std::string plaetze;
-         for (int i = 0; i < 4; ++i) {
+         for (int i = 0; i < static_cast<int>(h.Lines.size()); ++i) {
              plaetze += (h.Belegt(i) ? h.Get(i) : "-") + ";";
          }
          return plaetze;
