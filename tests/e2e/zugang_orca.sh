@@ -115,28 +115,24 @@ hoeren "Falsch! Richtig wäre gewesen... ${loesung[$frage]}"
 tasten F10
 frage_hoeren
 
-# The statistics without leaving the answer field.
-tasten F8
-hoeren "Bereits abgefragte Vokabeln: 1, Davon richtig beantwortet: 0, Davon falsch beantwortet: 1"
-
-# Tab reaches the statistics after the solution field, a caption with its value each.
-tasten Tab Tab
-hoeren "Aktuelle Abfragestatistik"
-hoeren "Vergangene Zeit: "
-tasten Tab
-hoeren "Bereits abgefragte Vokabeln: 1"
-
-# The menus name each item's key; the rules around the recent files take no focus.
-tasten Alt_L+k
-hoeren "Neu"
-tasten Up
-hoeren "Beenden"
-tasten Up
-hoeren "box.vkd"
-tasten Right
-hoeren $'Hinzufügen...\tF5'
-tasten Escape Escape
-hoeren "Bereits abgefragte Vokabeln: 1"
+# Each row: keys, then what Orca says next (no keys: what it says after the row before). The
+# statistics without leaving the answer field; Tab reaches them after the solution field, a
+# caption with its value each; the menus name each item's key, and the rules around the
+# recent files take no focus.
+while IFS='|' read -r keys text; do
+    [ -z "$keys" ] || tasten $keys
+    hoeren "$(printf '%b' "$text")"
+done <<'EOF'
+F8|Bereits abgefragte Vokabeln: 1, Davon richtig beantwortet: 0, Davon falsch beantwortet: 1
+Tab Tab|Aktuelle Abfragestatistik
+|Vergangene Zeit:
+Tab|Bereits abgefragte Vokabeln: 1
+Alt_L+k|Neu
+Up|Beenden
+Up|box.vkd
+Right|Hinzufügen...\tF5
+Escape Escape|Bereits abgefragte Vokabeln: 1
+EOF
 
 # The add dialog names itself and the field the cursor is in, then the card added.
 fenstertaste F5
