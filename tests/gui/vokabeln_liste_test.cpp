@@ -86,23 +86,8 @@ TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
               QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos"));
 }
 
-TEST_F(ListeTest, DeleteSelectsTheFollowingRowOrNoneAfterTheLast) {
-    Oeffnen();
-    kartei.Gesichert = true;
-    Waehlen(1);
-    Klick("Button2");
-    EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_EQ(Ausgewaehlt(), 1);
-    EXPECT_EQ(List()->model()->index(1, 0).data().toString(), QStringLiteral("Katze"));
-    Waehlen(2);
-    Klick("Button2");
-    EXPECT_EQ(kartei.Fach[6].Count(), 0);
-    EXPECT_EQ(Ausgewaehlt(), -1);
-    Klick("Button2"); // nothing selected
-    EXPECT_EQ(kartei.Gesamtzahl(), 2);
-}
-
-TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
+// The edit dialog shows the card on two lines and OK writes it back without its Zusatz.
+TEST_F(ListeTest, EditWritesBackOrLeavesTheCardAndDeleteSelectsTheNextRow) {
     Oeffnen();
     kartei.Gesichert = true;
     Waehlen(0);
@@ -119,12 +104,9 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Haus¾¼Häuser", "house", "", true}));
     EXPECT_FALSE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 0);
-}
 
-// A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
-// the card as it was and select its row again.
-TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
-    Oeffnen();
+    // A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
+    // the card as it was and select its row again.
     kartei.Gesichert = true;
     Waehlen(3);
     Bearbeiten([](QWidget* dialog) {
@@ -142,6 +124,19 @@ TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
     EXPECT_EQ(kartei.Fach[6].Get(0), (TVokabel{"Bär", "bear", "", true}));
     EXPECT_TRUE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 3);
+
+    // Delete selects the following row, or none after the last.
+    Waehlen(1);
+    Klick("Button2");
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 1);
+    EXPECT_EQ(List()->model()->index(1, 0).data().toString(), QStringLiteral("Katze"));
+    Waehlen(2);
+    Klick("Button2");
+    EXPECT_EQ(kartei.Fach[6].Count(), 0);
+    EXPECT_EQ(Ausgewaehlt(), -1);
+    Klick("Button2"); // nothing selected
+    EXPECT_EQ(kartei.Gesamtzahl(), 2);
 }
 
 } // namespace
