@@ -1,6 +1,5 @@
-// What the user sees of the windows: sides of an edited card kept as they were, the caret in
-// view after a replacement, readable fixed colours under a light and a dark palette, and the
-// grading row in line with the fields above it.
+// What the user sees of the windows: the caret in view after a replacement, readable fixed
+// colours under a light and a dark palette, and the grading row in line with the fields above.
 #include "bearbeiten.h"
 #include "hauptfenster_hilfen.h"
 #include "hinzufuegen.h"

@@ -39,7 +39,6 @@ TEST_F(RobustheitTest, WhatIsNoRegularFileIsRefusedAtOnceWithoutBeingOpened) {
     for (const QString& pfad : {box, history, verzeichnis.path(), QStringLiteral("/dev/null")}) {
         EXPECT_EQ(DateiLesen(pfad), std::nullopt) << pfad.toStdString();
     }
-    // Nor is anything else written in its place.
     EXPECT_FALSE(DateiSchreiben(box, "x"));
     EXPECT_TRUE(QFileInfo(box).exists() && !QFileInfo(box).isFile());
 
