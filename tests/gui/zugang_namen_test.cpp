@@ -24,7 +24,7 @@ QString Name(QObject* objekt) {
 
 using ZugangNamenTest = HauptfensterTest;
 
-TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
+TEST_F(ZugangNamenTest, EveryControlHasANameEveryMenuItemAKeyAndValuesTheirCaptions) {
     Starten();
     int geprueft = 0;
     QStringList ohneNamen;
@@ -42,12 +42,32 @@ TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
     // The main window, the settings, the add, edit, list, mapping and picker dialogs.
     EXPECT_GT(geprueft, 50);
     EXPECT_EQ(ohneNamen, QStringList());
-}
 
-// A value keeps its own text as its name and is described and labelled by its caption; the
-// level bar reports the card's level as name and value.
-TEST_F(ZugangNamenTest, StatisticsAreReadWithTheirCaptionsAndTheLevelBarWithItsLevel) {
-    Starten();
+    // Every menu and every item in it has one access key, none twice in the same menu; the
+    // query's keys take none.
+    const auto taste = [](QString text) { return text.remove(QStringLiteral("&&")).count(u'&'); };
+    QString leiste;
+    for (const QAction* menue : form->menuBar()->actions()) {
+        if (menue->menu()->objectName() == QStringLiteral("komb1")) {
+            EXPECT_EQ(taste(menue->text()), 0);
+            continue;
+        }
+        EXPECT_EQ(taste(menue->text()), 1) << menue->text().toStdString();
+        leiste += menue->text().at(menue->text().indexOf(u'&') + 1).toLower();
+        QString tasten;
+        for (const QAction* a : menue->menu()->actions()) {
+            if (a->isVisible() && !a->isSeparator() && !a->text().startsWith(u'-')) {
+                EXPECT_EQ(taste(a->text()), 1) << a->text().toStdString();
+                tasten += a->text().at(a->text().indexOf(u'&') + 1).toLower();
+            }
+        }
+        EXPECT_EQ(QSet<QChar>(tasten.begin(), tasten.end()).size(), tasten.size())
+            << tasten.toStdString();
+    }
+    EXPECT_EQ(QSet<QChar>(leiste.begin(), leiste.end()).size(), 4) << leiste.toStdString();
+
+    // A value keeps its own text as its name and is described and labelled by its caption; the
+    // level bar reports the card's level as name and value.
     QAccessibleInterface* balken = Zugang(Teil<QWidget>("PaintBox1"));
     EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
     Oeffnen(Kartei(QStringLiteral("k.vkd"), {{3, "Baum", "tree"}}));
@@ -69,32 +89,6 @@ TEST_F(ZugangNamenTest, StatisticsAreReadWithTheirCaptionsAndTheLevelBarWithItsL
     Taste(Qt::Key_F10);
     EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
     EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 0);
-}
-
-// Every menu and every item in it has one access key, none twice in the same menu; the query's
-// keys take none.
-TEST_F(ZugangNamenTest, MenusGetAccessKeysEachOnceInItsMenu) {
-    Starten();
-    const auto taste = [](QString text) { return text.remove(QStringLiteral("&&")).count(u'&'); };
-    QString leiste;
-    for (const QAction* menue : form->menuBar()->actions()) {
-        if (menue->menu()->objectName() == QStringLiteral("komb1")) {
-            EXPECT_EQ(taste(menue->text()), 0);
-            continue;
-        }
-        EXPECT_EQ(taste(menue->text()), 1) << menue->text().toStdString();
-        leiste += menue->text().at(menue->text().indexOf(u'&') + 1).toLower();
-        QString tasten;
-        for (const QAction* a : menue->menu()->actions()) {
-            if (a->isVisible() && !a->isSeparator() && !a->text().startsWith(u'-')) {
-                EXPECT_EQ(taste(a->text()), 1) << a->text().toStdString();
-                tasten += a->text().at(a->text().indexOf(u'&') + 1).toLower();
-            }
-        }
-        EXPECT_EQ(QSet<QChar>(tasten.begin(), tasten.end()).size(), tasten.size())
-            << tasten.toStdString();
-    }
-    EXPECT_EQ(QSet<QChar>(leiste.begin(), leiste.end()).size(), 4) << leiste.toStdString();
 }
 
 // What the control with the focus says: its name and the announcement it carries.
