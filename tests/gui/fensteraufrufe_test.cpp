@@ -20,8 +20,6 @@
 namespace lexidor::test {
 namespace {
 
-const QString kKeineKartei = QStringLiteral("Keine Vokabelkartei geöffnet!");
-
 class FensteraufrufeTest : public HauptfensterTest {
 protected:
     static QWidget* Hintergrund() {
@@ -41,17 +39,13 @@ protected:
 // says so.
 TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
     Starten();
-    struct Zeile {
-        const char* menue;
-        const char* name;
-        const char* davor;
-    };
-    const Zeile befehle[] = {{"Vokabeln1", "Hinzufgen1", nullptr},
-                             {"Vokabeln1", "Liste1", "Hinzufgen1"},
-                             {"Vokabeln1", "Importieren1", "Liste1"},
-                             {"Vokabeln1", "Exportieren1", "Importieren1"},
-                             {"Vokabeln1", "Lernverlauf1", "Exportieren1"},
-                             {"Datei1", "Drucken1", "Schlieen1"}};
+    // The menu, the command and the item before it.
+    const char* const befehle[][3] = {{"Vokabeln1", "Hinzufgen1", nullptr},
+                                      {"Vokabeln1", "Liste1", "Hinzufgen1"},
+                                      {"Vokabeln1", "Importieren1", "Liste1"},
+                                      {"Vokabeln1", "Exportieren1", "Importieren1"},
+                                      {"Vokabeln1", "Lernverlauf1", "Exportieren1"},
+                                      {"Datei1", "Drucken1", "Schlieen1"}};
     for (const auto& [menue, befehl, davor] : befehle) {
         QAction* aktion = Teil<QAction>(befehl);
         const QList<QAction*> eintraege = Teil<QMenu>(menue)->actions();
@@ -62,7 +56,8 @@ TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
         EXPECT_FALSE(aktion->statusTip().isEmpty()) << befehl;
         Meldung::Zuruecksetzen();
         aktion->trigger();
-        EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineKartei}) << befehl;
+        EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral("Keine Vokabelkartei geöffnet!")})
+            << befehl;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -15,7 +15,6 @@ namespace {
 
 const QString kTitel = QStringLiteral("Karvello Lexidor 1.1");
 const QString kSonderzeichenFehler = QStringLiteral("Fehler beim Laden der Sonderzeichen");
-const QString kLadefehler = QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!");
 
 TEST_F(HauptfensterTest, StartUpFilesMissingOrDamagedAreNamedAndWrittenAtExit) {
     QFile::remove(Pfad(QStringLiteral("lexidor.ini")));
@@ -55,7 +54,8 @@ TEST_F(HauptfensterTest, CommandLineBoxOpensShortlyAfterStartOrLeavesTheStartPan
     ASSERT_TRUE(form->close());
 
     Starten({Pfad(QStringLiteral("gibtsnicht.vkd"))});
-    QTRY_COMPARE(Meldung::Gezeigt(), QStringList{kLadefehler});
+    QTRY_COMPARE(Meldung::Gezeigt(),
+                 QStringList{QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!")});
     EXPECT_FALSE(form->Kartei.Geoeffnet);
     EXPECT_TRUE(Teil<QWidget>("JvPanel1")->isVisible());
 

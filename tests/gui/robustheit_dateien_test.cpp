@@ -19,8 +19,6 @@
 namespace lexidor::test {
 namespace {
 
-const QString kLadefehler = QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!");
-
 class RobustheitTest : public HauptfensterTest {
 protected:
     // Copies of old contents go to a cache folder of the test's own.
@@ -46,7 +44,8 @@ TEST_F(RobustheitTest, WhatIsNoRegularFileIsRefusedAtOnceWithoutBeingOpened) {
     Starten();
     EXPECT_EQ(form->Historie.Get(0), "none");
     Oeffnen(box);
-    EXPECT_EQ(Meldung::Gezeigt(), QStringList{kLadefehler});
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!")});
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Karvello Lexidor 1.1"));
 }
 
