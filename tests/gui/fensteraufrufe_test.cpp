@@ -124,7 +124,7 @@ TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesAndTheBack
     form.reset();
     EXPECT_EQ(Hintergrund(), nullptr);
     Starten();
-    QTRY_VERIFY(Hintergrund() && Hintergrund()->isVisible());
+    ASSERT_TRUE(Bis([] { return Hintergrund() && Hintergrund()->isVisible(); }));
     Teil<QAction>("Hintergrundanaus1")->trigger();
     EXPECT_FALSE(Hintergrund()->isVisible());
 }

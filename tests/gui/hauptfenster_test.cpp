@@ -46,16 +46,17 @@ TEST_F(HauptfensterTest, StartUpFilesMissingOrDamagedAreNamedAndWrittenAtExit) {
 TEST_F(HauptfensterTest, CommandLineBoxOpensShortlyAfterStartOrLeavesTheStartPanel) {
     const QString pfad = Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}});
     Starten({pfad, QStringLiteral("zweites-wird-nicht-beachtet.vkd")});
-    QTRY_VERIFY(form->Kartei.Geoeffnet);
+    ASSERT_TRUE(Bis([&] { return form->Kartei.Geoeffnet; }));
     EXPECT_EQ(form->windowTitle(), kTitel + QStringLiteral("   -   a.vkd"));
     EXPECT_EQ(Text("Memo1"), QStringLiteral("Haus"));
-    QTRY_VERIFY(!Teil<QWidget>("JvPanel1")->isVisible());
+    EXPECT_TRUE(Bis([&] { return !Teil<QWidget>("JvPanel1")->isVisible(); }));
     EXPECT_EQ(Teil<QAction>("C1")->text(), pfad.left(3) + QStringLiteral(".../a.vkd"));
     ASSERT_TRUE(form->close());
 
     Starten({Pfad(QStringLiteral("gibtsnicht.vkd"))});
-    QTRY_COMPARE(Meldung::Gezeigt(),
-                 QStringList{QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!")});
+    EXPECT_TRUE(Bis([] { return !Meldung::Gezeigt().isEmpty(); }));
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Datei ist fehlerhaft oder nicht vorhanden!")});
     EXPECT_FALSE(form->Kartei.Geoeffnet);
     EXPECT_TRUE(Teil<QWidget>("JvPanel1")->isVisible());
 
@@ -66,7 +67,7 @@ TEST_F(HauptfensterTest, CommandLineBoxOpensShortlyAfterStartOrLeavesTheStartPan
     form->Timer2Timer();
     EXPECT_FALSE(form->Kartei.Geoeffnet);
     form->show();
-    QTRY_VERIFY(form->Kartei.Geoeffnet);
+    ASSERT_TRUE(Bis([&] { return form->Kartei.Geoeffnet; }));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ASSERT_TRUE(form->close());
 
