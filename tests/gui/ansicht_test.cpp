@@ -1,6 +1,5 @@
-// What the user sees of the windows: sides of an edited card kept as they were, the caret in
-// view after a replacement, readable fixed colours under a light and a dark palette, and the
-// grading row in line with the fields above it.
+// What the user sees of the windows: the caret in view after a replacement, readable fixed
+// colours under a light and a dark palette, and the grading row in line with the fields above.
 #include "bearbeiten.h"
 #include "hauptfenster_hilfen.h"
 #include "hinzufuegen.h"
@@ -46,17 +45,14 @@ double Kontrast(const QColor& a, const QColor& b) {
     return (hell + 0.05) / (dunkel + 0.05);
 }
 
-// The face a label's text stands on: its own when it fills it, else its parent's.
-QColor Flaeche(const QWidget* w) {
-    while (w->parentWidget() && !w->autoFillBackground()) {
-        w = w->parentWidget();
-    }
-    return w->palette().color(QPalette::Window);
-}
-
+// A label's text against the face it stands on: its own when it fills it, else its parent's.
 double LabelKontrast(QWidget* fenster, const char* name) {
-    auto* label = Kind<QLabel>(fenster, name);
-    return Kontrast(label->palette().color(QPalette::WindowText), Flaeche(label));
+    const QWidget* flaeche = Kind<QLabel>(fenster, name);
+    const QColor text = flaeche->palette().color(QPalette::WindowText);
+    while (flaeche->parentWidget() && !flaeche->autoFillBackground()) {
+        flaeche = flaeche->parentWidget();
+    }
+    return Kontrast(text, flaeche->palette().color(QPalette::Window));
 }
 
 double FeldKontrast(QWidget* fenster, const char* name) {
@@ -70,14 +66,6 @@ protected:
         form.reset();
         QApplication::setPalette(QApplication::style()->standardPalette());
         HauptfensterTest::TearDown();
-    }
-    // A rejected answer: input, solution and both labels in their fixed colours.
-    void Abgelehnt() {
-        MitKartei({{1, "Haus", "house"}, {1, "Baum", "tree"}});
-        Antworten(QStringLiteral("falsch"));
-        Taste(Qt::Key_F10);
-        form->Timer3Timer(); // the tick that hides the start panel
-        ASSERT_TRUE(Teil<QLabel>("Label7")->isVisible());
     }
 };
 
@@ -103,11 +91,16 @@ TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
 
 // Under a light palette the fixed colours need no face of their own; under a dark one (Qt's,
 // derived from a dark grey) the texts without a fixed colour follow the palette.
-TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
+TEST_F(AnsichtTest, FixedColoursStayReadableAndTheGradingRowLinesUpUnderEachPalette) {
     for (const bool dunkel : {false, true}) {
         QApplication::setPalette(dunkel ? QPalette(QColor(53, 53, 53))
                                         : QApplication::style()->standardPalette());
-        Abgelehnt();
+        // A rejected answer: input, solution and both labels in their fixed colours.
+        MitKartei({{1, "Haus", "house"}, {1, "Baum", "tree"}});
+        Antworten(QStringLiteral("falsch"));
+        Taste(Qt::Key_F10);
+        form->Timer3Timer(); // the tick that hides the start panel
+        ASSERT_TRUE(Teil<QLabel>("Label7")->isVisible());
         for (const char* feld : {"Memo2", "Memo3"}) {
             EXPECT_GE(FeldKontrast(form.get(), feld), 3.0) << feld;
         }
@@ -115,25 +108,21 @@ TEST_F(AnsichtTest, FixedColoursStayReadableUnderALightAndADarkPalette) {
             EXPECT_GE(LabelKontrast(form.get(), label), 3.0) << label;
         }
         EXPECT_TRUE(dunkel || !Teil<QLabel>("Label6")->autoFillBackground());
+        // The grading row ends flush with the solution field and the level bar.
+        const int rechts = Kind<QPlainTextEdit>(form.get(), "Memo3")->geometry().right();
+        for (const char* teil : {"PaintBox1", "Rbutton", "Label7"}) {
+            EXPECT_EQ(Teil<QWidget>(teil)->geometry().right(), rechts) << teil;
+        }
+        EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
+        EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo3")->x(),
+                  Teil<QPushButton>("Rbutton")->x());
         Taste(Qt::Key_F10); // on to the next card, then its solution with F9
         Taste(Qt::Key_F9);
         EXPECT_GE(FeldKontrast(form.get(), "Memo3"), 3.0);
+        EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
     }
     EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo1")->palette().color(QPalette::Base),
               QColor(53, 53, 53));
-}
-
-TEST_F(AnsichtTest, GradingRowEndsFlushWithTheSolutionFieldAndTheLevelBar) {
-    Abgelehnt();
-    const int rechts = Kind<QPlainTextEdit>(form.get(), "Memo3")->geometry().right();
-    for (const char* teil : {"PaintBox1", "Rbutton", "Label7"}) {
-        EXPECT_EQ(Teil<QWidget>(teil)->geometry().right(), rechts) << teil;
-    }
-    EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
-    EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
-    Taste(Qt::Key_F10);
-    Taste(Qt::Key_F9);
-    EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
 }
 
 } // namespace

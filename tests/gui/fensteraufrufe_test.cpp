@@ -1,22 +1,24 @@
 // The main window's commands that open the other windows: what happens around each one,
-// from the menu key to the card asked, the clock and the files afterwards.
+// from the menu key to the card asked, the clock and the files afterwards, and what the
+// progress and print windows show of the open box.
 #include "browserfalle.h"
 #include "hauptfenster_hilfen.h"
+#include "lernverlauf.h"
 #include "wirbelflaeche.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace lexidor::test {
 namespace {
-
-const QString kKeineKartei = QStringLiteral("Keine Vokabelkartei geöffnet!");
 
 class FensteraufrufeTest : public HauptfensterTest {
 protected:
@@ -28,23 +30,22 @@ protected:
         }
         return nullptr;
     }
+    static QString Inhalt(QWidget* fenster, const char* name) {
+        return Kind<QLabel>(fenster, name)->text();
+    }
 };
 
 // Each command that needs a box sits where learners look for it and, without a box, only
 // says so.
 TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
     Starten();
-    struct Zeile {
-        const char* menue;
-        const char* name;
-        const char* davor;
-    };
-    const Zeile befehle[] = {{"Vokabeln1", "Hinzufgen1", nullptr},
-                             {"Vokabeln1", "Liste1", "Hinzufgen1"},
-                             {"Vokabeln1", "Importieren1", "Liste1"},
-                             {"Vokabeln1", "Exportieren1", "Importieren1"},
-                             {"Vokabeln1", "Lernverlauf1", "Exportieren1"},
-                             {"Datei1", "Drucken1", "Schlieen1"}};
+    // The menu, the command and the item before it.
+    const char* const befehle[][3] = {{"Vokabeln1", "Hinzufgen1", nullptr},
+                                      {"Vokabeln1", "Liste1", "Hinzufgen1"},
+                                      {"Vokabeln1", "Importieren1", "Liste1"},
+                                      {"Vokabeln1", "Exportieren1", "Importieren1"},
+                                      {"Vokabeln1", "Lernverlauf1", "Exportieren1"},
+                                      {"Datei1", "Drucken1", "Schlieen1"}};
     for (const auto& [menue, befehl, davor] : befehle) {
         QAction* aktion = Teil<QAction>(befehl);
         const QList<QAction*> eintraege = Teil<QMenu>(menue)->actions();
@@ -55,12 +56,15 @@ TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
         EXPECT_FALSE(aktion->statusTip().isEmpty()) << befehl;
         Meldung::Zuruecksetzen();
         aktion->trigger();
-        EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineKartei}) << befehl;
+        EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral("Keine Vokabelkartei geöffnet!")})
+            << befehl;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(FensteraufrufeTest, AddedCardsCountAtOnceAndAreSavedAutomatically) {
+// Added cards count at once and are saved automatically; the toolbar button opens the same
+// dialog as F5, and its close box still marks the box.
+TEST_F(FensteraufrufeTest, TheAddDialogFromF5OrTheButtonCountsAndSavesWhatItAdds) {
     Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
     MitKartei();
     ModalBedienen([](QWidget* modal) {
@@ -78,11 +82,8 @@ TEST_F(FensteraufrufeTest, AddedCardsCountAtOnceAndAreSavedAutomatically) {
     const auto datei = Lesen(QStringLiteral("k.vkd"));
     EXPECT_NE(datei.find("Baum\r\ntree\r\n"), std::string::npos);
     EXPECT_NE(datei.find("Katze\r\ncat\r\n"), std::string::npos);
-}
 
-TEST_F(FensteraufrufeTest, TheToolbarButtonOpensTheSameDialogAndItsCloseBoxStillMarksTheBox) {
-    MitKartei();
-    form->Kartei.Gesichert = true;
+    form->Einstellungen.Autosave = false;
     bool offen = false;
     ModalBedienen([&](QWidget* modal) {
         offen = modal->objectName() == QStringLiteral("Form5");
@@ -95,9 +96,10 @@ TEST_F(FensteraufrufeTest, TheToolbarButtonOpensTheSameDialogAndItsCloseBoxStill
     EXPECT_TRUE(Uhr()->isActive());
 }
 
-TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesIsUsedAndWritten) {
+TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesAndTheBackdropAreKept) {
     MitKartei();
-    form->Hintergrundanaus1Click();
+    Teil<QAction>("Hintergrundanaus1")->trigger();
+    ASSERT_TRUE(Hintergrund()->isVisible());
     bool uhrLiefOffen = true;
     ModalBedienen([&](QWidget* modal) {
         uhrLiefOffen = Uhr()->isActive();
@@ -116,27 +118,20 @@ TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesIsUsedAndW
     EXPECT_EQ(Text("Memo1"), QStringLiteral("Haus"));
     form->close();
     EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Autosave=1"), std::string::npos);
-}
 
-// Closing the about window starts the clock again, but only while a box is open.
-TEST_F(FensteraufrufeTest, AboutStopsTheClockAndItsClosingStartsItAgain) {
+    // The backdrop comes back after a restart when it was on at exit.
+    EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Form10Sichtbar=1"), std::string::npos);
+    form.reset();
+    EXPECT_EQ(Hintergrund(), nullptr);
     Starten();
-    for (const bool mitKartei : {false, true}) {
-        if (mitKartei) {
-            Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
-        }
-        QString offen;
-        ModalBedienen([&](QWidget* modal) {
-            offen = modal->objectName() + (Uhr()->isActive() ? u'+' : u'-');
-            modal->close();
-        });
-        Teil<QAction>("ber1")->trigger();
-        EXPECT_EQ(offen, QStringLiteral("Form4-"));
-        EXPECT_EQ(Uhr()->isActive(), mitKartei);
-    }
+    ASSERT_TRUE(Bis([] { return Hintergrund() && Hintergrund()->isVisible(); }));
+    Teil<QAction>("Hintergrundanaus1")->trigger();
+    EXPECT_FALSE(Hintergrund()->isVisible());
 }
 
-TEST_F(FensteraufrufeTest, HelpOpensThePageThenTheNoticeAndHomepageOnlyThePage) {
+// Closing the about window starts the clock again, but only while a box is open. Help opens
+// the page, then the notice; the homepage only the page.
+TEST_F(FensteraufrufeTest, AboutAndHelpOpenTheirWindowsAndPages) {
     Starten();
     Browserfalle falle;
     QString hinweis;
@@ -150,6 +145,19 @@ TEST_F(FensteraufrufeTest, HelpOpensThePageThenTheNoticeAndHomepageOnlyThePage) 
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(falle.geoeffnet, (QStringList{Pfad(QStringLiteral("Hilfe.html")),
                                             Pfad(QStringLiteral("Connect.html"))}));
+    for (const bool mitKartei : {false, true}) {
+        if (mitKartei) {
+            Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
+        }
+        QString offen;
+        ModalBedienen([&](QWidget* modal) {
+            offen = modal->objectName() + (Uhr()->isActive() ? u'+' : u'-');
+            modal->close();
+        });
+        Teil<QAction>("ber1")->trigger();
+        EXPECT_EQ(offen, QStringLiteral("Form4-"));
+        EXPECT_EQ(Uhr()->isActive(), mitKartei);
+    }
 }
 
 TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
@@ -168,18 +176,61 @@ TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
     EXPECT_EQ(Text("Memo2"), QStringLiteral("é"));
 }
 
-TEST_F(FensteraufrufeTest, TheBackdropComesBackAfterARestartWhenItWasOnAtExit) {
-    Starten();
-    Teil<QAction>("Hintergrundanaus1")->trigger();
-    ASSERT_TRUE(Hintergrund()->isVisible());
-    form->close();
-    EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Form10Sichtbar=1"), std::string::npos);
-    form.reset();
-    EXPECT_EQ(Hintergrund(), nullptr);
-    Starten();
-    QTRY_VERIFY(Hintergrund() && Hintergrund()->isVisible());
-    Teil<QAction>("Hintergrundanaus1")->trigger();
-    EXPECT_FALSE(Hintergrund()->isVisible());
+// The history recorded and shown (the window reads it from the file; how it is read and
+// written is core's), a damaged one named, and the print preview's pages.
+TEST_F(FensteraufrufeTest, ProgressAndPrintWindowsShowTheBoxAndItsHistory) {
+    MitKartei({{1, "Haus", "house"}, {1, "Baum", "tree"}, {3, "Katze", "cat"}, {6, "Hund", "dog"}});
+    Taste(Qt::Key_F9);
+    QTest::keyClick(form.get(), Qt::Key_R);
+    form->Speichern1Click();
+    QString zusammenfassung;
+    QStringList heute;
+    ModalBedienen([&](QWidget* fenster) {
+        zusammenfassung = Inhalt(fenster, "Zusammenfassung");
+        EXPECT_FALSE(Kind<QLabel>(fenster, "Hinweis")->isVisible());
+        const auto* zahlen = Kind<QTableWidget>(fenster, "Zahlen");
+        for (int s = 0; s < zahlen->columnCount(); ++s) {
+            heute.append(zahlen->item(0, s)->text());
+        }
+        fenster->close();
+    });
+    Teil<QAction>("Lernverlauf1")->trigger();
+    // Compartment 3 is due and its card was asked first: it went up to 4; the two new cards
+    // remain due today.
+    EXPECT_EQ(zusammenfassung,
+              QStringLiteral("Heute fällig: 2 Karten    Tage in Folge gelernt: 1"));
+    ASSERT_EQ(heute.size(), 9);
+    EXPECT_EQ(heute.mid(1).join(u' '), QStringLiteral("1 0 2 0 0 1 0 1"));
+
+    // A damaged history is named.
+    const QString verlauf = VerlaufDatei(PfadBytes(Pfad(QStringLiteral("k.vkd"))));
+    DatenverzeichnisAnlegen(QFileInfo(verlauf).absolutePath());
+    ASSERT_TRUE(DateiSchreiben(verlauf, "Lexidor-Lernverlauf 1\n\x01kaputt\n"));
+    QString hinweis;
+    ModalBedienen([&](QWidget* fenster) {
+        hinweis = Inhalt(fenster, "Hinweis");
+        fenster->close();
+    });
+    Teil<QAction>("Lernverlauf1")->trigger();
+    EXPECT_TRUE(hinweis.startsWith(
+        QStringLiteral("Der Lernverlauf dieser Kartei ist beschädigt: 1 Zeile wurde übergangen")))
+        << hinweis.toStdString();
+
+    // Ctrl+P shows the first page of the list and of a test sheet.
+    QStringList seiten;
+    ModalBedienen([&](QWidget* fenster) {
+        seiten.append(Inhalt(fenster, "Seitenzahl"));
+        EXPECT_FALSE(Kind<QLabel>(fenster, "Seitenbild")->pixmap().isNull());
+        auto* art = Kind<QComboBox>(fenster, "Art");
+        art->setCurrentIndex(1);
+        EXPECT_EQ(Kind<QComboBox>(fenster, "Auswahl")->currentText(),
+                  QStringLiteral("Heute fällige"));
+        seiten.append(Inhalt(fenster, "Seitenzahl"));
+        fenster->close();
+    });
+    Zeigen(form.get()); // shortcuts reach only the active window
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(seiten, (QStringList{QStringLiteral("von 1"), QStringLiteral("von 1")}));
 }
 
 // Counts how often the main window is hidden and notes the surface's width when it shows.

@@ -50,7 +50,6 @@ protected:
         form = std::make_unique<TForm1>(argumente);
         Zeigen(form.get());
     }
-    // Started on the box "k.vkd" holding karten.
     void MitKartei(const std::vector<Karte>& karten = {{1, "Haus", "house"}}) {
         Starten();
         Oeffnen(Kartei(QStringLiteral("k.vkd"), karten));

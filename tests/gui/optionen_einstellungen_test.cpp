@@ -48,8 +48,10 @@ protected:
     std::unique_ptr<TForm2> form;
 };
 
-// A value outside a bar's range shows at its nearest end.
-TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndTheLabelsFollowTheBars) {
+// Each control is filled from the settings (a value outside a bar's range at its nearest end)
+// and stored by "OK". The colour dialog opens with the colour last confirmed in it, not the
+// swatch's; a colour without a name is stored with red in the lowest byte.
+TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndOkStoresEveryControl) {
     einstellungen.Autosave = true;
     einstellungen.Fach2 = 500;
     einstellungen.Fach4 = 45;
@@ -69,17 +71,36 @@ TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndTheLabelsFollowTheBars
     EXPECT_EQ(Label("Label5"), QStringLiteral("Nach 1 Minuten"));
     QTest::keyClick(Bar("tb3"), Qt::Key_End);
     EXPECT_EQ(Label("lb3"), QStringLiteral("200 Tage"));
+
+    Klick("AutosaveBox");
+    Klick("EnterBox");
+    Richtung()->button(2)->click();
+    // Each interval is free of the others.
+    Bar("tb2")->setValue(199);
+    QTest::keyClick(Bar("tb3"), Qt::Key_Home);
+    Bar("tb4")->setValue(7);
+    Bar("tb5")->setValue(9);
+    EXPECT_EQ(FarbeWaehlen(QColor(0x10, 0x20, 0x30), true), QColor(Qt::black));
+    EXPECT_EQ(FarbeWaehlen(QColor(255, 255, 0), false), QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(Swatch(), QColor(0x10, 0x20, 0x30));
+    QTest::keyClick(Bar("tb5"), Qt::Key_Return); // Enter confirms
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_FALSE(einstellungen.Autosave);
+    EXPECT_FALSE(einstellungen.Enterab);
+    EXPECT_EQ(einstellungen.Abfragerichtung, 2);
+    EXPECT_EQ((std::array{einstellungen.Fach2, einstellungen.Fach3, einstellungen.Fach4,
+                          einstellungen.Fach5}),
+              (std::array{199, 3, 7, 9}));
+    EXPECT_EQ(einstellungen.Timer, 1);
+    EXPECT_EQ(einstellungen.Hintergrundfarbe, 0x302010);
 }
 
-// Enter confirms; neither the close box, nor "Abbrechen" after a reset and a colour, changes
-// a setting, and the next opening shows the old values.
-TEST_F(EinstellungsdialogTest, EnterConfirmsAndCancelOrTheCloseBoxChangeNothing) {
+// Neither the close box, nor "Abbrechen" after a reset and a colour, changes a setting, and the
+// next opening shows the old values.
+TEST_F(EinstellungsdialogTest, CancelOrTheCloseBoxChangeNothing) {
     einstellungen.Fach2 = 50;
-    form->show();
-    Bar("timerbar")->setValue(33);
-    QTest::keyClick(Bar("timerbar"), Qt::Key_Return);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(einstellungen.Timer, 33);
+    einstellungen.Timer = 33;
     form->show();
     Bar("timerbar")->setValue(40);
     Klick("Button3");
@@ -88,6 +109,7 @@ TEST_F(EinstellungsdialogTest, EnterConfirmsAndCancelOrTheCloseBoxChangeNothing)
     EXPECT_EQ(Bar("timerbar")->value(), 40);
     FarbeWaehlen(QColor(255, 0, 0), true);
     Klick("JvBitBtn1");
+    EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Rejected);
     form->show();
     Bar("tb2")->setValue(60);
@@ -98,42 +120,6 @@ TEST_F(EinstellungsdialogTest, EnterConfirmsAndCancelOrTheCloseBoxChangeNothing)
     form->show();
     EXPECT_EQ(Bar("tb2")->value(), 50);
     EXPECT_EQ(Swatch(), QColor(0, 0, 128));
-}
-
-TEST_F(EinstellungsdialogTest, OkStoresEveryControl) {
-    form->show();
-    Klick("AutosaveBox");
-    Klick("EnterBox");
-    Richtung()->button(2)->click();
-    // Each interval is free of the others.
-    Bar("tb2")->setValue(200);
-    QTest::keyClick(Bar("tb3"), Qt::Key_Home);
-    Bar("tb4")->setValue(7);
-    Bar("tb5")->setValue(9);
-    Bar("timerbar")->setValue(0);
-    FarbeWaehlen(QColor(255, 0, 0), true);
-    Klick("JvBitBtn2");
-    EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_TRUE(einstellungen.Autosave);
-    EXPECT_TRUE(einstellungen.Enterab);
-    EXPECT_EQ(einstellungen.Abfragerichtung, 2);
-    EXPECT_EQ((std::array{einstellungen.Fach2, einstellungen.Fach3, einstellungen.Fach4,
-                          einstellungen.Fach5}),
-              (std::array{200, 3, 7, 9}));
-    EXPECT_EQ(einstellungen.Timer, 0);
-    EXPECT_EQ(einstellungen.Hintergrundfarbe, clRed);
-}
-
-// A cancelled choice is not remembered, the swatch does not preset the dialog, and a colour
-// without a name is stored with red in the lowest byte.
-TEST_F(EinstellungsdialogTest, ColourDialogOpensWithTheColourLastConfirmedInIt) {
-    form->show();
-    EXPECT_EQ(FarbeWaehlen(QColor(0x10, 0x20, 0x30), true), QColor(Qt::black));
-    EXPECT_EQ(FarbeWaehlen(QColor(255, 255, 0), false), QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(FarbeWaehlen(QColor(0, 0, 255), false), QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(Swatch(), QColor(0x10, 0x20, 0x30));
-    Klick("JvBitBtn2");
-    EXPECT_EQ(einstellungen.Hintergrundfarbe, 0x302010);
 }
 
 // A system colour shows as the palette's; a negative direction checks no item and OK

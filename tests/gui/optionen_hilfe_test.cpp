@@ -1,12 +1,16 @@
-// The help notice's timer and click, and the about window: its link, its program icon and the
-// word it sends on closing.
+// The small windows: the help notice's timer and click; the about window's link, program icon
+// and the word it sends on closing; the backdrop; and the shortcut Ctrl+Alt+W, application-wide
+// without X11 (offscreen, Wayland).
 #include "browserfalle.h"
 #include "gui_hilfen.h"
 #include "hilfehinweis.h"
+#include "hintergrund.h"
+#include "hotkey.h"
 #include "info.h"
 #include "programmsymbol.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 
 namespace lexidor::test {
@@ -57,6 +61,39 @@ TEST_F(GuiTest, AboutSaysOnceThatItClosedAndItsLinkOpensConnectHtml) {
     const auto* symbol = Kind<QLabel>(&form, "Programmsymbol");
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(symbol->pixmap().toImage(), Programmsymbol().pixmap(32, 32).toImage());
+}
+
+TEST_F(GuiTest, TheBackdropCoversTheScreenDisabledAndTakesEachNewColour) {
+    TForm10 form;
+    form.Zeigen(clNavy);
+    EXPECT_FALSE(form.isEnabled());
+    // Else the program would not end when the main window closes.
+    EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(form.geometry(), QRect(QPoint(0, 0), form.screen()->size()));
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 0, 128));
+    form.hide();
+    form.Zeigen(clRed);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(255, 0, 0));
+    // A new colour from the settings shows at once while it is visible.
+    form.FarbeSetzen(0x00FF00);
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0, 255, 0));
+}
+
+TEST(Globaltaste, OffscreenCtrlAltWRunsTheActionFromAnyWindow) {
+    QWidget haupt;
+    QWidget anderes;
+    int laeufe = 0;
+    Globaltaste taste(&haupt, [&] { ++laeufe; });
+    EXPECT_FALSE(taste.Systemweit());
+    haupt.show();
+    anderes.show();
+    anderes.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
+    QTest::keyClick(&anderes, Qt::Key_W, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(laeufe, 1);
+    QTest::keyClick(&anderes, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(laeufe, 1);
 }
 
 } // namespace

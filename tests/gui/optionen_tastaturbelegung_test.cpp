@@ -37,11 +37,6 @@ protected:
         });
         Klicken(form.get(), "Button10");
     }
-    static void Eintippen(QWidget* modal, const QString& s) {
-        auto* edit = Kind<QLineEdit>(modal, "Edit1");
-        edit->clear();
-        Tippen(edit, s);
-    }
 
     Ersatztexte ersatztexte = ErsatztexteLeer();
     std::unique_ptr<TForm9> picker;
@@ -50,35 +45,17 @@ protected:
     QString text;
 };
 
-// Without a selected row "Ändern..." opens nothing; the button and Escape close the dialog.
-TEST_F(TastaturbelegungTest, WithoutASelectedRowNothingOpensAndTheButtonOrEscapeCloses) {
-    ASSERT_EQ(Liste()->count(), 35);
-    bool gezeigt = false;
-    // Runs inside the picker's loop should one open, and closes it.
-    QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            gezeigt = true;
-            modal->close();
-        }
-    });
-    Klicken(form.get(), "Button10");
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(gezeigt);
-    Klicken(form.get(), "JvBitBtn1");
-    EXPECT_FALSE(form->isVisible());
-    // Escape closes it as well: every change is made already, as with "OK".
-    form->show();
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_FALSE(form->isVisible());
-}
-
 // Every way of closing the picker: what the table and its row keep, what the panel shows.
-TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerKeepsOrDropsItsText) {
+TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerAndTheDialogKeepsOrDropsItsText) {
+    ASSERT_EQ(Liste()->count(), 35);
     const auto knopf = [](const char* name) {
         return [name](QWidget* modal) { Klicken(modal, name); };
     };
     const auto tippen = [](const char* s) {
-        return [s](QWidget* modal) { Eintippen(modal, QString::fromUtf8(s)); };
+        return [s](QWidget* modal) {
+            Kind<QLineEdit>(modal, "Edit1")->clear();
+            Tippen(Kind<QLineEdit>(modal, "Edit1"), QString::fromUtf8(s));
+        };
     };
     const auto taste = [](Qt::Key k) {
         return [k](QWidget* modal) { QTest::keyClick(modal->focusWidget(), k); };
@@ -118,18 +95,32 @@ TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerKeepsOrDropsItsText) {
     }
     EXPECT_EQ(text, QStringLiteral("x")); // the picker opened with the key's replacement
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
-}
 
-TEST_F(TastaturbelegungTest, ClearAllUnmapsEveryKeyWithoutTouchingThePanel) {
-    ersatztexte[0] = "ç";
-    ersatztexte[34] = "";
-    form = std::make_unique<TForm8>(ersatztexte, *picker, nullptr);
-    form->show();
+    // Without a selected row "Ändern..." opens nothing.
+    bool gezeigt = false;
+    // Runs inside the picker's loop should one open, and closes it.
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            gezeigt = true;
+            modal->close();
+        }
+    });
+    Klicken(form.get(), "Button10");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(gezeigt);
+    // "Alles löschen" unmaps every key without touching the panel.
     Waehlen(0);
     Klicken(form.get(), "Button3");
     EXPECT_EQ(ersatztexte, ErsatztexteLeer());
-    EXPECT_TRUE(Zeile(34).endsWith(QStringLiteral("(Nichts)")));
+    EXPECT_TRUE(Zeile(31).endsWith(QStringLiteral("(Nichts)")));
     EXPECT_EQ(Panel(), QStringLiteral("ç"));
+
+    Klicken(form.get(), "JvBitBtn1");
+    EXPECT_FALSE(form->isVisible());
+    // Escape closes it as well: every change is made already, as with "OK".
+    form->show();
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
 }
 
 } // namespace

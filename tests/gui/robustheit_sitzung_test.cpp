@@ -1,6 +1,7 @@
 // Leaving the question about unsaved changes without a choice (Escape, its close box) never
 // drops the changes: neither at closing the window nor at the session manager's question.
-// The open dialog finds card boxes whatever the case of their ending.
+// The open dialog finds card boxes whatever the case of their ending; the reminder keeps the
+// clock going.
 #include "hauptfenster_hilfen.h"
 
 #include <QAbstractButton>
@@ -70,6 +71,39 @@ TEST_F(HauptfensterTest, TheCardBoxTypeListsVkdInAnyCase) {
     gezeigt.sort();
     EXPECT_EQ(gezeigt, (QStringList{QStringLiteral("Gemischt.Vkd"), QStringLiteral("MEINE.VKD"),
                                     QStringLiteral("klein.vkd")}));
+}
+
+// The study-time reminder does not stop the clock: while "Vokabeltimer" is open, the elapsed
+// time goes on counting. The clock's tick is made a millisecond, so no test waits for real
+// seconds.
+TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
+    Starten();
+    form->Einstellungen.Timer = 1;
+    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
+    form->Abfrage.Sekunden = 59;
+    QTimer* uhr = Uhr();
+
+    // The real box, not the test hook: only a box that is shown can stop the clock.
+    Meldung::Testbetrieb(false);
+    QString titel;
+    QString zeitImOffenenFenster;
+    bool geschlossen = false;
+    ModalBedienen([&](QWidget* modal) {
+        titel = modal->windowTitle();
+        Bis([&] { return Beschriftung("Label8") > QStringLiteral("01:00"); });
+        zeitImOffenenFenster = Beschriftung("Label8");
+        static_cast<QMessageBox*>(modal)->accept();
+        geschlossen = true;
+    });
+    uhr->setInterval(1);
+    Bis([&] { return geschlossen; }, 10000);
+    uhr->stop();
+    Meldung::Testbetrieb(true);
+    ASSERT_TRUE(geschlossen) << "the reminder did not come";
+    EXPECT_EQ(titel, QStringLiteral("Vokabeltimer"));
+    EXPECT_GT(zeitImOffenenFenster, QStringLiteral("01:00"));
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("Sie lernen schon ziemlich lange...")});
 }
 
 } // namespace

@@ -24,10 +24,6 @@ QString Zelle(QWidget* dialog, int zeile, int spalte) {
     return Kind<QTableWidget>(dialog, "Vorschau")->item(zeile, spalte)->text();
 }
 
-void StufenBehalten(QWidget* dialog) {
-    Kind<QRadioButton>(dialog, "RadioButton2")->click();
-}
-
 class AustauschTest : public HauptfensterTest {
 protected:
     // A new box without a file, whatever the last import brought.
@@ -77,7 +73,7 @@ protected:
 
 // Which encoding a file has is core's; the dialog names what it found and shows refused rows
 // with their reason, and the levels come along when chosen.
-TEST_F(AustauschTest, ASpreadsheetComesInWithItsLevelsAndItsReport) {
+TEST_F(AustauschTest, SpreadsheetsComeInWithTheirLevelsAndTheirReportWhateverTheirSize) {
     Starten();
     LeereKartei();
     form->Kartei.Gesichert = true;
@@ -86,7 +82,7 @@ TEST_F(AustauschTest, ASpreadsheetComesInWithItsLevelsAndItsReport) {
         gesehen << Kind<QLabel>(dialog, "Label1")->text().section(u',', -1)
                 << Zelle(dialog, 0, 1) + Zelle(dialog, 0, 4)
                 << Zelle(dialog, 7, 0) + Zelle(dialog, 7, 5);
-        StufenBehalten(dialog);
+        Kind<QRadioButton>(dialog, "RadioButton2")->click(); // the levels come along
     });
     EXPECT_EQ(gesehen,
               (QStringList{QStringLiteral(" UTF-8 mit BOM"), QStringLiteral("Haus1"),
@@ -96,24 +92,27 @@ TEST_F(AustauschTest, ASpreadsheetComesInWithItsLevelsAndItsReport) {
     EXPECT_FALSE(form->Kartei.Gesichert);
     EXPECT_EQ(Beschriftung("gesamt"), QStringLiteral("Gesamt:  8"));
     EXPECT_FALSE(Text("Memo1").isEmpty()); // the next card is asked
-}
 
-TEST_F(AustauschTest, LessonsAreListedAndOnlyTheCheckedOnesComeIn) {
-    MitKartei({});
-    // The lessons listed, the first unchecked by keys: the entry it shares with another stays.
-    QStringList lektionen;
-    Importieren(Beispiel("lektionen.kvtml"), [&](QWidget* dialog) {
-        auto* liste = Kind<QListWidget>(dialog, "ListWidget1");
-        for (int i = 0; i < liste->count(); ++i) {
-            lektionen << liste->item(i)->text();
-        }
-        liste->setCurrentRow(0);
-        QTest::keyClick(liste, Qt::Key_Space);
-    });
-    EXPECT_EQ(lektionen.join(u','), QStringLiteral("Tiere (2),Wohnen (2),Wohnen / Möbel (1),"
-                                                   "Ohne Lektion (1)"));
-    EXPECT_EQ(Karten().join(u','), QStringLiteral("1 Katze | cat,1 Haus | house,1 Tisch | table,"
-                                                  "1 Baum | tree"));
+    // A list larger than what the dialog reads of it: the preview shows its start, the import
+    // reads the rest from the disk piece by piece, and a refused row near its end keeps its
+    // line.
+    std::string liste = "Deutsch;Englisch\n";
+    for (int i = 0; i < 100'000; ++i) {
+        liste += "Straße " + std::to_string(i) + ";street\n";
+    }
+    Schreiben(QStringLiteral("gross.csv"), liste + "----;x\n");
+    LeereKartei();
+    QString vorschau;
+    Importieren(Pfad(QStringLiteral("gross.csv")),
+                [&](QWidget* dialog) { vorschau = Kind<QLabel>(dialog, "Label2")->text(); });
+    EXPECT_EQ(vorschau, QStringLiteral("&Vorschau: die ersten 30 Zeilen"));
+    const TVokList& fach = form->Kartei.Fach[1];
+    ASSERT_EQ(fach.Count(), 100'000);
+    EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Straße 99999");
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{QStringLiteral("100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
+                                         "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
+                                         "beginnt mit \"----\".")});
 }
 
 QStringList Spaltentitel(QWidget* dialog) {
@@ -126,8 +125,8 @@ QStringList Spaltentitel(QWidget* dialog) {
 }
 
 // Every column of the file is shown under its name, and choosing another separator by keys
-// reads the file again at once.
-TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
+// reads the file again at once. Lessons are listed and only the checked ones come in.
+TEST_F(AustauschTest, ThePreviewFollowsTheSeparatorAndTheLessonsChosen) {
     MitKartei({});
     QStringList vorher;
     QStringList nachher;
@@ -151,63 +150,24 @@ TEST_F(AustauschTest, ThePreviewShowsEveryColumnAndFollowsTheSeparator) {
                                     QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
     EXPECT_EQ(zelle, QStringLiteral("noun,article,plural,english"));
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty()); // cancelled: nothing imported
+
+    // The lessons listed, the first unchecked by keys: the entry it shares with another stays.
+    QStringList lektionen;
+    Importieren(Beispiel("lektionen.kvtml"), [&](QWidget* dialog) {
+        auto* liste = Kind<QListWidget>(dialog, "ListWidget1");
+        for (int i = 0; i < liste->count(); ++i) {
+            lektionen << liste->item(i)->text();
+        }
+        liste->setCurrentRow(0);
+        QTest::keyClick(liste, Qt::Key_Space);
+    });
+    EXPECT_EQ(lektionen.join(u','), QStringLiteral("Tiere (2),Wohnen (2),Wohnen / Möbel (1),"
+                                                   "Ohne Lektion (1)"));
+    EXPECT_EQ(Karten().join(u','), QStringLiteral("1 Katze | cat,1 Haus | house,1 Tisch | table,"
+                                                  "1 Baum | tree"));
 }
 
-// A list larger than what the dialog reads of it: the preview shows its start, the import
-// reads the rest from the disk piece by piece, and a refused row near its end keeps its line.
-TEST_F(AustauschTest, ALargeListIsPreviewedByItsStartAndImportedWhole) {
-    std::string liste = "Deutsch;Englisch\n";
-    for (int i = 0; i < 100'000; ++i) {
-        liste += "Straße " + std::to_string(i) + ";street\n";
-    }
-    Schreiben(QStringLiteral("gross.csv"), liste + "----;x\n");
-    Starten();
-    LeereKartei();
-    QString vorschau;
-    Importieren(Pfad(QStringLiteral("gross.csv")),
-                [&](QWidget* dialog) { vorschau = Kind<QLabel>(dialog, "Label2")->text(); });
-    EXPECT_EQ(vorschau, QStringLiteral("&Vorschau: die ersten 30 Zeilen"));
-    const TVokList& fach = form->Kartei.Fach[1];
-    ASSERT_EQ(fach.Count(), 100'000);
-    EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Straße 99999");
-    EXPECT_EQ(Meldung::Gezeigt(),
-              QStringList{QStringLiteral("100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
-                                         "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
-                                         "beginnt mit \"----\".")});
-}
-
-// Qt's own save dialog, driven by keys: the file type decides the format, a name typed without
-// an ending gets the type's, and the next export starts with the type used last.
-TEST_F(AustauschTest, TheChosenFileTypeDecidesFormatAndEnding) {
-    MitKartei();
-    Dateiwahl::Testbetrieb(false);
-    const struct {
-        const char* name;
-        bool naechsterTyp;
-        const char* datei;
-        std::string inhalt;
-    } faelle[] = {{"v", false, "v.csv", "Deutsch;Fremd;Lernstufe\r\nHaus;house;1\r\n"},
-                  {"liste", true, "liste.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"},
-                  {"noch", false, "noch.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"}};
-    for (const auto& [name, naechsterTyp, datei, inhalt] : faelle) {
-        ModalBedienen([name, naechsterTyp, this](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            if (naechsterTyp) {
-                QTest::keyClick(Kind<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
-            }
-            // Qt's file dialog follows a typed name only while its field has the focus.
-            auto* feld = Kind<QLineEdit>(dialog, "fileNameEdit");
-            feld->setFocus();
-            feld->setText(Pfad(QString::fromLatin1(name)));
-            QTest::keyClick(feld, Qt::Key_Return);
-        });
-        form->Exportieren1Click();
-        EXPECT_EQ(Lesen(QString::fromLatin1(datei)), "\xEF\xBB\xBF" + inhalt);
-    }
-}
-
-TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
+TEST_F(AustauschTest, FilesThatCannotBeUsedChangeNothingAndTheFileTypeDecidesTheFormat) {
     MitKartei();
     Schreiben(QStringLiteral("kaputt.kvtml"), "<kvtml version=\"2.0\">\n<entries>\n</kvtml>\n");
     Schreiben(QStringLiteral("kaputt.vkd"), Lesen(QStringLiteral("k.vkd")).substr(0, 120));
@@ -238,6 +198,34 @@ TEST_F(AustauschTest, FilesThatCannotBeUsedAreNamedAndChangeNothing) {
         Meldung::Gezeigt(),
         QStringList{
             QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(ohneOrdner)});
+
+    // Qt's own save dialog, driven by keys: the file type decides the format, a name typed
+    // without an ending gets the type's, and the next export starts with the type used last.
+    Dateiwahl::Testbetrieb(false);
+    const struct {
+        const char* name;
+        bool naechsterTyp;
+        const char* datei;
+        std::string inhalt;
+    } exporte[] = {{"v", false, "v.csv", "Deutsch;Fremd;Lernstufe\r\nHaus;house;1\r\n"},
+                   {"liste", true, "liste.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"},
+                   {"noch", false, "noch.txt", "Deutsch\tFremd\tLernstufe\r\nHaus\thouse\t1\r\n"}};
+    for (const auto& [name, naechsterTyp, datei, inhalt] : exporte) {
+        ModalBedienen([name, naechsterTyp, this](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            if (naechsterTyp) {
+                QTest::keyClick(Kind<QComboBox>(dialog, "fileTypeCombo"), Qt::Key_Down);
+            }
+            // Qt's file dialog follows a typed name only while its field has the focus.
+            auto* feld = Kind<QLineEdit>(dialog, "fileNameEdit");
+            feld->setFocus();
+            feld->setText(Pfad(QString::fromLatin1(name)));
+            QTest::keyClick(feld, Qt::Key_Return);
+        });
+        form->Exportieren1Click();
+        EXPECT_EQ(Lesen(QString::fromLatin1(datei)), "\xEF\xBB\xBF" + inhalt);
+    }
 }
 
 } // namespace

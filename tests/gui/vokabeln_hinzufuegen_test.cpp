@@ -51,7 +51,7 @@ protected:
     std::unique_ptr<TForm5> form;
 };
 
-TEST_F(HinzufuegenTest, F10AndTheButtonAddBothSidesToTheEndOfCompartmentOne) {
+TEST_F(HinzufuegenTest, F10AndTheButtonAddToCompartmentOneAndRefusalsKeepWhatWasTyped) {
     kartei.Fach[1].Add({"alt", "old", "", true});
     Memo("Memo1")->setPlainText(QStringLiteral("vom letzten Mal"));
     Oeffnen();
@@ -70,6 +70,33 @@ TEST_F(HinzufuegenTest, F10AndTheButtonAddBothSidesToTheEndOfCompartmentOne) {
     EXPECT_EQ(Status(), QStringLiteral("Vokabel wurde nicht hinzugefügt, Eingabefelder leer"));
     EXPECT_EQ(Fach1(), (QStringList{QStringLiteral("old=alt"), QStringLiteral("street=Straße"),
                                     QStringLiteral(" cat =")}));
+
+    // A refused card keeps what was typed, and a box at the card limit takes no more; each
+    // says why.
+    Eingeben(QStringLiteral("Łódź"), QStringLiteral("----"));
+    F10();
+    EXPECT_EQ(kartei.Fach[1].Count(), 3);
+    EXPECT_EQ(Text("Memo1") + Text("Memo2"), QStringLiteral("----Łódź"));
+    // The message box over the dialog hands the activation back: the fields stay.
+    form->FormActivate();
+    EXPECT_EQ(Text("Memo2"), QStringLiteral("Łódź"));
+    form->FormActivate();
+    EXPECT_EQ(Text("Memo2"), QString());
+
+    kartei.Fach[5].Reservieren(kKartenlimit, 0);
+    for (int i = kartei.Gesamtzahl() + 1; i < kKartenlimit; ++i) {
+        kartei.Fach[5].Anhaengen("", "", "");
+    }
+    for (const char* karte : {"vorletzte", "zu viel"}) {
+        Eingeben(QString::fromUtf8(karte), QString());
+        F10();
+    }
+    EXPECT_EQ(kartei.Fach[1].Count(), 4);
+    EXPECT_EQ(Meldung::Gezeigt(),
+              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
+                                          "beginnen."),
+                           QStringLiteral("Es können keine weiteren Vokabeln hinzugefügt werden, "
+                                          "da das Limit (3200000) erreicht wurde")}));
 }
 
 // Without "Enter adds" Enter breaks the line, and on the check box it reaches the default
@@ -122,35 +149,6 @@ TEST_F(HinzufuegenTest, ReopenedItShowsNeitherTheLastOutcomeNorTheFields) {
     EXPECT_EQ(form->exec(), QDialog::Rejected);
     ModalBedienen([](QWidget* modal) { modal->close(); });
     EXPECT_EQ(form->exec(), QDialog::Rejected);
-}
-
-// A refused card keeps what was typed, and a box at the card limit takes no more; each says why.
-TEST_F(HinzufuegenTest, RefusedCardsKeepWhatWasTypedAndTheLimitIsNamed) {
-    Oeffnen();
-    Eingeben(QStringLiteral("Łódź"), QStringLiteral("----"));
-    F10();
-    EXPECT_EQ(kartei.Fach[1].Count(), 0);
-    EXPECT_EQ(Text("Memo1") + Text("Memo2"), QStringLiteral("----Łódź"));
-    // The message box over the dialog hands the activation back: the fields stay.
-    form->FormActivate();
-    EXPECT_EQ(Text("Memo2"), QStringLiteral("Łódź"));
-    form->FormActivate();
-    EXPECT_EQ(Text("Memo2"), QString());
-
-    kartei.Fach[5].Reservieren(kKartenlimit, 0);
-    for (int i = 1; i < kKartenlimit; ++i) {
-        kartei.Fach[5].Anhaengen("", "", "");
-    }
-    for (const char* karte : {"vorletzte", "zu viel"}) {
-        Eingeben(QString::fromUtf8(karte), QString());
-        F10();
-    }
-    EXPECT_EQ(kartei.Fach[1].Count(), 1);
-    EXPECT_EQ(Meldung::Gezeigt(),
-              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
-                                          "beginnen."),
-                           QStringLiteral("Es können keine weiteren Vokabeln hinzugefügt werden, "
-                                          "da das Limit (3200000) erreicht wurde")}));
 }
 
 } // namespace

@@ -34,9 +34,6 @@ protected:
         Zeigen(form.get());
     }
     QTableView* List() { return Kind<QTableView>(form.get(), "List"); }
-    QString Zelle(int zeile, int spalte) {
-        return List()->model()->index(zeile, spalte).data().toString();
-    }
     int Ausgewaehlt() {
         const auto zeilen = List()->selectionModel()->selectedRows();
         return zeilen.size() == 1 ? zeilen.first().row() : -1;
@@ -61,54 +58,36 @@ protected:
     std::unique_ptr<TForm7> form;
 };
 
-// Which rows a search hits is core's; here the buttons walk them and the messages come. The
-// search field types what the keys say, mapped keys or not.
+// Which rows a search hits is core's; here the buttons walk them and the messages come, and a
+// hit stands fifty pixels below the top of the visible rows. The search field types what the
+// keys say, mapped keys or not.
 TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
+    for (int i = 0; i < 400; ++i) {
+        kartei.Fach[2].Add({"Wort", i == 300 ? "Ziel" : "word", "", true});
+    }
     ersatztexte[31] = "æ"; // "ä" types "æ" in the edit fields
     Oeffnen();
+    Suchen(QStringLiteral("ziel"));
+    ASSERT_EQ(Ausgewaehlt(), 302);
+    EXPECT_EQ(List()->visualRect(List()->model()->index(302, 0)).top(), 50);
     Suchen(QStringLiteral("A"));
     EXPECT_EQ(Ausgewaehlt(), 0);
     EXPECT_EQ(form->focusWidget(), List());
-    for (int zeile = 1; zeile <= 3; ++zeile) {
+    for (const int zeile : {1, 402, 403}) {
         Klick("Button4");
         EXPECT_EQ(Ausgewaehlt(), zeile);
     }
     Klick("Button4");
     EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
     Suchen(QStringLiteral("Bä"));
-    EXPECT_EQ(Ausgewaehlt(), 3);
+    EXPECT_EQ(Ausgewaehlt(), 403);
     Suchen(QStringLiteral("Hund"));
     EXPECT_EQ(Meldung::Gezeigt().last(),
               QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos"));
 }
 
-TEST_F(ListeTest, AHitStandsFiftyPixelsBelowTheTopOfTheVisibleRows) {
-    for (int i = 0; i < 400; ++i) {
-        kartei.Fach[2].Add({"Wort", i == 300 ? "Ziel" : "word", "", true});
-    }
-    Oeffnen();
-    Suchen(QStringLiteral("ziel"));
-    ASSERT_EQ(Ausgewaehlt(), 302);
-    EXPECT_EQ(List()->visualRect(List()->model()->index(302, 0)).top(), 50);
-}
-
-TEST_F(ListeTest, DeleteSelectsTheFollowingRowOrNoneAfterTheLast) {
-    Oeffnen();
-    kartei.Gesichert = true;
-    Waehlen(1);
-    Klick("Button2");
-    EXPECT_FALSE(kartei.Gesichert);
-    EXPECT_EQ(Ausgewaehlt(), 1);
-    EXPECT_EQ(Zelle(1, 0), QStringLiteral("Katze")); // the next compartment's card
-    Waehlen(2);
-    Klick("Button2");
-    EXPECT_EQ(kartei.Fach[6].Count(), 0);
-    EXPECT_EQ(Ausgewaehlt(), -1);
-    Klick("Button2"); // nothing selected
-    EXPECT_EQ(kartei.Gesamtzahl(), 2);
-}
-
-TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
+// The edit dialog shows the card on two lines and OK writes it back without its Zusatz.
+TEST_F(ListeTest, EditWritesBackOrLeavesTheCardAndDeleteSelectsTheNextRow) {
     Oeffnen();
     kartei.Gesichert = true;
     Waehlen(0);
@@ -125,12 +104,9 @@ TEST_F(ListeTest, EditShowsTheCardOnTwoLinesAndOkWritesItBackWithoutZusatz) {
     EXPECT_EQ(kartei.Fach[1].Get(0), (TVokabel{"Haus¾¼Häuser", "house", "", true}));
     EXPECT_FALSE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 0);
-}
 
-// A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
-// the card as it was and select its row again.
-TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
-    Oeffnen();
+    // A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
+    // the card as it was and select its row again.
     kartei.Gesichert = true;
     Waehlen(3);
     Bearbeiten([](QWidget* dialog) {
@@ -148,6 +124,19 @@ TEST_F(ListeTest, RefusalCancelAndTheCloseBoxLeaveTheCard) {
     EXPECT_EQ(kartei.Fach[6].Get(0), (TVokabel{"Bär", "bear", "", true}));
     EXPECT_TRUE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 3);
+
+    // Delete selects the following row, or none after the last.
+    Waehlen(1);
+    Klick("Button2");
+    EXPECT_FALSE(kartei.Gesichert);
+    EXPECT_EQ(Ausgewaehlt(), 1);
+    EXPECT_EQ(List()->model()->index(1, 0).data().toString(), QStringLiteral("Katze"));
+    Waehlen(2);
+    Klick("Button2");
+    EXPECT_EQ(kartei.Fach[6].Count(), 0);
+    EXPECT_EQ(Ausgewaehlt(), -1);
+    Klick("Button2"); // nothing selected
+    EXPECT_EQ(kartei.Gesamtzahl(), 2);
 }
 
 } // namespace

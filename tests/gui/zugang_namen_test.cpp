@@ -1,5 +1,6 @@
-// Every window as a screen reader meets it: a name for each control the keyboard reaches, the
-// query fields, values read with their captions, the level bar's level and the menus' keys.
+// Every window as a screen reader meets it: a name for each control the keyboard reaches,
+// values read with their captions, the level bar's level and the menus' keys; and the program
+// from the keyboard alone, with what a screen reader would read out at each step.
 #include "hauptfenster_hilfen.h"
 
 #include <QAccessible>
@@ -20,13 +21,10 @@ QAccessibleInterface* Zugang(QObject* objekt) {
 QString Name(QObject* objekt) {
     return Zugang(objekt)->text(QAccessible::Name);
 }
-QString Beschreibung(QObject* objekt) {
-    return Zugang(objekt)->text(QAccessible::Description);
-}
 
 using ZugangNamenTest = HauptfensterTest;
 
-TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
+TEST_F(ZugangNamenTest, EveryControlHasANameEveryMenuItemAKeyAndValuesTheirCaptions) {
     Starten();
     int geprueft = 0;
     QStringList ohneNamen;
@@ -44,42 +42,9 @@ TEST_F(ZugangNamenTest, EveryControlTheKeyboardReachesInEveryWindowHasAName) {
     // The main window, the settings, the add, edit, list, mapping and picker dialogs.
     EXPECT_GT(geprueft, 50);
     EXPECT_EQ(ohneNamen, QStringList());
-}
 
-// A value keeps its own text as its name and is described and labelled by its caption.
-TEST_F(ZugangNamenTest, StatisticsAreReadWithTheirCaptions) {
-    MitKartei({{3, "Baum", "tree"}});
-    QLabel* zahl = Teil<QLabel>("Label17");
-    EXPECT_EQ(Name(zahl), zahl->text());
-    EXPECT_EQ(Beschreibung(zahl), QStringLiteral("Richtig beantwortet"));
-    const auto beschriftet = Zugang(zahl)->relations(QAccessible::Label);
-    EXPECT_TRUE(std::any_of(beschriftet.begin(), beschriftet.end(), [](const auto& r) {
-        return r.first->text(QAccessible::Name) == QStringLiteral("Richtig beantwortet:");
-    }));
-    EXPECT_EQ(Name(Teil<QProgressBar>("Prozentsatz")), QStringLiteral("Richtig beantwortet"));
-    EXPECT_EQ(Name(Teil<QWidget>("SpeedButton4")), QStringLiteral("Vokabelkartei öffnen"));
-}
-
-TEST_F(ZugangNamenTest, TheLevelBarReportsItsLevelAsNameAndValue) {
-    Starten();
-    QAccessibleInterface* balken = Zugang(Teil<QWidget>("PaintBox1"));
-    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
-    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{3, "Baum", "tree"}}));
-    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Stufe 3"));
-    ASSERT_NE(balken->valueInterface(), nullptr);
-    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 3);
-    EXPECT_EQ(balken->valueInterface()->maximumValue().toInt(), 6);
-    // A right answer moves the card on to compartment 4, which is then empty: nothing is left.
-    Antworten(QStringLiteral("tree"));
-    Taste(Qt::Key_F10);
-    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
-    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 0);
-}
-
-// Every menu and every item in it has one access key, none twice in the same menu; the query's
-// keys take none.
-TEST_F(ZugangNamenTest, MenusGetAccessKeysEachOnceInItsMenu) {
-    Starten();
+    // Every menu and every item in it has one access key, none twice in the same menu; the
+    // query's keys take none.
     const auto taste = [](QString text) { return text.remove(QStringLiteral("&&")).count(u'&'); };
     QString leiste;
     for (const QAction* menue : form->menuBar()->actions()) {
@@ -100,6 +65,119 @@ TEST_F(ZugangNamenTest, MenusGetAccessKeysEachOnceInItsMenu) {
             << tasten.toStdString();
     }
     EXPECT_EQ(QSet<QChar>(leiste.begin(), leiste.end()).size(), 4) << leiste.toStdString();
+
+    // A value keeps its own text as its name and is described and labelled by its caption; the
+    // level bar reports the card's level as name and value.
+    QAccessibleInterface* balken = Zugang(Teil<QWidget>("PaintBox1"));
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
+    Oeffnen(Kartei(QStringLiteral("k.vkd"), {{3, "Baum", "tree"}}));
+    QLabel* zahl = Teil<QLabel>("Label17");
+    EXPECT_EQ(Name(zahl), zahl->text());
+    EXPECT_EQ(Zugang(zahl)->text(QAccessible::Description), QStringLiteral("Richtig beantwortet"));
+    const auto beschriftet = Zugang(zahl)->relations(QAccessible::Label);
+    EXPECT_TRUE(std::any_of(beschriftet.begin(), beschriftet.end(), [](const auto& r) {
+        return r.first->text(QAccessible::Name) == QStringLiteral("Richtig beantwortet:");
+    }));
+    EXPECT_EQ(Name(Teil<QProgressBar>("Prozentsatz")), QStringLiteral("Richtig beantwortet"));
+    EXPECT_EQ(Name(Teil<QWidget>("SpeedButton4")), QStringLiteral("Vokabelkartei öffnen"));
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Stufe 3"));
+    ASSERT_NE(balken->valueInterface(), nullptr);
+    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 3);
+    EXPECT_EQ(balken->valueInterface()->maximumValue().toInt(), 6);
+    // A right answer moves the card on to compartment 4, which is then empty: nothing is left.
+    Antworten(QStringLiteral("tree"));
+    Taste(Qt::Key_F10);
+    EXPECT_EQ(balken->text(QAccessible::Name), QStringLiteral("Keine Stufe"));
+    EXPECT_EQ(balken->valueInterface()->currentValue().toInt(), 0);
+}
+
+// What the control with the focus says: its name and the announcement it carries.
+QString Fokus() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? Name(w) + QStringLiteral(" | ") + w->accessibleDescription() : QStringLiteral("-");
+}
+
+void Druecken(Qt::Key taste, Qt::KeyboardModifiers tasten = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), taste, tasten);
+}
+
+void Eintippen(const QString& text) {
+    Tippen(QApplication::focusWidget(), text);
+}
+
+// A whole query answered and read out from the keys, the box opened by Ctrl+O; then the
+// settings, where Tab reaches the query direction at its chosen button on the way to the
+// sliders.
+TEST_F(ZugangNamenTest, AQueryAndTheSettingsAreUsedAndAnnouncedFromTheKeys) {
+    Starten();
+    Dateiwahl::NaechsteAntwort(
+        Kartei(QStringLiteral("k.vkd"), {{4, "Haus", "house"}, {1, "Baum", "tree"}}));
+    Druecken(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(form->Kartei.Geoeffnet);
+    EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Stufe 4, Gefragte Vokabel: Haus"));
+
+    Eintippen(QStringLiteral("Maus"));
+    Druecken(Qt::Key_F10);
+    EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Falsch! Richtig wäre gewesen... house"));
+    // The read-only fields lie on either side of the input field, and nothing typed there
+    // changes them.
+    Druecken(Qt::Key_Tab);
+    EXPECT_EQ(Name(QApplication::focusWidget()), QStringLiteral("Lösung"));
+    Druecken(Qt::Key_Backtab);
+    Druecken(Qt::Key_Backtab);
+    EXPECT_EQ(Name(QApplication::focusWidget()), QStringLiteral("Gefragte Vokabel"));
+    Eintippen(QStringLiteral("x"));
+    Druecken(Qt::Key_End);
+    EXPECT_EQ(Text("Memo1"), QStringLiteral("Haus"));
+
+    // "Weiter (F10)" from the question field: the next card brings the focus back.
+    Druecken(Qt::Key_F10);
+    EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Stufe 1, Gefragte Vokabel: Baum"));
+
+    // A self-check from the question field: the solution is read out where the user is, and
+    // R grades there as well.
+    Druecken(Qt::Key_Backtab);
+    Druecken(Qt::Key_F9);
+    EXPECT_EQ(Fokus(), QStringLiteral("Gefragte Vokabel | Lösung: tree"));
+    Druecken(Qt::Key_R);
+    // The question field gave its announcement back when the next one came.
+    EXPECT_EQ(Teil<QPlainTextEdit>("Memo1")->accessibleDescription(), QString());
+    EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Stufe 1, Gefragte Vokabel: Haus"));
+
+    Eintippen(QStringLiteral("house"));
+    Druecken(Qt::Key_F10);
+    EXPECT_EQ(Fokus(), QStringLiteral("Eingabe | Momentan gibt es nichts zu lernen!"));
+    // F8 reads the statistics out where the user is.
+    Druecken(Qt::Key_F8);
+    const QString statistik = Fokus();
+    EXPECT_TRUE(statistik.startsWith(QStringLiteral("Eingabe | ")) &&
+                statistik.contains(QStringLiteral("Bereits abgefragte Vokabeln: 3, Davon richtig "
+                                                  "beantwortet: 2, Davon falsch beantwortet: 1,")))
+        << statistik.toStdString();
+
+    form->Einstellungen.Abfragerichtung = 1;
+    const int fach2 = form->Einstellungen.Fach2;
+    QStringList erreicht;
+    ModalBedienen([&](QWidget*) {
+        erreicht << Name(QApplication::focusWidget());
+        for (int i = 0; i < 10 && erreicht.last() != QStringLiteral("2. Fach"); ++i) {
+            Druecken(Qt::Key_Tab);
+            erreicht << Name(QApplication::focusWidget());
+        }
+        Druecken(Qt::Key_Right);
+        Druecken(Qt::Key_Right);
+        erreicht << QApplication::focusWidget()->accessibleDescription();
+        Druecken(Qt::Key_Return);
+    });
+    // The access key of the menu bar, then the letter of the item in the menu it opened.
+    Druecken(Qt::Key_O, Qt::AltModifier);
+    ASSERT_NE(qobject_cast<QMenu*>(QApplication::activePopupWidget()), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E);
+    EXPECT_EQ(erreicht.first(), QStringLiteral("Automatik-Speichern"));
+    EXPECT_TRUE(erreicht.contains(QStringLiteral("Fremd -> Deutsch")));
+    EXPECT_FALSE(erreicht.contains(QStringLiteral("Deutsch -> Fremd")));
+    EXPECT_EQ(erreicht.last(), QStringLiteral("%1 Tage").arg(fach2 + 2));
+    EXPECT_EQ(form->Einstellungen.Fach2, fach2 + 2);
 }
 
 } // namespace
