@@ -16,30 +16,24 @@ protected:
         bool start = false;
         EinstellungenLaden(Profildatei(), e, start); // intervals 3, 10, 30, 90
     }
-    // Fills compartments with cards "<name>" / "<name>-f" / "<name>-z" and starts a query
-    // with the given compartments due.
-    void Starten(std::vector<std::pair<int, std::vector<std::string>>> faecher,
-                 std::initializer_list<int> faellig = {}) {
-        for (const auto& [fach, namen] : faecher) {
-            for (const auto& n : namen) {
-                kartei.Fach[fach].Add({n, n + "-f", n + "-z", true});
+    // Fills compartments, "3:2" adding cards "3a" and "3b" (foreign side "3a-f", extra
+    // "3a-z") to compartment 3, and starts a query with the compartments given due.
+    void Starten(const std::string& faecher, const std::string& faellig = "") {
+        for (const std::string& fach : Teilen(faecher, " ")) {
+            TVokList& liste = kartei.Fach[fach[0] - '0'];
+            for (int i = std::stoi(fach.substr(2)); i > 0; --i) {
+                const std::string n = fach.substr(0, 1) + static_cast<char>('a' + liste.Count());
+                liste.Add({n, n + "-f", n + "-z", true});
             }
         }
         kartei.Termin.fill(PlusTage(kHeute, 1));
-        for (int k : faellig) {
-            kartei.Termin[k] = kHeute;
+        for (const std::string& k : Teilen(faellig, " ")) {
+            kartei.Termin[std::stoi(k)] = kHeute;
         }
         kartei.FaelligkeitBestimmen(kHeute);
         a.AbfrageStarten(kartei);
     }
     bool Naechste() { return a.NaechsteVokabel(kartei, kHeute, e, zufall); }
-    // Asks the next card and grades it right; returns the compartment it came from.
-    int Antworten() {
-        EXPECT_TRUE(Naechste());
-        const int fach = a.AktuellesFach;
-        a.VokabelVerschieben(kartei, true, zufall);
-        return fach;
-    }
 
     TKartei kartei;
     TEinstellungen e;
@@ -50,7 +44,7 @@ protected:
 TEST_F(Abfrage, NothingToLearnShowsTheMessageAndGradesNothing) {
     EXPECT_FALSE(Naechste());
     EXPECT_EQ(a.Aufdecken(kartei), TAufdeckung::KeineKartei);
-    Starten({{6, {"gelernt"}}}, {3, 5}); // 3 and 5 are due, but empty
+    Starten("6:1", "3 5"); // 3 and 5 are due, but empty
     ASSERT_TRUE(Naechste());
     EXPECT_EQ(a.AktuellesFach, -1);
     EXPECT_EQ(a.Frage(), "Momentan gibt es nichts zu lernen!");
@@ -63,50 +57,35 @@ TEST_F(Abfrage, NothingToLearnShowsTheMessageAndGradesNothing) {
     EXPECT_EQ(a.Richtige, 0);
 }
 
-TEST_F(Abfrage, CompartmentsFourAndThreeAlternateWithCompartmentOne) {
-    Starten({{1, {"e1", "e2", "e3", "e4"}}, {3, {"d1", "d2"}}, {4, {"v1", "v2"}}}, {3, 4});
-    std::vector<int> faecher;
-    for (int i = 0; i < 8; ++i) {
-        faecher.push_back(Antworten());
+// Rows of tests/data/abfragefolge.txt: the cards asked in turn, each graded right.
+TEST_F(Abfrage, EachCompartmentIsAskedInItsTurn) {
+    for (const auto& f : Testfaelle("abfragefolge.txt")) {
+        kartei = {};
+        a = {};
+        Starten(f[0], f[1]);
+        a.Wechsel = f[2] == "ja";
+        std::vector<std::string> gefragt;
+        for (int n = 0; n < 20 && Naechste() && a.AktuellesFach != -1; ++n) {
+            gefragt.push_back(a.AktuelleVokabel.Deutsch);
+            a.VokabelVerschieben(kartei, true, zufall);
+        }
+        EXPECT_EQ(gefragt, Teilen(f[3], " ")) << f[0];
+        EXPECT_EQ(a.Wechsel, f[4] == "ja") << f[0];
     }
-    // Wechsel carries over: after the last card of 4 it is compartment 1's turn.
-    EXPECT_EQ(faecher, (std::vector<int>{4, 1, 4, 1, 3, 1, 3, 1}));
-    EXPECT_EQ(kartei.Termin[4], PlusTage(kHeute, 30));
-}
-
-// A single card in compartment 1 takes its turn; once it is gone, there is no turn to take.
-TEST_F(Abfrage, CompartmentOneTakesItsTurnWhileItHoldsACard) {
-    Starten({{1, {"e"}}, {3, {"d1", "d2", "d3"}}}, {3});
-    std::vector<int> faecher;
-    for (int i = 0; i < 4; ++i) {
-        faecher.push_back(Antworten());
-    }
-    EXPECT_EQ(faecher, (std::vector<int>{3, 1, 3, 3}));
-}
-
-TEST_F(Abfrage, CompartmentTwoIsAskedFrontFirstWithoutAlternation) {
-    Starten({{1, {"e1"}}, {2, {"z1", "z2"}}}, {2});
-    EXPECT_EQ(Antworten(), 2);
-    EXPECT_EQ(a.AktuelleVokabel.Deutsch, "z1");
-    EXPECT_FALSE(a.Wechsel);
-    a.Wechsel = true;
-    EXPECT_EQ(Antworten(), 2);
-    EXPECT_TRUE(a.Wechsel);
-    EXPECT_EQ(Antworten(), 1);
 }
 
 TEST_F(Abfrage, PositionInCompartmentOneAndDirectionAreDrawn) {
     a.Fach1Position = 7; // left over from an earlier, bigger box
-    Starten({{1, {"a", "b", "c"}}});
+    Starten("1:3");
     e.Abfragerichtung = 2;
     zufall = SkriptZufall({2, 1});
     ASSERT_TRUE(Naechste());
     EXPECT_EQ(zufall.gefragt, (std::vector<std::uint32_t>{3, 2}));
-    EXPECT_EQ(a.Frage(), "c-f");
-    EXPECT_EQ(a.Loesung(), "c");
+    EXPECT_EQ(a.Frage(), "1c-f");
+    EXPECT_EQ(a.Loesung(), "1c");
     e.Abfragerichtung = 0;
     ASSERT_TRUE(Naechste());
-    EXPECT_EQ(a.Frage(), "c");
+    EXPECT_EQ(a.Frage(), "1c");
     EXPECT_EQ(zufall.gefragt.size(), 2u);
 }
 
@@ -117,10 +96,12 @@ TEST_F(Abfrage, GradingMovesTheWholeCardToTheEndOfItsNewCompartment) {
             kartei = {};
             a = {};
             zufall = SkriptZufall();
-            Starten({{1, {"eins"}}, {k, {"x", "y"}}, {k + 1, {"alt"}}}, {k});
+            const std::string fach = std::to_string(k);
+            Starten("1:1 " + fach + ":2 " + std::to_string(k + 1) + ":1", fach);
             a.Fach1Position = 1;
             ASSERT_TRUE(Naechste());
             ASSERT_EQ(a.AktuellesFach, k);
+            const std::string x = a.AktuelleVokabel.Deutsch;
             const int ziel = richtig ? k + 1 : 1;
             EXPECT_EQ(a.VokabelVerschieben(kartei, richtig, zufall), ziel);
             EXPECT_EQ(richtig ? a.Richtige : a.Falsche, 1);
@@ -130,7 +111,7 @@ TEST_F(Abfrage, GradingMovesTheWholeCardToTheEndOfItsNewCompartment) {
                 continue;
             }
             const TVokList& neu = kartei.Fach[ziel];
-            EXPECT_EQ(neu.Get(neu.Count() - 1), (TVokabel{"x", "x-f", "x-z", true}));
+            EXPECT_EQ(neu.Get(neu.Count() - 1), (TVokabel{x, x + "-f", x + "-z", true}));
             EXPECT_EQ(kartei.Fach[k].Count(), k == 1 ? 2 : 1);
         }
     }
@@ -138,7 +119,7 @@ TEST_F(Abfrage, GradingMovesTheWholeCardToTheEndOfItsNewCompartment) {
 
 TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     kartei.Fach[1].Add({"gehen", "to go¾¼went", "", true});
-    Starten({});
+    Starten("");
     e.Abfragerichtung = 0;
     ASSERT_TRUE(Naechste());
     kartei.Gesichert = true;
@@ -168,20 +149,6 @@ TEST_F(Abfrage, RevealAndAutomaticCheckFollowTheAnswerStates) {
     kartei.Geoeffnet = false;
     EXPECT_EQ(a.VokabelVerschieben(kartei, false, zufall), std::nullopt);
     EXPECT_EQ(a.Falsche, 0);
-}
-
-TEST(Abfragebild, EachAnswerStateHasItsButtonsCaptionsAndColours) {
-    const std::string_view r = "Richtig (R)", f10 = "Eingabe autom. überprüfen (F10)";
-    // Typing, F9, R, F, R's caption and width, F10's caption, colours, verdict, R/F keys.
-    const std::pair<TZustand, TAbfragebild> faelle[] = {
-        {TZustand::Offen, {true, true, false, false, r, 100, f10, 0, 0, false, false}},
-        {TZustand::Aufgedeckt, {false, false, true, true, r, 100, f10, 0, 0, false, true}},
-        {TZustand::Abgelehnt,
-         {false, false, true, false, "Doch richtig (R)", 209, "Weiter (F10)", 0x0000FF, 0x008000,
-          true, true}}};
-    for (const auto& [zustand, bild] : faelle) {
-        EXPECT_EQ(Abfragebild(zustand), bild) << static_cast<int>(zustand);
-    }
 }
 
 // The clock shows minutes and seconds with two digits each; the reminder comes once when it

@@ -57,10 +57,27 @@ struct Fenster {
         }
         return s.Weiter;
     }
-    bool Neu() { return Los(befehle.Neu(kHeute, einstellungen.Intervall())); }
-    // Opens a file as a recent-file entry does.
-    void Offen(const std::string& pfad = "a.vkd") {
-        ASSERT_TRUE(Los(befehle.Zuletzt(pfad)));
+    // A command by its name, followed by the path or the two texts it takes.
+    TDateischritt Befehl(const std::vector<std::string>& b) {
+        const std::map<std::string, std::function<TDateischritt()>> alle = {
+            {"Neu", [&] { return befehle.Neu(kHeute, einstellungen.Intervall()); }},
+            {"Oeffnen", [&] { return befehle.Oeffnen(); }},
+            {"Zuletzt", [&] { return befehle.Zuletzt(b[1]); }},
+            {"Laden", [&] { return befehle.Laden(); }},
+            {"Speichern", [&] { return befehle.Speichern(); }},
+            {"SpeichernUnter", [&] { return befehle.SpeichernUnter(); }},
+            {"Schliessen", [&] { return befehle.Schliessen(); }},
+            {"Beenden", [&] { return befehle.Beenden(); }},
+            {"AutoSpeichern", [&] { return befehle.AutoSpeichern(true); }},
+            {"OhneAutoSpeichern", [&] { return befehle.AutoSpeichern(false); }},
+            {"Hinzugefuegt", [&] { return befehle.Hinzugefuegt(false); }},
+            {"HinzugefuegtAuto", [&] { return befehle.Hinzugefuegt(true); }},
+            {"Wiederherstellen", [&] { return befehle.Wiederherstellen(b[1], b[2]); }}};
+        return alle.at(b[0])();
+    }
+    // Opens a.vkd as a recent-file entry does.
+    void Offen() {
+        ASSERT_TRUE(Los(befehle.Zuletzt("a.vkd")));
         ASSERT_TRUE(kartei.Geoeffnet && kartei.Gesichert);
     }
 
@@ -167,7 +184,7 @@ void Szenario(const std::vector<std::string>& feld) {
     Fenster w;
     const auto befehl = Teilen(feld[0], " ");
     if (befehl[0] == "neu") {
-        w.Neu();
+        w.Los(w.Befehl({"Neu"}));
         w.kartei.Fach[1].Add({"Haus", "house", "", true});
     } else if (befehl[0] == "benannt") {
         w.kartei.Dateipfad = "a.vkd";
@@ -190,22 +207,7 @@ void Szenario(const std::vector<std::string>& feld) {
     for (const auto& g : Teilen(feld[3], " ")) {
         w.gesperrt.insert(g);
     }
-    TDateibefehle& b = w.befehle;
-    const std::map<std::string, std::function<TDateischritt()>> befehle = {
-        {"Neu", [&] { return b.Neu(kHeute, w.einstellungen.Intervall()); }},
-        {"Oeffnen", [&] { return b.Oeffnen(); }},
-        {"Zuletzt", [&] { return b.Zuletzt(befehl.back()); }},
-        {"Laden", [&] { return b.Laden(); }},
-        {"Speichern", [&] { return b.Speichern(); }},
-        {"SpeichernUnter", [&] { return b.SpeichernUnter(); }},
-        {"Schliessen", [&] { return b.Schliessen(); }},
-        {"Beenden", [&] { return b.Beenden(); }},
-        {"AutoSpeichern", [&] { return b.AutoSpeichern(true); }},
-        {"OhneAutoSpeichern", [&] { return b.AutoSpeichern(false); }},
-        {"Hinzugefuegt", [&] { return b.Hinzugefuegt(false); }},
-        {"HinzugefuegtAuto", [&] { return b.Hinzugefuegt(true); }},
-        {"Wiederherstellen", [&] { return b.Wiederherstellen(befehl[2], befehl[3]); }}};
-    const bool weiter = w.Los(befehle.at(befehl[1])());
+    const bool weiter = w.Los(w.Befehl({befehl.begin() + 1, befehl.end()}));
 
     Protokoll erwartet;
     for (const auto& s : Teilen(feld[4], ", ")) {
@@ -240,14 +242,11 @@ void Szenario(const std::vector<std::string>& feld) {
 }
 
 TEST(DateibefehleSzenarien, EveryRowOfTheFileComesOutAsWritten) {
-    int zeilen = 0;
     for (const auto& feld : Testfaelle("dateibefehle.txt")) {
         SCOPED_TRACE(feld[0] + " | " + feld[4]);
         ASSERT_EQ(feld.size(), 6u);
         Szenario(feld);
-        ++zeilen;
     }
-    EXPECT_EQ(zeilen, 40);
 }
 
 // The note comes with the first save that needs UTF-8, not with later ones, nor for a box
@@ -272,19 +271,15 @@ TEST_F(Dateibefehle, TheFirstUtf8SaveOfABoxSaysSoOnce) {
 }
 
 TEST_F(Dateibefehle, OutcomesThatDoNotFitAndASecondCommandChangeNothing) {
-    Neu();
+    Los(Befehl({"Neu"}));
     TDateischritt s = befehle.Speichern();
     ASSERT_EQ(s.Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Geschrieben(true).Aktion, TDateiaktion::SpeichernDialog);
     EXPECT_EQ(befehle.Beantwortet(TAntwort::Nein).Aktion, TDateiaktion::SpeichernDialog);
-    const std::function<TDateischritt()> andere[] = {
-        [&] { return befehle.Neu(kHeute, {}); },     [&] { return befehle.Oeffnen(); },
-        [&] { return befehle.Zuletzt("b.vkd"); },    [&] { return befehle.Laden(); },
-        [&] { return befehle.Speichern(); },         [&] { return befehle.SpeichernUnter(); },
-        [&] { return befehle.Schliessen(); },        [&] { return befehle.Beenden(); },
-        [&] { return befehle.AutoSpeichern(true); }, [&] { return befehle.Hinzugefuegt(true); }};
-    for (const auto& befehl : andere) {
-        const TDateischritt abgewiesen = befehl();
+    for (const char* andere :
+         {"Neu", "Oeffnen", "Zuletzt b.vkd", "Laden", "Speichern", "SpeichernUnter", "Schliessen",
+          "Beenden", "AutoSpeichern", "HinzugefuegtAuto"}) {
+        const TDateischritt abgewiesen = Befehl(Teilen(andere, " "));
         EXPECT_EQ(abgewiesen.Aktion, TDateiaktion::Fertig);
         EXPECT_FALSE(abgewiesen.Weiter);
     }

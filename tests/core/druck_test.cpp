@@ -1,5 +1,7 @@
 // Printing: which cards in which order, with which side given, and which go on which page.
 #include "druck.h"
+#include "skriptzufall.h"
+#include "testdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -10,46 +12,23 @@ const Datum kHeute = DatumAus(2026, 12, 7);
 
 // Compartments 1..6 hold 2, 1, 1, 0, 1, 1 cards; 2 is due by its date, 3 by its flag, 5 not.
 TKartei Beispiel() {
-    TKartei k;
-    const std::array<int, 7> anzahl{0, 2, 1, 1, 0, 1, 1};
-    for (int f = 1; f <= 6; ++f) {
-        for (int i = 0; i < anzahl[f]; ++i) {
-            k.Fach[f].Anhaengen("d", "f", "");
-        }
-    }
+    TKartei k = KarteiMit({0, 2, 1, 1, 0, 1, 1});
     k.Termin = {Datum{}, Datum{}, kHeute, PlusTage(kHeute, 3), kHeute, PlusTage(kHeute, 1)};
     k.Faellig[3] = true;
     return k;
 }
 
-// Deterministic stand-in: always the last choice, so a shuffle leaves the order as it is.
-class LetzteWahl final : public Zufall {
-public:
-    std::uint32_t Unter(std::uint32_t n) override { return n - 1; }
-};
-
-using Karten = std::vector<std::pair<int, int>>; // {compartment, index}
-
+// Rows of tests/data/druckauswahl.txt.
 TEST(Druckauswahl, TakesTheChosenCards) {
-    const struct {
-        TDruckart art;
-        int fach;
-        Karten erwartet;
-    } faelle[] = {
-        {TDruckart::Liste, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}, {5, 0}, {6, 0}}}, // in list order
-        {TDruckart::Liste, 1, {{1, 0}, {1, 1}}},
-        {TDruckart::Liste, 4, {}},
-        {TDruckart::Testbogen, 0, {{1, 0}, {1, 1}, {2, 0}, {3, 0}}}, // the cards due today
-        {TDruckart::Testbogen, 6, {{6, 0}}},                         // a compartment not due
-    };
-    for (const auto& fall : faelle) {
-        LetzteWahl zufall;
-        Karten karten;
+    for (const auto& f : Testfaelle("druckauswahl.txt")) {
+        const TDruckart art = f[0] == "Liste" ? TDruckart::Liste : TDruckart::Testbogen;
+        Hoechstzufall zufall; // leaves the order as it is
+        std::vector<std::string> karten;
         for (const TDruckkarte& k :
-             DruckKarten(Beispiel(), fall.art, fall.fach, 0, kHeute, zufall)) {
-            karten.emplace_back(k.Fach, k.Index);
+             DruckKarten(Beispiel(), art, std::stoi(f[1]), 0, kHeute, zufall)) {
+            karten.push_back(std::to_string(k.Fach) + "." + std::to_string(k.Index));
         }
-        EXPECT_EQ(karten, fall.erwartet) << fall.fach;
+        EXPECT_EQ(karten, Teilen(f[2], " ")) << f[0] << " " << f[1];
     }
 }
 

@@ -1,7 +1,6 @@
 // Files as people publish them, imported with the dialog's proposals untouched: which columns
 // become which side, the separator and header found, and the cards that come in.
 #include "testdatei.h"
-#include "trennwerte.h"
 #include "vokabelimport.h"
 #include "vokabelimport_vorschlag.h"
 
@@ -31,13 +30,6 @@ TEST(Vorschlag, TheDefaultsGiveTheRightCards) {
     }
 }
 
-// Heading rows of a text file are offered like lessons, each with the rows up to the next.
-TEST(Vorschlag, HeadingsBecomeLessons) {
-    for (const auto& fall : Testfaelle("lektionen.txt")) {
-        EXPECT_EQ(Lektionsnamen(TextdateiLesen(fall[0])), Teilen(fall[1], ", ")) << fall[0];
-    }
-}
-
 // The preview marks a card with a blank side, which the add dialog allows, and turning the
 // HTML found off shows it raw.
 TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
@@ -64,22 +56,6 @@ TEST(Vorschlag, APreviewMarksABlankSideAndHtmlCanBeKeptRaw) {
     // The user's separator wins over the one found.
     art.trenner = ',';
     EXPECT_EQ(TextdateiLesen(Testdatei("import/senkrechter_strich.txt"), art).Feld(0, 1), " home");
-}
-
-TEST(Vorschlag, TheColumnsProposedAsGermanAndForeign) {
-    for (const auto& fall : Testfaelle("spaltenvorschlag.txt")) {
-        const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen(fall[0]));
-        EXPECT_EQ(std::pair(v.deutsch, v.fremd), std::pair(std::stoi(fall[1]), std::stoi(fall[2])))
-            << fall[0];
-    }
-}
-
-// A column from 0 to 5 holds levels, each one compartment higher.
-TEST(Vorschlag, LevelsFromAColumnOfZeroToFive) {
-    const Importtabelle t = TextdateiLesen(Testdatei("import/stufen_0_5.csv"));
-    const Importwahl wahl = StandardWahl(t);
-    EXPECT_EQ(wahl.stufenspalte, 3);
-    EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
 }
 
 } // namespace

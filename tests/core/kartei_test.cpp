@@ -1,4 +1,5 @@
-// The compartment list, the card box operations and the line-break encoding of card sides.
+// The compartment list, the card box operations, the line-break encoding of card sides and
+// code page 1252, in which card texts come.
 #include "cp1252.h"
 #include "kartei.h"
 #include "skriptzufall.h"
@@ -129,6 +130,14 @@ TEST(TKartei, SchliessenEmptiesTheListsButKeepsNameAndSavedFlag) {
     EXPECT_FALSE(k.Geoeffnet || k.Gesichert);
     EXPECT_EQ(k.Dateipfad + " " + k.Anzeigename, "?none? Neu");
     EXPECT_EQ(k.Termin[5], DatumAus(2026, 4, 1));
+}
+
+TEST(Cp1252, EveryByteSurvivesTheWayThroughUtf8) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(Utf8NachCp1252(Cp1252NachUtf8(byte)).text, byte) << b;
+    }
+    EXPECT_EQ(Cp1252NachUtf8("\x80\x9F\xE4\xBC"), "\xE2\x82\xAC\xC5\xB8\xC3\xA4\xC2\xBC");
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include "unicodetext.h"
 #include "verlauf.h"
 #include "vokabeleingabe.h"
+#include "vokabelimport.h"
 #include "vokabelimport_vorschlag.h"
 #include "vokabelzeilen.h"
 #include "zeichenanzeige.h"
@@ -121,6 +122,15 @@ std::optional<Sperrinhaber> Inhaber(const Felder& f) {
 }
 
 const std::map<std::string, std::function<std::string(const Felder&)>, std::less<>> kRegeln = {
+    {"Abfragebild", // the state's typing, F9, R, F, R's caption and width, F10's caption, the
+                    // colours, the verdict and the R and F keys
+     [](const Felder& f) {
+         const TAbfragebild b = Abfragebild(static_cast<TZustand>(std::stoi(f[1])));
+         return Text(Felder{Text(b.Eingabe), Text(b.Selbst), Text(b.Richtig), Text(b.Falsch),
+                            std::string(b.RichtigText), Text(b.RichtigBreite),
+                            std::string(b.PruefenText), FarbeNachText(b.Antwortfarbe),
+                            FarbeNachText(b.Loesungsfarbe), Text(b.Urteil), Text(b.Tasten)});
+     }},
     {"AntwortRichtig", [](const Felder& f) { return Text(AntwortRichtig(f[1], f[2])); }},
     {"Anzeigetext", [](const Felder& f) { return Anzeigetext(f[1]); }},
     {"Aufruf", // the command line split at blanks: what the program does, the box, the text
@@ -222,6 +232,8 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
     {"KurzdatumLesen", [](const Felder& f) { return Text(KurzdatumLesen(f[1], f[2])); }},
     {"KurzdatumMuster", [](const Felder& f) { return KurzdatumMuster(f[1], f[2]); }},
     {"KvtmlFach", [](const Felder& f) { return Text(KvtmlFach(ZahlOderNichts(f[1]))); }},
+    {"Lektionen", // the lessons a text file's heading rows make, as the dialog offers them
+     [](const Felder& f) { return Text(Lektionsnamen(TextdateiLesen(f[1]))); }},
     {"LinkFolgen",
      [](const Felder& f) {
          const auto zahl = [&f](int i, int basis) {
@@ -285,13 +297,9 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
      }},
     {"Seitenumbruch", // on pages 10 high: each page's first row and the row after its last
      [](const Felder& f) {
-         std::vector<int> hoehen;
-         std::istringstream zahlen(f[1]);
-         for (int h = 0; zahlen >> h;) {
-             hoehen.push_back(h);
-         }
+         const Felder hoehen = Teilen(f[1], " ");
          TSeitenplan plan(static_cast<int>(hoehen.size()), 10,
-                          [&](int i) { return hoehen[static_cast<std::size_t>(i)]; });
+                          [&](int i) { return std::stoi(hoehen[static_cast<std::size_t>(i)]); });
          std::string seiten;
          for (int s = 0; const auto seite = plan.Seite(s); ++s) {
              seiten += std::to_string(seite->first) + "-" + std::to_string(seite->second) + " ";
@@ -314,15 +322,14 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          return SonderzeichenQuelle(ordner, f[3] == "ja");
      }},
     {"Sondertasten", // the keys in the file's line order
-     [](const Felder&) {
-         std::string alle;
-         for (const auto taste : Sondertasten) {
-             alle += taste;
-         }
-         return alle;
-     }},
+     [](const Felder&) { return Text(Felder(Sondertasten.begin(), Sondertasten.end())); }},
     {"SperreUebernehmen",
      [](const Felder& f) { return Text(SperreUebernehmen(Inhaber(f), "hier")); }},
+    {"SpaltenVorschlagen", // the German and the foreign column the dialog proposes
+     [](const Felder& f) {
+         const Spaltenvorschlag v = SpaltenVorschlagen(TrennwerteLesen(f[1]));
+         return Text(v.deutsch) + " " + Text(v.fremd);
+     }},
     {"Speicherziel", [](const Felder& f) { return Speicherziel(f[1]); }},
     {"StufeLesen",
      [](const Felder& f) {
@@ -380,9 +387,21 @@ const std::map<std::string, std::function<std::string(const Felder&)>, std::less
          return Text(k.ok()) + " " + Text(k.fremdzeichen);
      }},
     {"Utf8Kleinschreibung", [](const Felder& f) { return Utf8Kleinschreibung(f[1]); }},
+    {"VokabelHinzufuegen", // taken or why not, whether the box fits code page 1252, the card
+     [](const Felder& f) {
+         static constexpr const char* kErgebnisse[] = {"Ok", "Limit", "Leer", "Markerzeile"};
+         TKartei k;
+         const Eingabe e = VokabelHinzufuegen(k, f[1], f[2]).ergebnis;
+         const std::string karte =
+             k.Fach[1].Count() == 1 ? " " + k.Fach[1].Get(0).Deutsch + "=" + k.Fach[1].Get(0).Fremd
+                                    : "";
+         return kErgebnisse[static_cast<int>(e)] + (" " + Text(k.NurCp1252()) + karte);
+     }},
     {"VerlaufDateiname", [](const Felder& f) { return VerlaufDateiname(f[1]); }},
     {"WiederherstellungFrage", [](const Felder& f) { return WiederherstellungFrage(f[1]); }},
     {"XmlWurzel", [](const Felder& f) { return Text(XmlWurzel(f[1])); }},
+    {"XmlWurzelUtf16Le", // the text in UTF-16 LE, with its byte-order mark or without
+     [](const Felder& f) { return Text(XmlWurzel(Utf16Le(f[1], f[2] == "ja"))); }},
     {"ZeichenInCp1252",
      [](const Felder& f) { return Text(ZeichenInCp1252(std::stoul(f[1], nullptr, 16))); }},
     {"ZeilenTeilen", [](const Felder& f) { return Text(ZeilenTeilen(f[1])); }},

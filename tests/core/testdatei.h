@@ -51,6 +51,17 @@ inline std::vector<std::string> Lektionsnamen(const Importtabelle& tabelle) {
     return namen;
 }
 
+// A box whose compartments 1..6 hold the given numbers of cards "d" / "f".
+inline TKartei KarteiMit(std::array<int, 7> anzahl) {
+    TKartei k;
+    for (int f = 1; f <= 6; ++f) {
+        for (int i = 0; i < anzahl[f]; ++i) {
+            k.Fach[f].Anhaengen("d", "f", "");
+        }
+    }
+    return k;
+}
+
 // The box's cards in list order, each as "compartment German = foreign".
 inline std::vector<std::string> Kartenliste(const TKartei& kartei) {
     std::vector<std::string> karten;

@@ -10,16 +10,6 @@ namespace {
 
 const Datum kHeute = DatumAus(2026, 12, 7);
 
-TKartei KarteiMit(std::array<int, 7> anzahl) {
-    TKartei k;
-    for (int f = 1; f <= 6; ++f) {
-        for (int i = 0; i < anzahl[f]; ++i) {
-            k.Fach[f].Anhaengen("d", "f", "");
-        }
-    }
-    return k;
-}
-
 TEST(Tagesstand, RecordsTodayAndWritesBack) {
     for (const auto& fall : Testfaelle("verlauf_tage.txt")) {
         TVerlauf verlauf = VerlaufLesen(fall[0]);
@@ -32,28 +22,25 @@ TEST(Tagesstand, RecordsTodayAndWritesBack) {
     }
 }
 
+// Rows of tests/data/vorschau.txt.
 TEST(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
-    const struct {
-        std::array<int, 6> terminInTagen;          // 2..5, relative to today
-        std::array<bool, 6> faellig;               // 2..5, as set when the box was read
-        std::vector<std::pair<int, int>> erwartet; // {day, cards}; every other day 0
-    } faelle[] = {
-        {{0, 0, 50, 50, 50, 50}, {}, {{0, 1}}}, // compartment 1 is due today, 6 never
-        {{0, 0, 1, 3, 3, 29}, {}, {{0, 1}, {1, 2}, {3, 7}, {29, 5}}},
-        {{0, 0, -5, 0, 2, 30}, {}, {{0, 6}, {2, 4}}}, // overdue and today count for today
-        {{0, 0, 4, 8, 30, 30}, {false, false, false, true}, {{0, 4}, {4, 2}}}, // a due flag
-    };
-    for (const auto& fall : faelle) {
+    for (const auto& f : Testfaelle("vorschau.txt")) {
         TKartei k = KarteiMit({0, 1, 2, 3, 4, 5, 6});
-        for (int f = 2; f <= 5; ++f) {
-            k.Termin[f] = PlusTage(kHeute, fall.terminInTagen[f]);
-            k.Faellig[f] = fall.faellig[f];
+        const auto termine = Teilen(f[0], " ");
+        for (int fach = 2; fach <= 5; ++fach) {
+            k.Termin[fach] = PlusTage(kHeute, std::stoi(termine[fach - 2]));
         }
-        std::array<int, kVorschauTage> erwartet{};
-        for (const auto& [tag, karten] : fall.erwartet) {
-            erwartet[static_cast<std::size_t>(tag)] = karten;
+        for (const auto& fach : Teilen(f[1], " ")) {
+            k.Faellig[std::stoi(fach)] = true;
         }
-        EXPECT_EQ(Vorschau(k, kHeute), erwartet);
+        std::string tage;
+        const auto vorschau = Vorschau(k, kHeute);
+        for (std::size_t tag = 0; tag < vorschau.size(); ++tag) {
+            if (vorschau[tag] > 0) {
+                tage += std::to_string(tag) + ":" + std::to_string(vorschau[tag]) + " ";
+            }
+        }
+        EXPECT_EQ(tage, f[2] + " ") << f[0];
     }
 }
 

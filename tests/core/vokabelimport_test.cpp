@@ -1,4 +1,6 @@
-// Sample files into cards: columns, levels, refused rows, the card limit and the report.
+// Sample files into cards: columns, levels, refused rows, the card limit and the report;
+// Anki's plain-text export of notes, and its HTML fields as plain text.
+#include "ankinotizen.h"
 #include "testdatei.h"
 #include "textimport.h"
 #include "vokabeleingabe.h"
@@ -89,8 +91,7 @@ TEST(KarteAusZeile, ColumnsLevelsAndWhatIsRefused) {
     wahl.deutsch = 1;
     wahl.fremd = 3;
     wahl.kopfzeileUeberspringen = true;
-    const Zeilenkarte k = KarteAusZeile(t, 1, wahl);
-    EXPECT_EQ(k.karte, (TVokabel{"house", "domus", "", true}));
+    EXPECT_EQ(KarteAusZeile(t, 1, wahl).karte, (TVokabel{"house", "domus", "", true}));
     const auto vorschau = ImportVorschau(t, wahl, 2);
     ASSERT_EQ(vorschau.size(), 2u);
     EXPECT_EQ(vorschau[1].zeile, 3);
@@ -138,6 +139,41 @@ TEST(ImportMeldung, CountsAndListsTheFirstTwentyRefusedRows) {
               "0 Vokabeln wurden importiert.\n\nDas Limit (3200000) wurde erreicht; ab Zeile 9 "
               "wurde nichts mehr importiert.\n\n1 Zeile wurde übersprungen:\nZeile 7: Beide "
               "Seiten sind leer.");
+}
+
+TEST(Anki, SampleExportGivesTheNoteFieldsAsPlainText) {
+    const Importtabelle t = TextdateiLesen(Testdatei("import/anki_notizen.txt"));
+    EXPECT_EQ(t.format, Importformat::Anki);
+    EXPECT_FALSE(t.kopfzeile);
+    EXPECT_FALSE(t.stufenspalte);
+    EXPECT_EQ(t.Zeilennummer(0), 7); // after the six lines that describe the file
+    EXPECT_EQ(t.Spalten(), 2);       // guid, note type, deck and tags left out
+    TKartei kartei;
+    EXPECT_TRUE(Importieren(kartei, t, StandardWahl(t)).abgelehnt.empty());
+    EXPECT_EQ(Kartenliste(kartei),
+              (std::vector<std::string>{"1 Haus = house", "1 Häuser¾¼Gebäude = houses¾¼buildings",
+                                        "1 \"Tür\" & Tor = door¾¼gate",
+                                        "1 Spalte mit\tTab = column with <tab>",
+                                        "1 fett und 中 = bold"}));
+}
+
+TEST(Anki, ColumnNamesAndAFoundSeparatorWithoutHtml) {
+    const Importtabelle t = AnkiLesen("#html:false\n#columns:Vorne;Hinten;Tags\n"
+                                      "#tags column:3\n<b>a</b>;x<br>y;t1\n");
+    EXPECT_EQ(t.trennzeichen, ';');
+    EXPECT_EQ(t.spaltennamen, (std::vector<std::string>{"Vorne", "Hinten"}));
+    EXPECT_EQ(t.Feld(0, 0), "<b>a</b>");
+    EXPECT_EQ(t.Feld(0, 1), "x<br>y");
+    EXPECT_EQ(t.Zeilennummer(0), 4);
+    EXPECT_EQ(AnkiLesen("#separator:Pipe\na|b\n").Feld(0, 1), "b");
+}
+
+// Fields of megabytes of "&" or "<", each opening nothing, are read in one pass.
+TEST(HtmlNachText, CharactersThatOpenNothingStandForThemselvesInLinearTime) {
+    for (const char c : {'&', '<'}) {
+        const std::string feld(4'000'000, c);
+        EXPECT_EQ(HtmlNachText(feld), feld);
+    }
 }
 
 } // namespace

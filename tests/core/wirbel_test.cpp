@@ -9,31 +9,25 @@
 namespace lexidor {
 namespace {
 
-// Counts the pixels of each colour and notes the largest coordinates drawn at random, and how
-// many of those end a column (none should: only the sweep has columns).
-std::map<Wirbelfarbe, std::uint64_t> Durchlaufen(Wirbelablauf& ablauf, int& max_x, int& max_y,
-                                                 int& zufallsenden) {
-    std::map<Wirbelfarbe, std::uint64_t> je_farbe;
-    while (const auto p = ablauf.Naechster()) {
-        ++je_farbe[p->farbe];
-        if (p->farbe != Wirbelfarbe::Flaeche) {
-            max_x = std::max(max_x, p->x);
-            max_y = std::max(max_y, p->y);
-            zufallsenden += p->spaltenende ? 1 : 0;
-        }
-    }
-    return je_farbe;
-}
-
 // Always the largest draw, so that a draw outside the area would show.
 TEST(Wirbelablauf, SetsTwoMillionAndOnePixelsOfEachColourInsideTheArea) {
     Hoechstzufall zufall;
     for (const auto& [breite, hoehe] : {std::pair{40, 30}, {0, 0}}) {
         Wirbelablauf ablauf(breite, hoehe, zufall);
+        // The pixels of each colour, the largest coordinates drawn at random, and how many of
+        // those end a column (none should: only the sweep has columns).
+        std::map<Wirbelfarbe, std::uint64_t> je_farbe;
         int max_x = -1;
         int max_y = -1;
         int zufallsenden = 0;
-        auto je_farbe = Durchlaufen(ablauf, max_x, max_y, zufallsenden);
+        while (const auto p = ablauf.Naechster()) {
+            ++je_farbe[p->farbe];
+            if (p->farbe != Wirbelfarbe::Flaeche) {
+                max_x = std::max(max_x, p->x);
+                max_y = std::max(max_y, p->y);
+                zufallsenden += p->spaltenende ? 1 : 0;
+            }
+        }
         EXPECT_EQ(zufallsenden, 0);
         for (const auto farbe : {Wirbelfarbe::Blau, Wirbelfarbe::Rot, Wirbelfarbe::Schwarz}) {
             EXPECT_EQ(je_farbe[farbe], kWirbelPunkteJeFarbe);
