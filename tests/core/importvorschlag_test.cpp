@@ -74,12 +74,15 @@ TEST(Vorschlag, TheColumnsProposedAsGermanAndForeign) {
     }
 }
 
-// A column from 0 to 5 holds levels, each one compartment higher.
+// A column from 0 to 5 holds levels, each one compartment higher; without a header its first
+// row counts too.
 TEST(Vorschlag, LevelsFromAColumnOfZeroToFive) {
-    const Importtabelle t = TextdateiLesen(Testdatei("import/stufen_0_5.csv"));
-    const Importwahl wahl = StandardWahl(t);
-    EXPECT_EQ(wahl.stufenspalte, 3);
-    EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
+    for (const auto& [datei, spalte] : {std::pair{Testdatei("import/stufen_0_5.csv"), 3},
+                                        std::pair{std::string("Haus;house;0\nBaum;tree;5\n"), 2}}) {
+        const Importwahl wahl = StandardWahl(TextdateiLesen(datei));
+        EXPECT_EQ(wahl.stufenspalte, spalte);
+        EXPECT_EQ(wahl.skala, Stufenskala::NullBisFuenf);
+    }
 }
 
 } // namespace

@@ -42,6 +42,7 @@ TEST(Faelligkeitsvorschau, CountsCardsOnTheirDay) {
         {{0, 0, 1, 3, 3, 29}, {}, {{0, 1}, {1, 2}, {3, 7}, {29, 5}}},
         {{0, 0, -5, 0, 2, 30}, {}, {{0, 6}, {2, 4}}}, // overdue and today count for today
         {{0, 0, 4, 8, 30, 30}, {false, false, false, true}, {{0, 4}, {4, 2}}}, // a due flag
+        {{0, 0, 50, 50, 50, -2}, {}, {{0, 6}}}, // compartment 5 overdue
     };
     for (const auto& fall : faelle) {
         TKartei k = KarteiMit({0, 1, 2, 3, 4, 5, 6});
