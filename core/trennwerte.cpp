@@ -189,7 +189,8 @@ bool IstKopfzeile(const Importtabelle& tabelle) {
     if ((erste >= 0 && zweite >= 0 && erste + zweite > 0) || Kopfwortzeile(tabelle)) {
         return true;
     }
-    const auto stufe = StufeLesen(tabelle.Feld(0, 2));
+    // A word above a column of levels names it; a 0 is the first card of a list from 0 to 5.
+    const auto stufe = StufeLesen(tabelle.Feld(0, 2), Stufenskala::NullBisSechs);
     return stufe == 0 && IstStufenspalte(tabelle, 2, 1);
 }
 

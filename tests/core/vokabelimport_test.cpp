@@ -185,7 +185,7 @@ TEST(Textimport, PiecesOfAnySizeGiveWhatTheWholeFileGives) {
          {Testdatei("import/tabelle_1252.csv"), Testdatei("import/tabelle_utf8.csv"),
           Testdatei("import/anki_notizen.txt"), Testdatei("import/anki_karten.txt"),
           Testdatei("import/anki_alt_html.txt"), Testdatei("import/ueberschriften.csv"),
-          Testdatei("import/stufen_0_5.csv"),
+          Testdatei("import/stufen_0_5.csv"), Testdatei("import/utf16_linear_b.txt"),
           Utf16Le("Haus;house\r\n\"zwei\r\nZeilen\";two\r\n;\r\n", true),
           std::string("\"zwei\nZeilen\";two\r\nT\xC3\xBCr;door\r\n\"offen;open\nzu;closed\n")}) {
         const Importtabelle vorlage = TextdateiLesen(datei);

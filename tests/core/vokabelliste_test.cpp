@@ -38,17 +38,18 @@ TEST(VokabelAendern, WithoutACompartmentOrRefusedLeavesTheCard) {
     }
 }
 
-// The field shows a bare "¼", a bare "¾" and "¾¼" alike as one line break.
+// The field shows a bare "¼", a bare "¾" and "¾¼" alike as one line break. A learned card
+// (compartment 6) is edited as any other.
 TEST(VokabelAendern, KeepsAnUneditedSideByteForByte) {
     TKartei k;
-    k.Fach[3].Add(Karte("¼", "a¾b", "z"));
+    k.Fach[6].Add(Karte("¼", "a¾b", "z"));
     const Vorlage deutsch{"¼", "\n"};
     const Vorlage fremd{"a¾b", "a\nb"};
-    ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nb", deutsch, fremd).ergebnis, Eingabe::Ok);
-    EXPECT_EQ(k.Fach[3].Get(0), Karte("¼", "a¾b", ""));
+    ASSERT_EQ(VokabelAendern(k, {6, 0}, "\n", "a\nb", deutsch, fremd).ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[6].Get(0), Karte("¼", "a¾b", ""));
     // An edited side is stored as the field holds it; the other one stays as it was.
-    ASSERT_EQ(VokabelAendern(k, {3, 0}, "\n", "a\nbc", deutsch, fremd).ergebnis, Eingabe::Ok);
-    EXPECT_EQ(k.Fach[3].Get(0), Karte("¼", "a¾¼bc", ""));
+    ASSERT_EQ(VokabelAendern(k, {6, 0}, "\n", "a\nbc", deutsch, fremd).ergebnis, Eingabe::Ok);
+    EXPECT_EQ(k.Fach[6].Get(0), Karte("¼", "a¾¼bc", ""));
 }
 
 class VokabellisteTest : public ::testing::Test {
