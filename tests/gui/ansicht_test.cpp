@@ -22,10 +22,10 @@ Ersatztexte LangeErsetzung() {
 // A long entry with the caret at its end, then the mapped key: the caret must stay in view.
 void CaretBleibtSichtbar(QPlainTextEdit* feld) {
     feld->setFocus();
-    feld->setPlainText(QString(QStringLiteral("Zeile\n")).repeated(30));
+    feld->setPlainText(u"Zeile\n"_s.repeated(30));
     feld->moveCursor(QTextCursor::End);
     feld->ensureCursorVisible();
-    Tippen(feld, QStringLiteral("1"));
+    Tippen(feld, u"1"_s);
     ASSERT_TRUE(feld->toPlainText().endsWith(QString(300, u'x')))
         << feld->objectName().toStdString();
     EXPECT_TRUE(feld->viewport()->rect().contains(feld->cursorRect()))
@@ -70,13 +70,11 @@ protected:
 };
 
 TEST_F(AnsichtTest, CaretStaysInViewAfterAReplacementInAllFiveFields) {
-    Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(LangeErsetzung()));
+    Schreiben(u"sonderzeichen.ini"_s, ErsatztexteSpeichern(LangeErsetzung()));
     MitKartei();
     CaretBleibtSichtbar(Teil<QPlainTextEdit>("Memo2"));
 
     TKartei kartei;
-    kartei.Geoeffnet = true;
-    kartei.Fach[1].Add({"Haus", "house", "", true});
     TEinstellungen einstellungen;
     const Ersatztexte ersatz = LangeErsetzung();
     TForm5 hinzufuegen(kartei, einstellungen, ersatz, nullptr);
@@ -97,7 +95,7 @@ TEST_F(AnsichtTest, FixedColoursStayReadableAndTheGradingRowLinesUpUnderEachPale
                                         : QApplication::style()->standardPalette());
         // A rejected answer: input, solution and both labels in their fixed colours.
         MitKartei({{1, "Haus", "house"}, {1, "Baum", "tree"}});
-        Antworten(QStringLiteral("falsch"));
+        Antworten(u"falsch"_s);
         Taste(Qt::Key_F10);
         form->Timer3Timer(); // the tick that hides the start panel
         ASSERT_TRUE(Teil<QLabel>("Label7")->isVisible());
@@ -109,20 +107,18 @@ TEST_F(AnsichtTest, FixedColoursStayReadableAndTheGradingRowLinesUpUnderEachPale
         }
         EXPECT_TRUE(dunkel || !Teil<QLabel>("Label6")->autoFillBackground());
         // The grading row ends flush with the solution field and the level bar.
-        const int rechts = Kind<QPlainTextEdit>(form.get(), "Memo3")->geometry().right();
+        const int rechts = Teil<QPlainTextEdit>("Memo3")->geometry().right();
         for (const char* teil : {"PaintBox1", "Rbutton", "Label7"}) {
             EXPECT_EQ(Teil<QWidget>(teil)->geometry().right(), rechts) << teil;
         }
         EXPECT_LT(Teil<QLabel>("Label4")->geometry().right(), Teil<QLabel>("Label7")->x());
-        EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo3")->x(),
-                  Teil<QPushButton>("Rbutton")->x());
+        EXPECT_EQ(Teil<QPlainTextEdit>("Memo3")->x(), Teil<QPushButton>("Rbutton")->x());
         Taste(Qt::Key_F10); // on to the next card, then its solution with F9
         Taste(Qt::Key_F9);
         EXPECT_GE(FeldKontrast(form.get(), "Memo3"), 3.0);
         EXPECT_EQ(Teil<QPushButton>("Fbutton")->geometry().right(), rechts);
     }
-    EXPECT_EQ(Kind<QPlainTextEdit>(form.get(), "Memo1")->palette().color(QPalette::Base),
-              QColor(53, 53, 53));
+    EXPECT_EQ(Teil<QPlainTextEdit>("Memo1")->palette().color(QPalette::Base), QColor(53, 53, 53));
 }
 
 } // namespace

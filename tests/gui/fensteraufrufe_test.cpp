@@ -14,26 +14,25 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace lexidor::test {
 namespace {
 
-class FensteraufrufeTest : public HauptfensterTest {
-protected:
-    static QWidget* Hintergrund() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QStringLiteral("Form10")) {
-                return w;
-            }
+using FensteraufrufeTest = HauptfensterTest;
+
+// The backdrop, a window of its own.
+QWidget* Hintergrund() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == u"Form10"_s) {
+            return w;
         }
-        return nullptr;
     }
-    static QString Inhalt(QWidget* fenster, const char* name) {
-        return Kind<QLabel>(fenster, name)->text();
-    }
-};
+    return nullptr;
+}
 
 // Each command that needs a box sits where learners look for it and, without a box, only
 // says so.
@@ -56,8 +55,7 @@ TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
         EXPECT_FALSE(aktion->statusTip().isEmpty()) << befehl;
         Meldung::Zuruecksetzen();
         aktion->trigger();
-        EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral("Keine Vokabelkartei geöffnet!")})
-            << befehl;
+        EXPECT_EQ(Meldung::Gezeigt(), QStringList{u"Keine Vokabelkartei geöffnet!"_s}) << befehl;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -65,7 +63,7 @@ TEST_F(FensteraufrufeTest, WithoutACardBoxTheBoxCommandsOnlySayIt) {
 // Added cards count at once and are saved automatically; the toolbar button opens the same
 // dialog as F5, and its close box still marks the box.
 TEST_F(FensteraufrufeTest, TheAddDialogFromF5OrTheButtonCountsAndSavesWhatItAdds) {
-    Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
+    Schreiben(u"lexidor.ini"_s, "[Optionen]\r\nAbfragerichtung=0\r\nAutosave=1\r\n");
     MitKartei();
     ModalBedienen([](QWidget* modal) {
         for (const auto& [d, f] : {std::pair{"Baum", "tree"}, std::pair{"Katze", "cat"}}) {
@@ -76,22 +74,17 @@ TEST_F(FensteraufrufeTest, TheAddDialogFromF5OrTheButtonCountsAndSavesWhatItAdds
         Klicken(modal, "Button2");
     });
     QTest::keyClick(form.get(), Qt::Key_F5);
-    EXPECT_EQ(Beschriftung("gesamt"), QStringLiteral("Gesamt:  3"));
+    EXPECT_EQ(Beschriftung("gesamt"), u"Gesamt:  3"_s);
     EXPECT_TRUE(Uhr()->isActive());
     EXPECT_TRUE(form->Kartei.Gesichert); // saved by the automatic save
-    const auto datei = Lesen(QStringLiteral("k.vkd"));
+    const auto datei = Lesen(u"k.vkd"_s);
     EXPECT_NE(datei.find("Baum\r\ntree\r\n"), std::string::npos);
     EXPECT_NE(datei.find("Katze\r\ncat\r\n"), std::string::npos);
 
     form->Einstellungen.Autosave = false;
-    bool offen = false;
-    ModalBedienen([&](QWidget* modal) {
-        offen = modal->objectName() == QStringLiteral("Form5");
-        modal->close();
-    });
+    ModalSchliessen("Form5");
     Teil<QWidget>("SpeedButton3")->setFocus();
     Klicken(form.get(), "SpeedButton3");
-    EXPECT_TRUE(offen);
     EXPECT_FALSE(form->Kartei.Gesichert);
     EXPECT_TRUE(Uhr()->isActive());
 }
@@ -115,14 +108,13 @@ TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesAndTheBack
     EXPECT_FALSE(uhrLiefOffen);
     EXPECT_TRUE(Uhr()->isActive());
     EXPECT_EQ(Hintergrund()->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(Text("Memo1"), QStringLiteral("Haus"));
+    EXPECT_EQ(Text("Memo1"), u"Haus"_s);
     form->close();
-    EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Autosave=1"), std::string::npos);
+    EXPECT_NE(Lesen(u"lexidor.ini"_s).find("Autosave=1"), std::string::npos);
 
     // The backdrop comes back after a restart when it was on at exit.
-    EXPECT_NE(Lesen(QStringLiteral("lexidor.ini")).find("Form10Sichtbar=1"), std::string::npos);
+    EXPECT_NE(Lesen(u"lexidor.ini"_s).find("Form10Sichtbar=1"), std::string::npos);
     form.reset();
-    EXPECT_EQ(Hintergrund(), nullptr);
     Starten();
     ASSERT_TRUE(Bis([] { return Hintergrund() && Hintergrund()->isVisible(); }));
     Teil<QAction>("Hintergrundanaus1")->trigger();
@@ -134,20 +126,14 @@ TEST_F(FensteraufrufeTest, SettingsStopTheClockWhileOpenAndWhatOkTakesAndTheBack
 TEST_F(FensteraufrufeTest, AboutAndHelpOpenTheirWindowsAndPages) {
     Starten();
     Browserfalle falle;
-    QString hinweis;
-    ModalBedienen([&](QWidget* modal) {
-        hinweis = modal->objectName();
-        modal->close();
-    });
+    ModalSchliessen("Form3");
     QTest::keyClick(form.get(), Qt::Key_F1);
-    EXPECT_EQ(hinweis, QStringLiteral("Form3"));
     Teil<QAction>("Homepage1")->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(falle.geoeffnet, (QStringList{Pfad(QStringLiteral("Hilfe.html")),
-                                            Pfad(QStringLiteral("Connect.html"))}));
+    EXPECT_EQ(falle.geoeffnet, (QStringList{Pfad(u"Hilfe.html"_s), Pfad(u"Connect.html"_s)}));
     for (const bool mitKartei : {false, true}) {
         if (mitKartei) {
-            Oeffnen(Kartei(QStringLiteral("k.vkd"), {{1, "Haus", "house"}}));
+            Oeffnen(Kartei(u"k.vkd"_s, {{1, "Haus", "house"}}));
         }
         QString offen;
         ModalBedienen([&](QWidget* modal) {
@@ -155,7 +141,7 @@ TEST_F(FensteraufrufeTest, AboutAndHelpOpenTheirWindowsAndPages) {
             modal->close();
         });
         Teil<QAction>("ber1")->trigger();
-        EXPECT_EQ(offen, QStringLiteral("Form4-"));
+        EXPECT_EQ(offen, u"Form4-"_s);
         EXPECT_EQ(Uhr()->isActive(), mitKartei);
     }
 }
@@ -164,7 +150,7 @@ TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
     MitKartei();
     ModalBedienen([](QWidget* modal) {
         ModalBedienen([](QWidget* picker) {
-            Kind<QLineEdit>(picker, "Edit1")->setText(QStringLiteral("é"));
+            Kind<QLineEdit>(picker, "Edit1")->setText(u"é"_s);
             Klicken(picker, "BitBtn1");
         });
         Kind<QListWidget>(modal, "slist")->setCurrentRow(0);
@@ -172,8 +158,8 @@ TEST_F(FensteraufrufeTest, TheMappingDialogChangesWhatTheAnswerFieldTypes) {
         Klicken(modal, "JvBitBtn1");
     });
     Teil<QAction>("TastaturbelegungSonderzeichen1")->trigger();
-    Antworten(QStringLiteral("1"));
-    EXPECT_EQ(Text("Memo2"), QStringLiteral("é"));
+    Antworten(u"1"_s);
+    EXPECT_EQ(Text("Memo2"), u"é"_s);
 }
 
 // The history recorded and shown (the window reads it from the file; how it is read and
@@ -186,7 +172,7 @@ TEST_F(FensteraufrufeTest, ProgressAndPrintWindowsShowTheBoxAndItsHistory) {
     QString zusammenfassung;
     QStringList heute;
     ModalBedienen([&](QWidget* fenster) {
-        zusammenfassung = Inhalt(fenster, "Zusammenfassung");
+        zusammenfassung = Kind<QLabel>(fenster, "Zusammenfassung")->text();
         EXPECT_FALSE(Kind<QLabel>(fenster, "Hinweis")->isVisible());
         const auto* zahlen = Kind<QTableWidget>(fenster, "Zahlen");
         for (int s = 0; s < zahlen->columnCount(); ++s) {
@@ -197,74 +183,51 @@ TEST_F(FensteraufrufeTest, ProgressAndPrintWindowsShowTheBoxAndItsHistory) {
     Teil<QAction>("Lernverlauf1")->trigger();
     // Compartment 3 is due and its card was asked first: it went up to 4; the two new cards
     // remain due today.
-    EXPECT_EQ(zusammenfassung,
-              QStringLiteral("Heute fällig: 2 Karten    Tage in Folge gelernt: 1"));
+    EXPECT_EQ(zusammenfassung, u"Heute fällig: 2 Karten    Tage in Folge gelernt: 1"_s);
     ASSERT_EQ(heute.size(), 9);
-    EXPECT_EQ(heute.mid(1).join(u' '), QStringLiteral("1 0 2 0 0 1 0 1"));
+    EXPECT_EQ(heute.mid(1).join(u' '), u"1 0 2 0 0 1 0 1"_s);
 
     // A damaged history is named.
-    const QString verlauf = VerlaufDatei(PfadBytes(Pfad(QStringLiteral("k.vkd"))));
+    const QString verlauf = VerlaufDatei(PfadBytes(Pfad(u"k.vkd"_s)));
     DatenverzeichnisAnlegen(QFileInfo(verlauf).absolutePath());
     ASSERT_TRUE(DateiSchreiben(verlauf, "Lexidor-Lernverlauf 1\n\x01kaputt\n"));
     QString hinweis;
     ModalBedienen([&](QWidget* fenster) {
-        hinweis = Inhalt(fenster, "Hinweis");
+        hinweis = Kind<QLabel>(fenster, "Hinweis")->text();
         fenster->close();
     });
     Teil<QAction>("Lernverlauf1")->trigger();
     EXPECT_TRUE(hinweis.startsWith(
-        QStringLiteral("Der Lernverlauf dieser Kartei ist beschädigt: 1 Zeile wurde übergangen")))
+        u"Der Lernverlauf dieser Kartei ist beschädigt: 1 Zeile wurde übergangen"_s))
         << hinweis.toStdString();
 
     // Ctrl+P shows the first page of the list and of a test sheet.
     QStringList seiten;
     ModalBedienen([&](QWidget* fenster) {
-        seiten.append(Inhalt(fenster, "Seitenzahl"));
+        seiten.append(Kind<QLabel>(fenster, "Seitenzahl")->text());
         EXPECT_FALSE(Kind<QLabel>(fenster, "Seitenbild")->pixmap().isNull());
         auto* art = Kind<QComboBox>(fenster, "Art");
         art->setCurrentIndex(1);
-        EXPECT_EQ(Kind<QComboBox>(fenster, "Auswahl")->currentText(),
-                  QStringLiteral("Heute fällige"));
-        seiten.append(Inhalt(fenster, "Seitenzahl"));
+        EXPECT_EQ(Kind<QComboBox>(fenster, "Auswahl")->currentText(), u"Heute fällige"_s);
+        seiten.append(Kind<QLabel>(fenster, "Seitenzahl")->text());
         fenster->close();
     });
     Zeigen(form.get()); // shortcuts reach only the active window
     QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(seiten, (QStringList{QStringLiteral("von 1"), QStringLiteral("von 1")}));
+    EXPECT_EQ(seiten, (QStringList{u"von 1"_s, u"von 1"_s}));
 }
-
-// Counts how often the main window is hidden and notes the surface's width when it shows.
-class Wirbelbeobachter final : public QObject {
-public:
-    explicit Wirbelbeobachter(QWidget* flaeche) : flaeche_(flaeche) {}
-    int versteckt = 0;
-    int breite = 0;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-        if (objekt == flaeche_ && ereignis->type() == QEvent::Show) {
-            breite = flaeche_->width();
-        } else if (objekt != flaeche_ && ereignis->type() == QEvent::Hide) {
-            ++versteckt;
-        }
-        return false;
-    }
-
-private:
-    QWidget* flaeche_;
-};
 
 TEST_F(FensteraufrufeTest, TheEffectBlinksSixTimesDrawsOverTheWindowAndLeavesItAsItWas) {
     MitKartei();
     auto* flaeche = form->findChild<Wirbelflaeche*>();
     flaeche->SchritteBegrenzen(1000);
-    Wirbelbeobachter beobachter(flaeche);
-    form->installEventFilter(&beobachter);
-    flaeche->installEventFilter(&beobachter);
+    QSignalSpy umgeschaltet(form->windowHandle(), &QWindow::visibleChanged);
     // The program keeps running meanwhile: what is queued is handled before the effect ends.
     bool behandelt = false;
     QTimer::singleShot(0, [&] { behandelt = true; });
     Teil<QAction>("Wirbel1")->trigger();
-    EXPECT_EQ(beobachter.versteckt, 6);
-    EXPECT_EQ(beobachter.breite, form->width());
+    EXPECT_EQ(umgeschaltet.count(), 12);
+    EXPECT_EQ(flaeche->width(), form->width());
     EXPECT_TRUE(behandelt);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(flaeche->isVisible());

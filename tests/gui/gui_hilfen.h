@@ -4,6 +4,7 @@
 
 #include "dateien.h"
 #include "dateiwahl.h"
+#include "kartei.h"
 #include "meldung.h"
 #include "pause.h"
 #include "programmpfade.h"
@@ -28,6 +29,8 @@ inline void PrintTo(const QString& text, std::ostream* aus) {
 }
 
 namespace lexidor::test {
+
+using namespace Qt::StringLiterals; // u"..."_s, Qt's short form of QStringLiteral
 
 namespace modal {
 // Dialogs the running test waits for; a number per test, so that the waiting of a test that
@@ -97,6 +100,14 @@ inline void ModalBedienen(std::function<void(QWidget*)> aktion) {
     modal::Abwarten(std::move(aktion), QDeadlineTimer(20000), modal::testlauf);
 }
 
+// Closes the next modal dialog, which must be the named one.
+inline void ModalSchliessen(const char* name) {
+    ModalBedienen([name](QWidget* modal) {
+        EXPECT_EQ(modal->objectName(), QString::fromLatin1(name));
+        modal->close();
+    });
+}
+
 // Shows a window and waits until it has the keyboard.
 inline void Zeigen(QWidget* fenster) {
     fenster->show();
@@ -141,6 +152,18 @@ private:
     const char* name_;
     QByteArray alt_;
 };
+
+// Every card of a box, compartment by compartment: "compartment German | foreign".
+inline QStringList Karten(const TKartei& kartei) {
+    QStringList karten;
+    for (int k = 1; k <= 6; ++k) {
+        const TVokList& fach = kartei.Fach[k];
+        for (int i = 0; i < fach.Count(); ++i) {
+            karten << u"%1 %2 | %3"_s.arg(k).arg(AusUtf8(fach.Deutsch(i)), AusUtf8(fach.Fremd(i)));
+        }
+    }
+    return karten;
+}
 
 // Types text character by character, umlauts included.
 inline void Tippen(QWidget* w, const QString& text) {

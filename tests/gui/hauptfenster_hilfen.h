@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         // Asked German to foreign, with a complete substitution table: no start-up message.
-        Schreiben(QStringLiteral("lexidor.ini"), "[Optionen]\r\nAbfragerichtung=0\r\n");
-        Schreiben(QStringLiteral("sonderzeichen.ini"), ErsatztexteSpeichern(ErsatztexteLeer()));
+        Schreiben(u"lexidor.ini"_s, "[Optionen]\r\nAbfragerichtung=0\r\n");
+        Schreiben(u"sonderzeichen.ini"_s, ErsatztexteSpeichern(ErsatztexteLeer()));
     }
 
     void Schreiben(const QString& name, const std::string& bytes) {
@@ -52,7 +52,7 @@ protected:
     }
     void MitKartei(const std::vector<Karte>& karten = {{1, "Haus", "house"}}) {
         Starten();
-        Oeffnen(Kartei(QStringLiteral("k.vkd"), karten));
+        Oeffnen(Kartei(u"k.vkd"_s, karten));
         ASSERT_TRUE(form->Kartei.Geoeffnet);
     }
     void Oeffnen(const QString& pfad) {
@@ -65,9 +65,7 @@ protected:
     QString Beschriftung(const char* label) { return Teil<QLabel>(label)->text(); }
     void Taste(Qt::Key taste) { QTest::keyClick(Teil<QPlainTextEdit>("Memo2"), taste); }
     // The clock of the elapsed time, not that of a window it owns.
-    QTimer* Uhr() {
-        return form->findChild<QTimer*>(QStringLiteral("Timer1"), Qt::FindDirectChildrenOnly);
-    }
+    QTimer* Uhr() { return form->findChild<QTimer*>(u"Timer1"_s, Qt::FindDirectChildrenOnly); }
     void Antworten(const QString& text) { Tippen(Teil<QPlainTextEdit>("Memo2"), text); }
 
     std::unique_ptr<TForm1> form;

@@ -3,12 +3,15 @@
 #include "kvtmlleser.h"
 
 #include "../core/testdatei.h"
+#include "gui_hilfen.h"
 #include "vokabelimport.h"
 
 #include <gtest/gtest.h>
 
 namespace lexidor {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Parley keeps a grade per direction, and conjugations carry texts and grades of their own.
 TEST(KvtmlLesen, OnlyTheTranslationsOwnTextAndHighestGradeCountInAnyEncoding) {
@@ -35,16 +38,14 @@ TEST(KvtmlLesen, OnlyTheTranslationsOwnTextAndHighestGradeCountInAnyEncoding) {
     EXPECT_EQ(u.grad, 5);
 
     // UTF-16, and one translation per language counts, however many an entry repeats.
-    const QString text = QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-16\"?><kvtml version=\"2.0\"><identifiers>"
+    const QString text =
+        u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><kvtml version=\"2.0\"><identifiers>"
         "<identifier id=\"0\"><locale>de</locale></identifier><identifier id=\"1\"/>"
-        "</identifiers><entries><entry><translation id=\"0\"><text>Bär</text></translation>");
+        "</identifiers><entries><entry><translation id=\"0\"><text>Bär</text></translation>"_s +
+        u"<translation id=\"1\"><text>bear</text></translation>"_s.repeated(200'000) +
+        u"</entry></entries></kvtml>"_s;
     std::string datei = "\xFF\xFE";
     datei.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    const QString rest =
-        QStringLiteral("<translation id=\"1\"><text>bear</text></translation>").repeated(200'000) +
-        QStringLiteral("</entry></entries></kvtml>");
-    datei.append(reinterpret_cast<const char*>(rest.utf16()), rest.size() * 2);
     const auto d16 = KvtmlLesen(datei, fehler);
     ASSERT_TRUE(d16) << fehler.toStdString();
     const Importtabelle t = KvtmlTabelle(*d16);
@@ -67,18 +68,12 @@ TEST(KvtmlLesen, TheOlderFormatGivesItsRowsLessonsAndWhatIsLeftOut) {
     const auto d = KvtmlLesen(Testdatei("import/kvtml1.kvtml"), fehler);
     ASSERT_TRUE(d) << fehler.toStdString();
     const Importtabelle t = KvtmlTabelle(*d);
-    const Importwahl wahl = StandardWahl(t);
-    std::vector<std::string> karten;
-    for (int z = 0; z < t.Zeilen(); ++z) {
-        karten.push_back(std::string(t.Feld(z, wahl.deutsch)) + " | " +
-                         std::string(t.Feld(z, wahl.fremd)));
-    }
-    EXPECT_EQ(karten,
-              (std::vector<std::string>{"Hund | dog", "Katze | cat", "M\xC3\xA4use | mice"}));
     EXPECT_EQ(Lektionsnamen(t), (std::vector<std::string>{"Haustiere (2)", "Ohne Lektion (1)"}));
     TKartei kartei;
-    EXPECT_EQ(ImportMeldung(Importieren(kartei, t, wahl)),
+    EXPECT_EQ(ImportMeldung(Importieren(kartei, t, StandardWahl(t))),
               "3 Vokabeln wurden importiert.\n\nNicht übernommen: 1 Kommentar");
+    EXPECT_EQ(test::Karten(kartei),
+              (QStringList{u"1 Hund | dog"_s, u"1 Katze | cat"_s, u"1 Mäuse | mice"_s}));
 }
 
 // Broken and hostile files: each is refused with its German reason, never crashes or exhausts
@@ -89,23 +84,22 @@ TEST(KvtmlLesen, BrokenFilesAndFilesThatWouldOverflowTheStackOrMemoryAreRefused)
     const std::string entitaet =
         "<!DOCTYPE kvtml [<!ENTITY e \"" + std::string(3000, 'x') + "\">]>";
     const std::pair<std::string, QString> faelle[] = {
-        {"<html><p>&lt;kvtml&gt;</p></html>", QStringLiteral("Die Datei ist keine KVTML-Datei.")},
+        {"<html><p>&lt;kvtml&gt;</p></html>", u"Die Datei ist keine KVTML-Datei."_s},
         {Kvtml("", sprachen + "<entries><entry><translation id=\"0\"><text>" +
                        Wiederholt("<b>", 60'000) + "</text></translation></entry></entries>"),
-         QStringLiteral("Die Elemente der Datei sind tiefer als 64 Ebenen ineinander "
-                        "verschachtelt.")},
+         u"Die Elemente der Datei sind tiefer als 64 Ebenen ineinander verschachtelt."_s},
         {Kvtml(entitaet, sprachen + "<entries><entry><translation id=\"0\"><text>" +
                              Wiederholt("&e;", 350'000) +
                              "</text></translation></entry></entries>"),
-         QStringLiteral("Die Datei ergibt entpackt mehr als das Vierfache ihrer Größe an Text: "
-                        "ihre Entitäten vervielfachen sich.")},
+         u"Die Datei ergibt entpackt mehr als das Vierfache ihrer Größe an Text: "
+         "ihre Entitäten vervielfachen sich."_s},
         {Kvtml("", "<identifiers>" + Wiederholt("<identifier/>", 100) + "</identifiers><entries>" +
                        Wiederholt("<entry/>", 200'000) + "</entries>"),
-         QStringLiteral("Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
-                        "höchstens 3200000 Vokabeln je aufnehmen könnte.")},
+         u"Die Datei hat mehr Einträge in mehr Sprachen, als eine Kartei mit "
+         "höchstens 3200000 Vokabeln je aufnehmen könnte."_s},
         {Testdatei("import/einsprachig.kvtml"),
-         QStringLiteral("Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
-                        "braucht zwei Bedeutungen.")},
+         u"Die Datei enthält Wörter in nur einer Sprache („Deutsch“); eine Vokabel "
+         "braucht zwei Bedeutungen."_s},
     };
     for (const auto& [datei, grund] : faelle) {
         QString fehler;

@@ -61,16 +61,16 @@ TEST_F(EinstellungsdialogTest, OpeningFillsEveryControlAndOkStoresEveryControl) 
     form->show();
     EXPECT_TRUE(Teil<QCheckBox>("AutosaveBox")->isChecked());
     EXPECT_EQ(Bar("tb4")->value(), 45);
-    EXPECT_EQ(Label("lb4"), QStringLiteral("45 Tage"));
-    EXPECT_EQ(Label("lb2"), QStringLiteral("200 Tage"));
+    EXPECT_EQ(Label("lb4"), u"45 Tage"_s);
+    EXPECT_EQ(Label("lb2"), u"200 Tage"_s);
     EXPECT_EQ(Richtung()->checkedId(), 0);
     EXPECT_TRUE(Teil<QCheckBox>("EnterBox")->isChecked());
     EXPECT_EQ(Swatch(), QColor(0, 0, 128));
-    EXPECT_EQ(Label("Label5"), QStringLiteral("Deaktiviert"));
+    EXPECT_EQ(Label("Label5"), u"Deaktiviert"_s);
     QTest::keyClick(Bar("timerbar"), Qt::Key_Right);
-    EXPECT_EQ(Label("Label5"), QStringLiteral("Nach 1 Minuten"));
+    EXPECT_EQ(Label("Label5"), u"Nach 1 Minuten"_s);
     QTest::keyClick(Bar("tb3"), Qt::Key_End);
-    EXPECT_EQ(Label("lb3"), QStringLiteral("200 Tage"));
+    EXPECT_EQ(Label("lb3"), u"200 Tage"_s);
 
     Klick("AutosaveBox");
     Klick("EnterBox");
@@ -105,7 +105,7 @@ TEST_F(EinstellungsdialogTest, CancelOrTheCloseBoxChangeNothing) {
     Bar("timerbar")->setValue(40);
     Klick("Button3");
     EXPECT_EQ(Bar("tb2")->value(), 3);
-    EXPECT_EQ(Label("lb5"), QStringLiteral("90 Tage"));
+    EXPECT_EQ(Label("lb5"), u"90 Tage"_s);
     EXPECT_EQ(Bar("timerbar")->value(), 40);
     FarbeWaehlen(QColor(255, 0, 0), true);
     Klick("JvBitBtn1");

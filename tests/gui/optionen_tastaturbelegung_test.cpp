@@ -4,7 +4,6 @@
 #include "tastaturbelegung.h"
 #include "zeichenwahl.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,21 +27,10 @@ protected:
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {},
                           Liste()->visualItemRect(Liste()->item(zeile)).center());
     }
-    // Runs "Ändern..." and operates the picker with bedienen; records its caption and text.
-    void Aendern(std::function<void(QWidget*)> bedienen) {
-        ModalBedienen([this, bedienen](QWidget* modal) {
-            titel = modal->windowTitle();
-            text = Kind<QLineEdit>(modal, "Edit1")->text();
-            bedienen(modal);
-        });
-        Klicken(form.get(), "Button10");
-    }
 
     Ersatztexte ersatztexte = ErsatztexteLeer();
     std::unique_ptr<TForm9> picker;
     std::unique_ptr<TForm8> form;
-    QString titel;
-    QString text;
 };
 
 // Every way of closing the picker: what the table and its row keep, what the panel shows.
@@ -78,32 +66,33 @@ TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerAndTheDialogKeepsOrDropsIt
         {4, {tippen("zz"), taste(Qt::Key_Escape), offen, schliessen}, "5", "(Nichts)", "zz"},
         {5, {tippen(""), knopf("BitBtn1")}, "6", "(Nichts)", "(Nichts)"},
     };
+    QString titel;
+    QString text;
     for (const Fall& f : faelle) {
         Waehlen(f.zeile);
-        Aendern([&](QWidget* modal) {
+        ModalBedienen([&](QWidget* modal) {
+            titel = modal->windowTitle();
+            text = Kind<QLineEdit>(modal, "Edit1")->text();
             for (const auto& schritt : f.schritte) {
                 schritt(modal);
             }
         });
-        EXPECT_EQ(
-            titel,
-            QStringLiteral("Die Taste %1 wird ersetzt durch...").arg(QString::fromUtf8(f.titel)));
+        Klicken(form.get(), "Button10");
+        EXPECT_EQ(titel, u"Die Taste %1 wird ersetzt durch..."_s.arg(QString::fromUtf8(f.titel)));
         EXPECT_EQ(ersatztexte[f.zeile], f.tabelle) << f.zeile;
         EXPECT_TRUE(Zeile(f.zeile).endsWith(QString::fromUtf8(f.tabelle))) << f.zeile;
         EXPECT_EQ(Panel(), QString::fromUtf8(f.panel)) << f.zeile;
         EXPECT_TRUE(Liste()->selectedItems().isEmpty());
     }
-    EXPECT_EQ(text, QStringLiteral("x")); // the picker opened with the key's replacement
+    EXPECT_EQ(text, u"x"_s); // the picker opened with the key's replacement
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty());
 
     // Without a selected row "Ändern..." opens nothing.
     bool gezeigt = false;
-    // Runs inside the picker's loop should one open, and closes it.
+    // Runs inside the picker's loop should it open, and closes it.
     QTimer::singleShot(0, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            gezeigt = true;
-            modal->close();
-        }
+        gezeigt = picker->isVisible();
+        picker->close();
     });
     Klicken(form.get(), "Button10");
     QCoreApplication::processEvents();
@@ -112,8 +101,8 @@ TEST_F(TastaturbelegungTest, EachWayOfClosingThePickerAndTheDialogKeepsOrDropsIt
     Waehlen(0);
     Klicken(form.get(), "Button3");
     EXPECT_EQ(ersatztexte, ErsatztexteLeer());
-    EXPECT_TRUE(Zeile(31).endsWith(QStringLiteral("(Nichts)")));
-    EXPECT_EQ(Panel(), QStringLiteral("ç"));
+    EXPECT_TRUE(Zeile(31).endsWith(u"(Nichts)"_s));
+    EXPECT_EQ(Panel(), u"ç"_s);
 
     Klicken(form.get(), "JvBitBtn1");
     EXPECT_FALSE(form->isVisible());

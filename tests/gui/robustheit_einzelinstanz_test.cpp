@@ -39,14 +39,13 @@ TEST_F(EinzelinstanzTest, FirstStartHoldsThePlaceASecondHandsOverAndEnds) {
     }
     // A holder on this computer that does not answer: the start ends, but says why.
     Einzelinstanz naechste;
-    QLockFile halter(naechste.Socketpfad() + QStringLiteral(".lock"));
+    QLockFile halter(naechste.Socketpfad() + u".lock"_s);
     ASSERT_TRUE(halter.tryLock(0));
     EXPECT_FALSE(naechste.Beanspruchen());
-    EXPECT_EQ(
-        Meldung::Gezeigt(),
-        QStringList{QStringLiteral("Lexidor läuft bereits (Prozess %1), antwortet aber nicht. "
-                                   "Beenden Sie es, bevor Sie Lexidor erneut starten.")
-                        .arg(QCoreApplication::applicationPid())});
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{u"Lexidor läuft bereits (Prozess %1), antwortet aber nicht. "
+                          "Beenden Sie es, bevor Sie Lexidor erneut starten."_s.arg(
+                              QCoreApplication::applicationPid())});
     halter.unlock();
     EXPECT_TRUE(naechste.Beanspruchen());
 }
@@ -57,7 +56,7 @@ TEST_F(EinzelinstanzTest, ThePlaceLiesInAFolderOnlyTheUserMayEnter) {
     EXPECT_EQ(Einzelinstanz::PrivatesVerzeichnis(), laufzeit.path());
     ASSERT_EQ(::chmod(QFile::encodeName(laufzeit.path()).constData(), 01777), 0);
     const QString eigenes = Einzelinstanz::PrivatesVerzeichnis();
-    EXPECT_EQ(eigenes, cache.path() + QStringLiteral("/lexidor"));
+    EXPECT_EQ(eigenes, cache.path() + u"/lexidor"_s);
     EXPECT_EQ(Modus(eigenes), 0700);
     qunsetenv("XDG_RUNTIME_DIR");
     EXPECT_EQ(Einzelinstanz::PrivatesVerzeichnis(), eigenes);
@@ -77,7 +76,7 @@ TEST_F(EinzelinstanzTest, ALockThatCannotBeCheckedNeverKeepsTheProgramOut) {
          {QByteArray("4711\nlexidor\nanderer-rechner\n"), QByteArray("x")}) {
         Meldung::Gezeigt().clear();
         Einzelinstanz instanz;
-        QFile sperre(instanz.Socketpfad() + QStringLiteral(".lock"));
+        QFile sperre(instanz.Socketpfad() + u".lock"_s);
         ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
         sperre.write(inhalt);
         sperre.close();
@@ -85,7 +84,7 @@ TEST_F(EinzelinstanzTest, ALockThatCannotBeCheckedNeverKeepsTheProgramOut) {
         EXPECT_TRUE(instanz.Beanspruchen());
         EXPECT_FALSE(frist.hasExpired());
         ASSERT_EQ(Meldung::Gezeigt().size(), 1);
-        EXPECT_TRUE(Meldung::Gezeigt()[0].contains(QStringLiteral("Lexidor startet trotzdem")));
+        EXPECT_TRUE(Meldung::Gezeigt()[0].contains(u"Lexidor startet trotzdem"_s));
         // The lock is this start's own now: the next start hands over to it.
         Einzelinstanz zweite;
         EXPECT_FALSE(zweite.Beanspruchen());

@@ -22,7 +22,7 @@ TEST_F(HauptfensterTest, LeavingTheUnsavedQuestionKeepsTheWindowAndTheChanges) {
         [](TForm1& f) { return f.SitzungBeantworten(true); },
     };
     MitKartei();
-    const std::string vorher = Lesen(QStringLiteral("k.vkd"));
+    const std::string vorher = Lesen(u"k.vkd"_s);
     // The real box, not the test hook: Qt decides what Escape and the close box press.
     Meldung::Testbetrieb(false);
     for (const auto& v : verlassen) {
@@ -38,13 +38,13 @@ TEST_F(HauptfensterTest, LeavingTheUnsavedQuestionKeepsTheWindowAndTheChanges) {
                 v(modal);
             });
             EXPECT_FALSE(ende(*form));
-            EXPECT_EQ(knoepfe, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+            EXPECT_EQ(knoepfe, (QStringList{u"&Ja"_s, u"&Nein"_s}));
             EXPECT_TRUE(form->isVisible());
             EXPECT_FALSE(form->Kartei.Gesichert);
         }
     }
     Meldung::Testbetrieb(true);
-    EXPECT_EQ(Lesen(QStringLiteral("k.vkd")), vorher);
+    EXPECT_EQ(Lesen(u"k.vkd"_s), vorher);
 }
 
 // Qt's own file dialog (the one shown where no desktop supplies one) with the card-box type:
@@ -65,12 +65,11 @@ TEST_F(HauptfensterTest, TheCardBoxTypeListsVkdInAnyCase) {
         }
         dialog->reject();
     });
-    QString letzter = Pfad(QStringLiteral("klein.vkd"));
+    QString letzter = Pfad(u"klein.vkd"_s);
     EXPECT_FALSE(Dateiwahl::Oeffnen(nullptr, letzter));
     Dateiwahl::Testbetrieb(true);
     gezeigt.sort();
-    EXPECT_EQ(gezeigt, (QStringList{QStringLiteral("Gemischt.Vkd"), QStringLiteral("MEINE.VKD"),
-                                    QStringLiteral("klein.vkd")}));
+    EXPECT_EQ(gezeigt, (QStringList{u"Gemischt.Vkd"_s, u"MEINE.VKD"_s, u"klein.vkd"_s}));
 }
 
 // The study-time reminder does not stop the clock: while "Vokabeltimer" is open, the elapsed
@@ -79,7 +78,7 @@ TEST_F(HauptfensterTest, TheCardBoxTypeListsVkdInAnyCase) {
 TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
     Starten();
     form->Einstellungen.Timer = 1;
-    Oeffnen(Kartei(QStringLiteral("a.vkd"), {{1, "Haus", "house"}}));
+    Oeffnen(Kartei(u"a.vkd"_s, {{1, "Haus", "house"}}));
     form->Abfrage.Sekunden = 59;
     QTimer* uhr = Uhr();
 
@@ -90,7 +89,7 @@ TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
     bool geschlossen = false;
     ModalBedienen([&](QWidget* modal) {
         titel = modal->windowTitle();
-        Bis([&] { return Beschriftung("Label8") > QStringLiteral("01:00"); });
+        Bis([&] { return Beschriftung("Label8") > u"01:00"_s; });
         zeitImOffenenFenster = Beschriftung("Label8");
         static_cast<QMessageBox*>(modal)->accept();
         geschlossen = true;
@@ -100,10 +99,9 @@ TEST_F(HauptfensterTest, ClockGoesOnWhileTheReminderIsOpen) {
     uhr->stop();
     Meldung::Testbetrieb(true);
     ASSERT_TRUE(geschlossen) << "the reminder did not come";
-    EXPECT_EQ(titel, QStringLiteral("Vokabeltimer"));
-    EXPECT_GT(zeitImOffenenFenster, QStringLiteral("01:00"));
-    EXPECT_EQ(Meldung::Gezeigt(),
-              QStringList{QStringLiteral("Sie lernen schon ziemlich lange...")});
+    EXPECT_EQ(titel, u"Vokabeltimer"_s);
+    EXPECT_GT(zeitImOffenenFenster, u"01:00"_s);
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{u"Sie lernen schon ziemlich lange..."_s});
 }
 
 } // namespace

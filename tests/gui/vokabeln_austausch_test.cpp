@@ -26,12 +26,6 @@ QString Zelle(QWidget* dialog, int zeile, int spalte) {
 
 class AustauschTest : public HauptfensterTest {
 protected:
-    // A new box without a file, whatever the last import brought.
-    void LeereKartei() {
-        form->Kartei.Gesichert = true;
-        form->Neu1Click();
-    }
-
     // Imports the file: bedienen sets the dialog's controls, then knopf closes it ("Button1"
     // imports, "Button2" cancels).
     void Importieren(const QString& pfad, const std::function<void(QWidget*)>& bedienen = {},
@@ -55,27 +49,13 @@ protected:
         Meldung::Gezeigt().clear();
         form->Importieren1Click();
     }
-
-    // Every card, compartment by compartment, in UTF-8.
-    QStringList Karten() const {
-        QStringList karten;
-        for (int k = 1; k <= 6; ++k) {
-            const TVokList& fach = form->Kartei.Fach[k];
-            for (int i = 0; i < fach.Count(); ++i) {
-                karten << QStringLiteral("%1 %2 | %3")
-                              .arg(k)
-                              .arg(AusUtf8(fach.Deutsch(i)), AusUtf8(fach.Fremd(i)));
-            }
-        }
-        return karten;
-    }
 };
 
 // Which encoding a file has is core's; the dialog names what it found and shows refused rows
 // with their reason, and the levels come along when chosen.
 TEST_F(AustauschTest, SpreadsheetsComeInWithTheirLevelsAndTheirReportWhateverTheirSize) {
     Starten();
-    LeereKartei();
+    form->Neu1Click();
     form->Kartei.Gesichert = true;
     QStringList gesehen;
     Importieren(Beispiel("tabelle_utf8.csv"), [&](QWidget* dialog) {
@@ -84,13 +64,12 @@ TEST_F(AustauschTest, SpreadsheetsComeInWithTheirLevelsAndTheirReportWhateverThe
                 << Zelle(dialog, 7, 0) + Zelle(dialog, 7, 5);
         Kind<QRadioButton>(dialog, "RadioButton2")->click(); // the levels come along
     });
-    EXPECT_EQ(gesehen,
-              (QStringList{QStringLiteral(" UTF-8 mit BOM"), QStringLiteral("Haus1"),
-                           QStringLiteral("11wird übersprungen: Beide Seiten sind leer.")}));
-    EXPECT_EQ(Karten().last(), QStringLiteral("6 Häuser¾¼Gebäude | houses¾¼buildings"));
-    EXPECT_TRUE(Meldung::Gezeigt().value(0).startsWith(QStringLiteral("8 Vokabeln wurden")));
+    EXPECT_EQ(gesehen, (QStringList{u" UTF-8 mit BOM"_s, u"Haus1"_s,
+                                    u"11wird übersprungen: Beide Seiten sind leer."_s}));
+    EXPECT_EQ(Karten(form->Kartei).last(), u"6 Häuser¾¼Gebäude | houses¾¼buildings"_s);
+    EXPECT_TRUE(Meldung::Gezeigt().value(0).startsWith(u"8 Vokabeln wurden"_s));
     EXPECT_FALSE(form->Kartei.Gesichert);
-    EXPECT_EQ(Beschriftung("gesamt"), QStringLiteral("Gesamt:  8"));
+    EXPECT_EQ(Beschriftung("gesamt"), u"Gesamt:  8"_s);
     EXPECT_FALSE(Text("Memo1").isEmpty()); // the next card is asked
 
     // A list larger than what the dialog reads of it: the preview shows its start, the import
@@ -100,19 +79,20 @@ TEST_F(AustauschTest, SpreadsheetsComeInWithTheirLevelsAndTheirReportWhateverThe
     for (int i = 0; i < 100'000; ++i) {
         liste += "Straße " + std::to_string(i) + ";street\n";
     }
-    Schreiben(QStringLiteral("gross.csv"), liste + "----;x\n");
-    LeereKartei();
+    Schreiben(u"gross.csv"_s, liste + "----;x\n");
+    form->Kartei.Gesichert = true; // a new box without asking to save the last import's
+    form->Neu1Click();
     QString vorschau;
-    Importieren(Pfad(QStringLiteral("gross.csv")),
+    Importieren(Pfad(u"gross.csv"_s),
                 [&](QWidget* dialog) { vorschau = Kind<QLabel>(dialog, "Label2")->text(); });
-    EXPECT_EQ(vorschau, QStringLiteral("&Vorschau: die ersten 30 Zeilen"));
+    EXPECT_EQ(vorschau, u"&Vorschau: die ersten 30 Zeilen"_s);
     const TVokList& fach = form->Kartei.Fach[1];
     ASSERT_EQ(fach.Count(), 100'000);
     EXPECT_EQ(fach.Deutsch(fach.Count() - 1), "Straße 99999");
     EXPECT_EQ(Meldung::Gezeigt(),
-              QStringList{QStringLiteral("100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
-                                         "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
-                                         "beginnt mit \"----\".")});
+              QStringList{u"100000 Vokabeln wurden importiert.\n\n1 Zeile wurde "
+                          "übersprungen:\nZeile 100002: Die deutsche Bedeutung "
+                          "beginnt mit \"----\"."_s});
 }
 
 QStringList Spaltentitel(QWidget* dialog) {
@@ -141,14 +121,12 @@ TEST_F(AustauschTest, ThePreviewFollowsTheSeparatorAndTheLessonsChosen) {
         },
         "Button2");
     EXPECT_EQ(vorher,
-              (QStringList{QStringLiteral("Zeile"), QStringLiteral("Spalte 1: noun\n(deutsch)"),
-                           QStringLiteral("Spalte 2: article"), QStringLiteral("Spalte 3: plural"),
-                           QStringLiteral("Spalte 4: english\n(fremdsprachlich)"),
-                           QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
-    EXPECT_EQ(nachher, (QStringList{QStringLiteral("Zeile"), QStringLiteral("Spalte 1\n(deutsch)"),
-                                    QStringLiteral("Spalte 2\n(fremdsprachlich)"),
-                                    QStringLiteral("Fach"), QStringLiteral("Hinweis")}));
-    EXPECT_EQ(zelle, QStringLiteral("noun,article,plural,english"));
+              (QStringList{u"Zeile"_s, u"Spalte 1: noun\n(deutsch)"_s, u"Spalte 2: article"_s,
+                           u"Spalte 3: plural"_s, u"Spalte 4: english\n(fremdsprachlich)"_s,
+                           u"Fach"_s, u"Hinweis"_s}));
+    EXPECT_EQ(nachher, (QStringList{u"Zeile"_s, u"Spalte 1\n(deutsch)"_s,
+                                    u"Spalte 2\n(fremdsprachlich)"_s, u"Fach"_s, u"Hinweis"_s}));
+    EXPECT_EQ(zelle, u"noun,article,plural,english"_s);
     EXPECT_TRUE(Meldung::Gezeigt().isEmpty()); // cancelled: nothing imported
 
     // The lessons listed, the first unchecked by keys: the entry it shares with another stays.
@@ -161,21 +139,19 @@ TEST_F(AustauschTest, ThePreviewFollowsTheSeparatorAndTheLessonsChosen) {
         liste->setCurrentRow(0);
         QTest::keyClick(liste, Qt::Key_Space);
     });
-    EXPECT_EQ(lektionen.join(u','), QStringLiteral("Tiere (2),Wohnen (2),Wohnen / Möbel (1),"
-                                                   "Ohne Lektion (1)"));
-    EXPECT_EQ(Karten().join(u','), QStringLiteral("1 Katze | cat,1 Haus | house,1 Tisch | table,"
-                                                  "1 Baum | tree"));
+    EXPECT_EQ(lektionen.join(u','), u"Tiere (2),Wohnen (2),Wohnen / Möbel (1),Ohne Lektion (1)"_s);
+    EXPECT_EQ(Karten(form->Kartei).join(u','), u"1 Katze | cat,1 Haus | house,1 Tisch | table,"
+                                               "1 Baum | tree"_s);
 }
 
 TEST_F(AustauschTest, FilesThatCannotBeUsedChangeNothingAndTheFileTypeDecidesTheFormat) {
     MitKartei();
-    Schreiben(QStringLiteral("kaputt.kvtml"), "<kvtml version=\"2.0\">\n<entries>\n</kvtml>\n");
-    Schreiben(QStringLiteral("kaputt.vkd"), Lesen(QStringLiteral("k.vkd")).substr(0, 120));
+    Schreiben(u"kaputt.kvtml"_s, "<kvtml version=\"2.0\">\n<entries>\n</kvtml>\n");
+    Schreiben(u"kaputt.vkd"_s, Lesen(u"k.vkd"_s).substr(0, 120));
     const std::pair<const char*, QString> faelle[] = {
-        {"fehlt.csv", QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.")},
-        {"kaputt.kvtml", QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n\n"
-                                        "Zeile 3: ")},
-        {"kaputt.vkd", QStringLiteral("Die Vokabelkartei „%1“ ist fehlerhaft.")}};
+        {"fehlt.csv", u"Die Datei „%1“ kann nicht gelesen werden."_s},
+        {"kaputt.kvtml", u"Die Datei „%1“ kann nicht importiert werden.\n\nZeile 3: "_s},
+        {"kaputt.vkd", u"Die Vokabelkartei „%1“ ist fehlerhaft."_s}};
     for (const auto& [name, meldung] : faelle) {
         const QString pfad = Pfad(QString::fromLatin1(name));
         OhneDialog(pfad);
@@ -184,20 +160,18 @@ TEST_F(AustauschTest, FilesThatCannotBeUsedChangeNothingAndTheFileTypeDecidesThe
             << Meldung::Gezeigt()[0].toStdString();
     }
     // A file whose rows are all refused leaves the box as it was.
-    Schreiben(QStringLiteral("abgelehnt.txt"), "----;x\n----;y\n");
-    Importieren(Pfad(QStringLiteral("abgelehnt.txt")));
-    EXPECT_TRUE(Meldung::Gezeigt().value(0).startsWith(QStringLiteral("0 Vokabeln wurden")));
-    EXPECT_EQ(Karten().size(), 1);
+    Schreiben(u"abgelehnt.txt"_s, "----;x\n----;y\n");
+    Importieren(Pfad(u"abgelehnt.txt"_s));
+    EXPECT_TRUE(Meldung::Gezeigt().value(0).startsWith(u"0 Vokabeln wurden"_s));
+    EXPECT_EQ(Karten(form->Kartei).size(), 1);
     EXPECT_TRUE(form->Kartei.Gesichert);
 
-    const QString ohneOrdner = Pfad(QStringLiteral("fehlt/v.csv"));
+    const QString ohneOrdner = Pfad(u"fehlt/v.csv"_s);
     Dateiwahl::NaechsteAntwort(ohneOrdner);
     Meldung::Gezeigt().clear();
     form->Exportieren1Click();
-    EXPECT_EQ(
-        Meldung::Gezeigt(),
-        QStringList{
-            QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(ohneOrdner)});
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{u"Die Datei „%1“ konnte nicht geschrieben werden."_s.arg(ohneOrdner)});
 
     // Qt's own save dialog, driven by keys: the file type decides the format, a name typed
     // without an ending gets the type's, and the next export starts with the type used last.

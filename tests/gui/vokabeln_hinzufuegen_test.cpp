@@ -21,17 +21,9 @@ protected:
         form = std::make_unique<TForm5>(kartei, einstellungen, ersatztexte, nullptr);
     }
 
-    void Oeffnen() { Zeigen(form.get()); }
     template <typename T> T* Teil(const char* name) { return Kind<T>(form.get(), name); }
     QPlainTextEdit* Memo(const char* name) { return Teil<QPlainTextEdit>(name); }
     QString Text(const char* name) { return Memo(name)->toPlainText(); }
-    QStringList Fach1() const {
-        QStringList karten;
-        for (int i = 0; i < kartei.Fach[1].Count(); ++i) {
-            karten << AusUtf8(kartei.Fach[1].Fremd(i)) + u'=' + AusUtf8(kartei.Fach[1].Deutsch(i));
-        }
-        return karten;
-    }
     QString Status() { return Teil<QLabel>("Panel1")->text(); }
     // Types the card the way a user does: foreign side first, Tab, then German.
     void Eingeben(const QString& fremd, const QString& deutsch) {
@@ -39,7 +31,6 @@ protected:
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         Tippen(form->focusWidget(), deutsch);
     }
-    void Ankreuzen() { Klicken(form.get(), "CheckBox1"); }
     void Taste(Qt::Key taste, Qt::KeyboardModifiers mod = {}) {
         QTest::keyClick(form->focusWidget(), taste, mod);
     }
@@ -53,33 +44,33 @@ protected:
 
 TEST_F(HinzufuegenTest, F10AndTheButtonAddToCompartmentOneAndRefusalsKeepWhatWasTyped) {
     kartei.Fach[1].Add({"alt", "old", "", true});
-    Memo("Memo1")->setPlainText(QStringLiteral("vom letzten Mal"));
-    Oeffnen();
+    Memo("Memo1")->setPlainText(u"vom letzten Mal"_s);
+    Zeigen(form.get());
     EXPECT_EQ(Text("Memo1"), QString());
     EXPECT_EQ(form->focusWidget(), Memo("Memo2"));
-    Eingeben(QStringLiteral("street"), QStringLiteral("Straße"));
+    Eingeben(u"street"_s, u"Straße"_s);
     F10();
-    EXPECT_EQ(Status(), QStringLiteral("Vokabel wurde hinzugefügt"));
+    EXPECT_EQ(Status(), u"Vokabel wurde hinzugefügt"_s);
     EXPECT_EQ(Text("Memo2"), QString());
     EXPECT_EQ(form->focusWidget(), Memo("Memo2"));
-    Eingeben(QStringLiteral(" cat "), QString());
+    Eingeben(u" cat "_s, QString());
     Klicken(form.get(), "Button1");
     // Blank fields add nothing.
-    Tippen(form->focusWidget(), QStringLiteral("   "));
+    Tippen(form->focusWidget(), u"   "_s);
     F10();
-    EXPECT_EQ(Status(), QStringLiteral("Vokabel wurde nicht hinzugefügt, Eingabefelder leer"));
-    EXPECT_EQ(Fach1(), (QStringList{QStringLiteral("old=alt"), QStringLiteral("street=Straße"),
-                                    QStringLiteral(" cat =")}));
+    EXPECT_EQ(Status(), u"Vokabel wurde nicht hinzugefügt, Eingabefelder leer"_s);
+    EXPECT_EQ(Karten(kartei),
+              (QStringList{u"1 alt | old"_s, u"1 Straße | street"_s, u"1  |  cat "_s}));
 
     // A refused card keeps what was typed, and a box at the card limit takes no more; each
     // says why.
-    Eingeben(QStringLiteral("Łódź"), QStringLiteral("----"));
+    Eingeben(u"Łódź"_s, u"----"_s);
     F10();
     EXPECT_EQ(kartei.Fach[1].Count(), 3);
-    EXPECT_EQ(Text("Memo1") + Text("Memo2"), QStringLiteral("----Łódź"));
+    EXPECT_EQ(Text("Memo1") + Text("Memo2"), u"----Łódź"_s);
     // The message box over the dialog hands the activation back: the fields stay.
     form->FormActivate();
-    EXPECT_EQ(Text("Memo2"), QStringLiteral("Łódź"));
+    EXPECT_EQ(Text("Memo2"), u"Łódź"_s);
     form->FormActivate();
     EXPECT_EQ(Text("Memo2"), QString());
 
@@ -93,40 +84,39 @@ TEST_F(HinzufuegenTest, F10AndTheButtonAddToCompartmentOneAndRefusalsKeepWhatWas
     }
     EXPECT_EQ(kartei.Fach[1].Count(), 4);
     EXPECT_EQ(Meldung::Gezeigt(),
-              (QStringList{QStringLiteral("Die deutsche Bedeutung darf nicht mit \"----\" "
-                                          "beginnen."),
-                           QStringLiteral("Es können keine weiteren Vokabeln hinzugefügt werden, "
-                                          "da das Limit (3200000) erreicht wurde")}));
+              (QStringList{u"Die deutsche Bedeutung darf nicht mit \"----\" beginnen."_s,
+                           u"Es können keine weiteren Vokabeln hinzugefügt werden, "
+                           "da das Limit (3200000) erreicht wurde"_s}));
 }
 
 // Without "Enter adds" Enter breaks the line, and on the check box it reaches the default
 // button; the check box switches the setting, and the setting sets the box at each opening.
 TEST_F(HinzufuegenTest, EnterBreaksTheLineOrAddsAsTheCheckBoxAndTheSettingSay) {
-    Oeffnen();
-    Tippen(form->focusWidget(), QStringLiteral("Haus"));
+    Zeigen(form.get());
+    Tippen(form->focusWidget(), u"Haus"_s);
     Taste(Qt::Key_Return);
-    Tippen(form->focusWidget(), QStringLiteral("Häuser"));
+    Tippen(form->focusWidget(), u"Häuser"_s);
     EXPECT_EQ(kartei.Fach[1].Count(), 0);
     F10();
-    Tippen(form->focusWidget(), QStringLiteral("Tür"));
+    Tippen(form->focusWidget(), u"Tür"_s);
     Teil<QCheckBox>("CheckBox1")->setFocus();
     Taste(Qt::Key_Return);
-    EXPECT_EQ(Fach1(), (QStringList{QStringLiteral("Haus¾¼Häuser="), QStringLiteral("Tür=")}));
+    EXPECT_EQ(Karten(kartei), (QStringList{u"1  | Haus¾¼Häuser"_s, u"1  | Tür"_s}));
 
-    Ankreuzen();
+    Klicken(form.get(), "CheckBox1");
     EXPECT_TRUE(einstellungen.Enterneu);
     Memo("Memo2")->setFocus();
-    Tippen(form->focusWidget(), QStringLiteral("dog"));
+    Tippen(form->focusWidget(), u"dog"_s);
     Taste(Qt::Key_Return);
     EXPECT_EQ(kartei.Fach[1].Count(), 3);
-    Ankreuzen();
+    Klicken(form.get(), "CheckBox1");
     EXPECT_FALSE(einstellungen.Enterneu);
 
     einstellungen.Enterneu = true;
     form->close();
-    Oeffnen();
+    Zeigen(form.get());
     EXPECT_TRUE(Teil<QCheckBox>("CheckBox1")->isChecked());
-    Eingeben(QStringLiteral("eins"), QStringLiteral("one"));
+    Eingeben(u"eins"_s, u"one"_s);
     Taste(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(kartei.Fach[1].Count(), 4);
 }
@@ -135,9 +125,9 @@ TEST_F(HinzufuegenTest, EnterBreaksTheLineOrAddsAsTheCheckBoxAndTheSettingSay) {
 // fields do not.
 TEST_F(HinzufuegenTest, ReopenedItShowsNeitherTheLastOutcomeNorTheFields) {
     ModalBedienen([this](QWidget*) {
-        Eingeben(QStringLiteral("Baum"), QStringLiteral("tree"));
+        Eingeben(u"Baum"_s, u"tree"_s);
         F10();
-        Eingeben(QStringLiteral("halb"), QString());
+        Eingeben(u"halb"_s, QString());
         Klicken(form.get(), "Button2");
     });
     EXPECT_EQ(form->exec(), QDialog::Accepted);
@@ -147,7 +137,7 @@ TEST_F(HinzufuegenTest, ReopenedItShowsNeitherTheLastOutcomeNorTheFields) {
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     EXPECT_EQ(form->exec(), QDialog::Rejected);
-    ModalBedienen([](QWidget* modal) { modal->close(); });
+    ModalSchliessen("Form5");
     EXPECT_EQ(form->exec(), QDialog::Rejected);
 }
 

@@ -14,8 +14,6 @@
 namespace lexidor::test {
 namespace {
 
-const QString kKeineWeiteren = QStringLiteral("Keine weiteren Treffer gefunden");
-
 class ListeTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -38,18 +36,16 @@ protected:
         const auto zeilen = List()->selectionModel()->selectedRows();
         return zeilen.size() == 1 ? zeilen.first().row() : -1;
     }
-    void Waehlen(int zeile) { List()->selectRow(zeile); }
-    void Klick(const char* knopf) { Klicken(form.get(), knopf); }
-    QLineEdit* Suchfeld() { return Kind<QLineEdit>(form.get(), "Edit1"); }
     void Suchen(const QString& text) {
-        Suchfeld()->clear();
-        Tippen(Suchfeld(), text);
-        QTest::keyClick(Suchfeld(), Qt::Key_Return);
+        auto* feld = Kind<QLineEdit>(form.get(), "Edit1");
+        feld->clear();
+        Tippen(feld, text);
+        QTest::keyClick(feld, Qt::Key_Return);
     }
     // Opens the edit dialog on the selected row and hands it to aktion.
     void Bearbeiten(std::function<void(QWidget*)> aktion) {
         ModalBedienen(std::move(aktion));
-        Klick("Button5");
+        Klicken(form.get(), "Button5");
     }
 
     TKartei kartei;
@@ -67,34 +63,32 @@ TEST_F(ListeTest, SearchAndSearchNextWalkTheHitsWithTheirMessages) {
     }
     ersatztexte[31] = "æ"; // "ä" types "æ" in the edit fields
     Oeffnen();
-    Suchen(QStringLiteral("ziel"));
+    Suchen(u"ziel"_s);
     ASSERT_EQ(Ausgewaehlt(), 302);
     EXPECT_EQ(List()->visualRect(List()->model()->index(302, 0)).top(), 50);
-    Suchen(QStringLiteral("A"));
+    Suchen(u"A"_s);
     EXPECT_EQ(Ausgewaehlt(), 0);
     EXPECT_EQ(form->focusWidget(), List());
     for (const int zeile : {1, 402, 403}) {
-        Klick("Button4");
+        Klicken(form.get(), "Button4");
         EXPECT_EQ(Ausgewaehlt(), zeile);
     }
-    Klick("Button4");
-    EXPECT_EQ(Meldung::Gezeigt(), QStringList{kKeineWeiteren});
-    Suchen(QStringLiteral("Bä"));
+    Klicken(form.get(), "Button4");
+    EXPECT_EQ(Meldung::Gezeigt(), QStringList{u"Keine weiteren Treffer gefunden"_s});
+    Suchen(u"Bä"_s);
     EXPECT_EQ(Ausgewaehlt(), 403);
-    Suchen(QStringLiteral("Hund"));
-    EXPECT_EQ(Meldung::Gezeigt().last(),
-              QStringLiteral("Die Suche nach \"Hund\" verlief Ergebnislos"));
+    Suchen(u"Hund"_s);
+    EXPECT_EQ(Meldung::Gezeigt().last(), u"Die Suche nach \"Hund\" verlief Ergebnislos"_s);
 }
 
 // The edit dialog shows the card on two lines and OK writes it back without its Zusatz.
 TEST_F(ListeTest, EditWritesBackOrLeavesTheCardAndDeleteSelectsTheNextRow) {
     Oeffnen();
     kartei.Gesichert = true;
-    Waehlen(0);
+    List()->selectRow(0);
     Bearbeiten([](QWidget* dialog) {
-        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(),
-                  QStringLiteral("Haus\nHäuser"));
-        EXPECT_EQ(Kind<QLabel>(dialog, "Panel1")->text(), QStringLiteral("Stufe 1"));
+        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(), u"Haus\nHäuser"_s);
+        EXPECT_EQ(Kind<QLabel>(dialog, "Panel1")->text(), u"Stufe 1"_s);
         EXPECT_EQ(dialog->focusWidget(), Kind<QPlainTextEdit>(dialog, "Memo2"));
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // a line break, not OK
         EXPECT_TRUE(dialog->isVisible());
@@ -108,34 +102,33 @@ TEST_F(ListeTest, EditWritesBackOrLeavesTheCardAndDeleteSelectsTheNextRow) {
     // A refused edit keeps the dialog open with the text; "Abbrechen" and the close box leave
     // the card as it was and select its row again.
     kartei.Gesichert = true;
-    Waehlen(3);
+    List()->selectRow(3);
     Bearbeiten([](QWidget* dialog) {
-        Kind<QPlainTextEdit>(dialog, "Memo1")->setPlainText(QStringLiteral("----медведь"));
+        Kind<QPlainTextEdit>(dialog, "Memo1")->setPlainText(u"----медведь"_s);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_F10);
-        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(),
-                  QStringLiteral("----медведь"));
+        EXPECT_EQ(Kind<QPlainTextEdit>(dialog, "Memo1")->toPlainText(), u"----медведь"_s);
         Klicken(dialog, "JvBitBtn2");
     });
-    EXPECT_EQ(Meldung::Gezeigt(), QStringList{QStringLiteral(
-                                      "Die deutsche Bedeutung darf nicht mit \"----\" beginnen.")});
-    Waehlen(0);
-    Waehlen(3);
+    EXPECT_EQ(Meldung::Gezeigt(),
+              QStringList{u"Die deutsche Bedeutung darf nicht mit \"----\" beginnen."_s});
+    List()->selectRow(0);
+    List()->selectRow(3);
     Bearbeiten([](QWidget* dialog) { dialog->close(); });
     EXPECT_EQ(kartei.Fach[6].Get(0), (TVokabel{"Bär", "bear", "", true}));
     EXPECT_TRUE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 3);
 
     // Delete selects the following row, or none after the last.
-    Waehlen(1);
-    Klick("Button2");
+    List()->selectRow(1);
+    Klicken(form.get(), "Button2");
     EXPECT_FALSE(kartei.Gesichert);
     EXPECT_EQ(Ausgewaehlt(), 1);
-    EXPECT_EQ(List()->model()->index(1, 0).data().toString(), QStringLiteral("Katze"));
-    Waehlen(2);
-    Klick("Button2");
+    EXPECT_EQ(List()->model()->index(1, 0).data().toString(), u"Katze"_s);
+    List()->selectRow(2);
+    Klicken(form.get(), "Button2");
     EXPECT_EQ(kartei.Fach[6].Count(), 0);
     EXPECT_EQ(Ausgewaehlt(), -1);
-    Klick("Button2"); // nothing selected
+    Klicken(form.get(), "Button2"); // nothing selected
     EXPECT_EQ(kartei.Gesamtzahl(), 2);
 }
 
