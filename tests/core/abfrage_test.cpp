@@ -1,6 +1,5 @@
 // The query: choice of the next card, answer check, grading moves and the statistics texts.
 #include "abfrage.h"
-#include "skriptzufall.h"
 #include "testdatei.h"
 
 #include <gtest/gtest.h>

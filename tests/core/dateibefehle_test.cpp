@@ -4,7 +4,6 @@
 #include "abfrage.h"
 #include "dateibefehle.h"
 #include "karteidatei.h"
-#include "skriptzufall.h"
 #include "testdatei.h"
 #include "zeilen.h"
 

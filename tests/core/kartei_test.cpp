@@ -2,7 +2,7 @@
 // code page 1252, in which card texts come.
 #include "cp1252.h"
 #include "kartei.h"
-#include "skriptzufall.h"
+#include "testdatei.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

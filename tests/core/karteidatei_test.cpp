@@ -1,7 +1,8 @@
-// Writing and reading card-box files: layout, line ends, lenient lines and every failure.
+// Writing and reading card-box files: layout, line ends, lenient lines and every failure; the
+// line-end search and the short dates the reader rests on.
 #include "cp1252.h"
 #include "karteidatei.h"
-#include "skriptzufall.h"
+#include "kurzdatum.h"
 #include "testdatei.h"
 #include "zeilen.h"
 
@@ -246,6 +247,53 @@ TEST(KarteiLesen, BoxWithIntervalsAtTheLimitsOpensAgain) {
             SkriptZufall ohneWirkung;
             ASSERT_TRUE(KarteiLesen(wieder, datei, muster, kHeute, ohneWirkung)) << datei;
             EXPECT_EQ(wieder.Termin, k.Termin) << muster;
+        }
+    }
+}
+
+// Every length up to past two blocks, a line end at every place (or none) and a second one
+// last, the search starting around the first and around a block's end; the other bytes
+// differ from CR or LF in one bit only.
+TEST(ZeilenendeSuchen, FindsTheFirstCrOrLfFromAnyPlace) {
+    const std::string fuellung = "\x8D\x8A\x0C\x0E\x09\x0B\x2D\x4A";
+    for (std::size_t laenge = 0; laenge <= 80; ++laenge) {
+        for (std::size_t ende = 0; ende <= laenge; ++ende) {
+            for (const char zeichen : {'\r', '\n'}) {
+                std::string daten;
+                for (std::size_t i = 0; i < laenge; ++i) {
+                    const bool zweites = ende < laenge && i + 1 == laenge;
+                    daten += i == ende || zweites ? zeichen : fuellung[i % fuellung.size()];
+                }
+                for (const std::size_t ab : {std::size_t{0}, ende - (ende > 0), ende, ende + 1,
+                                             std::size_t{31}, std::size_t{33}}) {
+                    if (ab > laenge) {
+                        continue;
+                    }
+                    const std::size_t erwartet = ab <= ende    ? ende
+                                                 : ab < laenge ? laenge - 1
+                                                               : laenge;
+                    EXPECT_EQ(ZeilenendeSuchen(daten, ab), erwartet)
+                        << laenge << " " << ende << " " << ab;
+                }
+            }
+        }
+    }
+}
+
+// Every 97th day, and a leap day and years outside the two-digit century, which such a
+// pattern writes in full.
+TEST(KurzdatumLesen, EveryDayOfFourDigitYearsReadsBackUnderEveryPattern) {
+    const char* const muster[] = {"%d.%m.%Y", "%-d/%-m/%y",    " %e %m %Y ", "%D",
+                                  "%F",       "%y. %_m. %_d.", "%d%%%m%%%Y", "%m/%d/%Y",
+                                  "%d/%m/%y", "%e.%m.%Y"};
+    std::vector<Datum> tage = {DatumAus(1999, 12, 31), DatumAus(2100, 2, 28),
+                               DatumAus(2028, 2, 29)};
+    for (Datum d = DatumAus(1, 1, 1); d <= DatumAus(9999, 12, 31); d += std::chrono::days{97}) {
+        tage.push_back(d);
+    }
+    for (const Datum d : tage) {
+        for (const char* m : muster) {
+            ASSERT_EQ(KurzdatumLesen(KurzdatumFormatieren(d, m), m), d) << m;
         }
     }
 }

@@ -1,9 +1,11 @@
-// The sample files under tests/data, byte for byte, and the case files there, row by row.
+// The sample files under tests/data, byte for byte, the case files there, row by row, and
+// random sources a test controls.
 #pragma once
 
 #include "importlektion.h"
 #include "importtabelle.h"
 #include "kartei.h"
+#include "zufall.h"
 
 #include <gtest/gtest.h>
 
@@ -112,5 +114,28 @@ inline std::vector<std::vector<std::string>> Testfaelle(const std::string& name)
     }
     return faelle;
 }
+
+// A random source that hands out scripted values, then 0, and records every range asked.
+class SkriptZufall final : public Zufall {
+public:
+    explicit SkriptZufall(std::vector<std::uint32_t> werte = {}) : werte_(std::move(werte)) {}
+    std::uint32_t Unter(std::uint32_t n) override {
+        gefragt.push_back(n);
+        const std::uint32_t w = gefragt.size() <= werte_.size() ? werte_[gefragt.size() - 1] : 0;
+        EXPECT_LT(w, n) << "the script does not fit the range asked";
+        return w;
+    }
+    std::vector<std::uint32_t> gefragt;
+
+private:
+    std::vector<std::uint32_t> werte_;
+};
+
+// A random source under which a shuffle leaves every card where it is: it always draws the
+// highest value.
+class Hoechstzufall final : public Zufall {
+public:
+    std::uint32_t Unter(std::uint32_t n) override { return n - 1; }
+};
 
 } // namespace lexidor

@@ -1,6 +1,6 @@
 // The hidden effect's counts: two million and one pixels per colour inside the client area,
 // then a sweep over every pixel up to and including width and height.
-#include "skriptzufall.h"
+#include "testdatei.h"
 #include "wirbel.h"
 
 #include <gtest/gtest.h>
